@@ -1,0 +1,377 @@
+// Form1: layout and start-up.
+#include "form1.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "appearance.h"
+#include "grouptables.h"
+#include "linesmodel.h"
+#include "sscommand.h"
+#include "textformat.h"
+#include "twips.h"
+
+namespace vintaro {
+
+namespace {
+
+constexpr unsigned kFaceGrey = 0xE0E0E0;
+constexpr unsigned kBlue = 0x0000FF;
+
+// Tops of the fourteen statistics rows.
+constexpr std::array<int, kRowCount> kRowTops = {1410, 1755, 2100, 2445, 2775, 3120, 3465,
+                                                 3810, 4155, 4500, 4845, 5190, 5520, 5880};
+
+unsigned captionColour(int row)
+{
+    switch (row) {
+    case 2: case 3: case 7: case 8: case 9: return 0xC000C0;
+    case 12: case 13: return 0xFF00FF;
+    default: return kBlue;
+    }
+}
+
+QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+} // namespace
+
+Form1::Form1(const QString &programFolder, std::unique_ptr<Platform> platform, QWidget *parent)
+    : QMainWindow(parent), m_folder(programFolder),
+      m_platform(platform ? std::move(platform) : std::make_unique<DesktopPlatform>()),
+      m_groups(std::make_unique<GroupTables>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("  Vintaro v1.0") + QString(113, QLatin1Char(' ')) + QStringLiteral("Pelmondo/2011"));
+    m_redPicture = QPixmap(programFile(QStringLiteral("piros.bmp")));
+    m_markPicture = QPixmap(programFile(QStringLiteral("XX.BMP")));
+    buildWindow();
+    buildMenu();
+    connectControls();
+    loadGroupTables();
+}
+
+Form1::~Form1() = default;
+
+QString Form1::programFile(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
+
+void Form1::buildWindow()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(11850), twips(7110));
+    setBackground(client, rgb(kFaceGrey));
+    setCentralWidget(client);
+
+    auto label = [client](const char *name, const QString &text, QRect geometry, bool boxed, int textColour = -1,
+                          bool greyBackground = true) {
+        auto *l = new QLabel(text, client);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(geometry);
+        if (boxed) {
+            l->setFrameShape(QFrame::Box);
+            l->setLineWidth(1);
+            l->setAlignment(Qt::AlignCenter);
+        } else {
+            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        if (textColour >= 0)
+            setTextColour(l, rgb(unsigned(textColour)));
+        if (!greyBackground)
+            setBackground(l, client->palette().color(QPalette::Button));
+        return l;
+    };
+    auto button = [client](const char *name, const QString &text, QRect geometry, int colour = -1) {
+        auto *b = new QPushButton(text, client);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        if (colour >= 0)
+            setButtonColour(b, rgb(unsigned(colour)));
+        return b;
+    };
+
+    label("Label2", u8("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kBlue);
+    m_label3 = label("Label3", QString(), twipsRect(2640, 960, 315, 255), true);
+    label("Label4", u8("Össz. pörgetés:"), twipsRect(3045, 960, 1335, 255), false, kBlue);
+    m_label5 = label("Label5", QString(), twipsRect(4455, 960, 810, 255), true, -1, false);
+    label("Label19", u8("Terem :"), twipsRect(5340, 960, 675, 255), false, 0xC00000);
+
+    m_text1 = new QLineEdit(client);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(twipsRect(6090, 960, 375, 285));
+    m_text1->setAlignment(Qt::AlignLeft);
+    m_text1->setTextMargins(0, 0, 0, 0);
+    m_text1->installEventFilter(this);
+
+    button("Command16", u8("Rendez I."), twipsRect(7650, 885, 990, 390))->setToolTip(u8(" Kihagyás szerint "));
+    button("Command17", u8("II."), twipsRect(8745, 885, 405, 390))->setToolTip(u8(" Szám szerint "));
+    label("Label9", u8("Hányszor"), twipsRect(9255, 960, 870, 255), false, kBlue);
+    label("Label10", u8("Kihagy."), twipsRect(10140, 960, 690, 255), false, kBlue);
+    label("Label15", u8("MaxKh"), twipsRect(10845, 960, 750, 255), false, kBlue);
+    label("Label21", u8("D"), twipsRect(405, 1485, 210, 270), false, kBlue);
+    label("Label22", u8("M"), twipsRect(405, 1905, 210, 270), false, kBlue);
+    label("Label23", u8("P"), twipsRect(405, 2340, 210, 270), false, kBlue);
+
+    button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF)->hide();
+
+    auto list = [client](const char *name, QAbstractItemModel *model, QRect geometry) {
+        auto *view = new QListView(client);
+        view->setObjectName(QLatin1String(name));
+        view->setGeometry(geometry);
+        view->setUniformItemSizes(true);
+        view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setModel(model);
+        return view;
+    };
+    m_sortModel = new LinesModel(this);
+    m_list3 = list("List3", m_sortModel, twipsRect(5790, 4020, 1620, 255));
+    m_list3->hide();
+    m_historyModel = new ComputedLinesModel(
+        [this](int row) {
+            const int position = row + 1;
+            return QString::fromStdString(historyLine(position, m_session.history().at(position)));
+        },
+        this);
+    m_list1 = list("List1", m_historyModel, twipsRect(5790, 4440, 1635, 1230));
+    m_reportModel = new LinesModel(this);
+    m_list2 = list("List2", m_reportModel, twipsRect(5055, 5715, 2370, 1230));
+
+    label("Label11", u8("Hányszor"), twipsRect(465, 4620, 900, 255), false, kBlue);
+    m_label12 = label("Label12", QString(), twipsRect(1410, 4590, 780, 255), true, -1, false);
+    label("Label13", u8("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kBlue);
+    m_label14 = label("Label14", QString(), twipsRect(3270, 4590, 735, 255), true, -1, false);
+    button("Command11", u8("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF);
+    label("Label17", u8("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kBlue);
+    m_label18 = label("Label18", QString(), twipsRect(1860, 5100, 735, 255), true, -1, false);
+    m_label20 = label("Label20", QString(), twipsRect(2640, 5100, 630, 255), true, -1, false);
+    m_label20->setToolTip(u8(" Max. kimarad. ssz. "));
+    m_label24 = label("Label24", u8("0"), twipsRect(3495, 5100, 435, 255), true, -1, false);
+    button("Command12", u8("Kijelölés töröl"), twipsRect(4065, 5055, 1545, 375), 0xFFFFC0)
+        ->setToolTip(u8(" Kijelölés törlése "));
+
+    button("Command10", u8("Egyszám"), twipsRect(410, 5550, 1400, 375), 0xC0C0C0);
+    button("Command3", u8("Utca - street"), twipsRect(1940, 5550, 1400, 375), 0xC0C0C0);
+    button("Command4", u8("Corner"), twipsRect(3470, 5550, 1400, 375), 0xC0C0C0);
+    button("Command5", u8("Párok"), twipsRect(410, 6060, 1400, 375), 0xC0C0C0);
+    button("Command6", u8("Nagyátló"), twipsRect(1940, 6060, 1400, 375));
+    button("Command7", u8("Kisátló"), twipsRect(3470, 6060, 1400, 375));
+    button("Command14", u8("Hat szám"), twipsRect(410, 6585, 1400, 375), 0xC0C0C0);
+    button("Command18", u8("Grafikon"), twipsRect(1940, 6585, 1400, 375));
+    button("Command15", u8("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80);
+    button("Command1", u8("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0);
+
+    auto *exitButton = new SSCommand(client);
+    exitButton->setObjectName(QStringLiteral("Command3D2"));
+    exitButton->setText(u8("Vége"));
+    exitButton->setGeometry(twipsRect(9660, 6585, 1545, 375));
+
+    buildStatisticsTable();
+    buildGrids();
+    buildSelectionControls();
+    buildNumberRows();
+}
+
+void Form1::buildStatisticsTable()
+{
+    QWidget *client = centralWidget();
+    for (int r = 0; r < kRowCount; ++r) {
+        const int top = kRowTops[r];
+        auto makeLabel = [&](const char *name, int left, int width, bool boxed) {
+            auto *l = new QLabel(client);
+            l->setObjectName(indexed(name, r));
+            l->setGeometry(twipsRect(left, top, width, 255));
+            if (boxed) {
+                l->setFrameShape(QFrame::Box);
+                l->setAlignment(Qt::AlignCenter);
+                setBackground(l, client->palette().color(QPalette::Button));
+            }
+            return l;
+        };
+        m_rowCaptions[r] = makeLabel("Label6", 7980, 1260, false);
+        m_rowCaptions[r]->setText(QString::fromUtf8(rowCaption(r).data(), qsizetype(rowCaption(r).size())));
+        setTextColour(m_rowCaptions[r], rgb(captionColour(r)));
+        m_hits[r] = makeLabel("Label7", 9330, 570, true);
+        m_current[r] = makeLabel("Label8", 10170, 465, true);
+        m_longest[r] = makeLabel("Label16", 10875, 480, true);
+
+        auto *option = new QRadioButton(client);
+        option->setObjectName(indexed("Option1", r));
+        option->setGeometry(twipsRect(7635, top, 220, 255));
+        m_options[r] = option;
+    }
+    auto *all = new QRadioButton(u8(" A bejelölt szám(ok) gyakorisági grafikonja "), client);
+    all->setObjectName(indexed("Option1", 14));
+    all->setGeometry(twipsRect(7635, 6240, 3960, 195));
+    setTextColour(all, rgb(kBlue));
+    all->setChecked(true);
+    m_options[14] = all;
+}
+
+void Form1::buildGrids()
+{
+    QWidget *client = centralWidget();
+    // Element 0 of each grid is the design element; 1..36 are copies placed
+    // column by column, bottom row "P" (n mod 3 = 1) lowest.
+    constexpr int L = 750, T = 1830, W = 510, H = 405, Tsel = 3540, Hsel = 405;
+    auto makeButton = [client](const char *name, int n, QRect geometry) {
+        auto *b = new SSCommand(client);
+        b->setObjectName(indexed(name, n));
+        b->setGeometry(geometry);
+        b->setText(QString::number(n));
+        setTextColour(b, rgb(kBlackColour));
+        return b;
+    };
+    m_entryGrid[0] = makeButton("Command3D1", 0, twipsRect(L, T, W, H));
+    m_selectionGrid[0] = makeButton("Command3D3", 0, twipsRect(L, Tsel, W, Hsel));
+    setButtonColour(m_entryGrid[0], rgb(0x80C080));
+    setButtonColour(m_selectionGrid[0], rgb(0x80C080));
+    int k = 0;
+    for (int c = 1; c <= 12; ++c) {
+        const int x = L + W * c;
+        for (int j = 1; j <= 3; ++j) {
+            ++k;
+            m_entryGrid[k] = makeButton("Command3D1", k, twipsRect(x, T + H * (2 - j), W, H));
+            m_selectionGrid[k] = makeButton("Command3D3", k, twipsRect(x, Tsel + Hsel * (2 - j), W, Hsel));
+            if (isRed(k))
+                m_entryGrid[k]->setPicture(m_redPicture);
+        }
+    }
+}
+
+void Form1::buildSelectionControls()
+{
+    QWidget *client = centralWidget();
+    for (int i = 0; i < 12; ++i) {
+        auto *b = new QPushButton(client);
+        b->setObjectName(indexed("Command8", i));
+        b->setGeometry(twipsRect(1425 + 510 * i, 2805, 210, 210));
+        m_streetToggles[i] = b;
+    }
+    constexpr std::array<int, 3> tops = {3165, 3630, 4095};
+    for (int i = 0; i < 3; ++i) {
+        auto *b = new QPushButton(client);
+        b->setObjectName(indexed("Command9", i));
+        b->setGeometry(twipsRect(420, tops[i], 210, 210));
+        m_rowToggles[i] = b;
+    }
+}
+
+void Form1::buildNumberRows()
+{
+    QWidget *client = centralWidget();
+    for (int i = 1; i <= kHighestNumber; ++i) {
+        auto *number = new QLabel(QString::number(i), client);
+        number->setObjectName(indexed("Label25", i));
+        number->setGeometry(twipsRect(80 + 325 * (i - 1), 200, 285, 255));
+        number->setFrameShape(QFrame::Box);
+        number->setAlignment(Qt::AlignCenter);
+        setTextColour(number, rgb(displayColour(i)));
+        m_numberRow[i] = number;
+
+        auto *absence = new QLabel(client);
+        absence->setObjectName(indexed("Label26", i));
+        absence->setGeometry(twipsRect(60 + 325 * (i - 1), 555, 320, 255));
+        absence->setAlignment(Qt::AlignCenter);
+        setTextColour(absence, rgb(kBlue));
+        m_absenceRow[i] = absence;
+    }
+}
+
+void Form1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    auto action = [this](QWidget *owner, const char *name, const QString &text) {
+        auto *a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        owner->addAction(a);
+        return a;
+    };
+    m_indit = action(bar, "indit", u8("  Start"));
+    connect(m_indit, &QAction::triggered, this, &Form1::startList);
+
+    QMenu *narrow = bar->addMenu(u8("Szűkít"));
+    narrow->setObjectName(QStringLiteral("szukites"));
+    narrow->menuAction()->setObjectName(QStringLiteral("szukites"));
+    connect(action(narrow, "teljes", u8("Teljes")), &QAction::triggered, this, &Form1::restoreFull);
+    connect(action(narrow, "ttorles", u8("Teljes törlés")), &QAction::triggered, this, &Form1::deleteFull);
+    connect(action(narrow, "utolso", u8("Utolsó ")), &QAction::triggered, this, &Form1::narrowList);
+
+    QMenu *rooms = bar->addMenu(u8("Terem választás"));
+    rooms->setObjectName(QStringLiteral("tvalaszt"));
+    rooms->menuAction()->setObjectName(QStringLiteral("tvalaszt"));
+    for (int room = 1; room <= 10; ++room) {
+        const QByteArray name = "terem" + QByteArray::number(room);
+        QAction *a = action(rooms, name.constData(), u8("Terem %1.").arg(room));
+        connect(a, &QAction::triggered, this, [this, room] { switchRoom(room); });
+    }
+
+    connect(action(bar, "interval5x", u8("5-s intervallum")), &QAction::triggered, this, &Form1::openIntervals);
+    action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
+    action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
+    connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
+
+    setFixedSize(twips(11850), twips(7110) + bar->sizeHint().height());
+}
+
+void Form1::connectControls()
+{
+    for (int n = 0; n < kNumberCount; ++n) {
+        connect(m_entryGrid[n], &QPushButton::clicked, this, [this, n] { enterSpin(n); });
+        connect(m_selectionGrid[n], &QPushButton::clicked, this, [this, n] { toggleSelection(n); });
+        connect(m_selectionGrid[n], &SSCommand::mouseMoved, this,
+                [this, n] { m_selectionGrid[n]->setToolTip(QString::fromStdString(signedText(n) + " ")); });
+    }
+    for (int i = 0; i < 12; ++i)
+        connect(m_streetToggles[i], &QPushButton::clicked, this, [this, i] { toggleStreet(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(m_rowToggles[i], &QPushButton::clicked, this, [this, i] { toggleRow(i); });
+
+    auto onClick = [this](const char *name, void (Form1::*slot)()) {
+        if (auto *b = centralWidget()->findChild<QAbstractButton *>(QLatin1String(name)))
+            connect(b, &QAbstractButton::clicked, this, slot);
+    };
+    onClick("Command13", &Form1::applySpin);
+    onClick("Command1", &Form1::undoSpin);
+    onClick("Command15", &Form1::saveRoom);
+    onClick("Command3D2", &Form1::exitProgram);
+    onClick("Command11", &Form1::examineSelection);
+    onClick("Command12", &Form1::clearSelection);
+    onClick("Command16", &Form1::sortByAbsence);
+    onClick("Command17", &Form1::sortByNumber);
+    onClick("Command18", &Form1::requestChart);
+
+    auto onAnalysis = [this](const char *name, int kind) {
+        if (auto *b = centralWidget()->findChild<QAbstractButton *>(QLatin1String(name)))
+            connect(b, &QAbstractButton::clicked, this, [this, kind] { analyseGroups(kind); });
+    };
+    // Kinds in the order of GroupKind: street, six-line, corner, pair, big
+    // diagonal, small diagonal, single number.
+    onAnalysis("Command3", 0);
+    onAnalysis("Command14", 1);
+    onAnalysis("Command4", 2);
+    onAnalysis("Command5", 3);
+    onAnalysis("Command6", 4);
+    onAnalysis("Command7", 5);
+    onAnalysis("Command10", 6);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text1 && event->type() == QEvent::MouseButtonDblClick) {
+        clearRoomBox();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace vintaro

@@ -1,0 +1,134 @@
+#pragma once
+// The main window: entry grid, selection grid, statistics table, per-number
+// rows, history and report lists, analysis buttons and the menu bar.
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+#include "platform.h"
+#include "selection.h"
+#include "session.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace vintaro {
+
+class ComputedLinesModel;
+class LinesModel;
+class SSCommand;
+class GroupTables;
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // `programFolder` holds the data files; `platform` answers every dialog
+    // (the desktop one when none is given).
+    explicit Form1(const QString &programFolder, std::unique_ptr<Platform> platform = nullptr,
+                   QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const Session &session() const { return m_session; }
+    const Selection &selection() const { return m_selection; }
+    Selection &selection() { return m_selection; }
+    Platform &platform() { return *m_platform; }
+    QString programFolder() const { return m_folder; }
+    // A file of the program folder: "terem.txt" -> <folder>/terem.txt.
+    QString programFile(const QString &name) const;
+
+    // Actions, public so that tests and benchmarks can run them directly.
+    void enterSpin(int number);   // Command3D1(n) click
+    void applySpin();             // Command13 click
+    void startList();             // indit
+    void undoSpin();              // Command1 "Undo"
+    void saveRoom();              // Command15 "Mentés"
+    void exitProgram();           // Command3D2 "Vége"
+    void toggleSelection(int n);  // Command3D3(n) click
+    void toggleStreet(int i);     // Command8(i)
+    void toggleRow(int i);        // Command9(i)
+    void clearRoomBox();          // Text1 double click
+    void clearSelection();        // Command12
+    void examineSelection();      // Command11
+    void analyseGroups(int kind); // Command3/4/5/6/7/10/14, by GroupKind
+    void sortByAbsence();         // Command16
+    void sortByNumber();          // Command17
+    void requestChart();          // Command18
+    void switchRoom(int room);    // terem1..terem10
+    void restoreFull();           // teljes
+    void deleteFull();            // ttorles
+    void narrowList();            // utolso
+    void openIntervals();         // interval5x
+    void openInfo();              // doku
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildMenu();
+    void buildGrids();
+    void buildStatisticsTable();
+    void buildNumberRows();
+    void buildSelectionControls();
+    void connectControls();
+    void loadGroupTables();
+
+    // Display steps shared by entry, start and undo.
+    void showSpunNumber();
+    void showCount();
+    void showFigures();
+    void showAbsences();
+    void resetNumberRow();
+    void syncHistoryList();
+    void scrollHistoryList();
+    void showSelection();
+    void showSelectionButton(int n);
+
+    QString m_folder;
+    std::unique_ptr<Platform> m_platform;
+    Session m_session;
+    Selection m_selection;
+    std::unique_ptr<GroupTables> m_groups;
+    bool m_spinApplied = false; // once a spin is applied, Start stays off
+    bool m_ending = false;      // the program is ending: close without asking
+    QPixmap m_redPicture;
+    QPixmap m_markPicture;
+    QPointer<QWidget> m_intervalWindow;
+
+    // Controls (names as their objectName).
+    QLabel *m_label3 = nullptr;  // spun number
+    QLabel *m_label5 = nullptr;  // spin count
+    QLineEdit *m_text1 = nullptr; // room box
+    QListView *m_list1 = nullptr; // history list
+    QListView *m_list2 = nullptr; // report list
+    QListView *m_list3 = nullptr; // sorted working list, hidden
+    ComputedLinesModel *m_historyModel = nullptr;
+    LinesModel *m_reportModel = nullptr;
+    LinesModel *m_sortModel = nullptr;
+    QLabel *m_label12 = nullptr, *m_label14 = nullptr, *m_label18 = nullptr, *m_label20 = nullptr,
+           *m_label24 = nullptr;
+    std::array<SSCommand *, 37> m_entryGrid{};     // Command3D1
+    std::array<SSCommand *, 37> m_selectionGrid{}; // Command3D3
+    std::array<QPushButton *, 12> m_streetToggles{}; // Command8
+    std::array<QPushButton *, 3> m_rowToggles{};     // Command9
+    std::array<QLabel *, 37> m_numberRow{};  // Label25, elements 1..36
+    std::array<QLabel *, 37> m_absenceRow{}; // Label26, elements 1..36
+    std::array<QLabel *, 14> m_rowCaptions{}; // Label6
+    std::array<QLabel *, 14> m_hits{};        // Label7
+    std::array<QLabel *, 14> m_current{};     // Label8
+    std::array<QLabel *, 14> m_longest{};     // Label16
+    std::array<QRadioButton *, 15> m_options{}; // Option1
+    QAction *m_indit = nullptr;
+};
+
+} // namespace vintaro

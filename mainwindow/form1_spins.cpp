@@ -1,0 +1,127 @@
+// Form1: entering spins, applying them, undo, and the display steps that
+// write the statistics.
+#include "form1.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QScrollBar>
+
+#include "appearance.h"
+#include "linesmodel.h"
+#include "sscommand.h"
+#include "textformat.h"
+
+namespace vintaro {
+
+namespace {
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+void setLabelText(QLabel *label, const QString &value)
+{
+    if (label->text() != value)
+        label->setText(value);
+}
+
+} // namespace
+
+void Form1::enterSpin(int number)
+{
+    if (m_session.history().full()) {
+        m_platform->message(this, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
+                                      .arg(SpinHistory::kCapacity));
+        return;
+    }
+    m_session.enter(number);
+    showSpunNumber();
+    m_spinApplied = true;
+    m_indit->setEnabled(false); // Start would load a list beside the spins just entered
+    resetNumberRow();
+    showCount();
+    syncHistoryList();
+    showAbsences();
+    showFigures();
+    scrollHistoryList();
+}
+
+void Form1::applySpin()
+{
+    const auto result = m_session.apply();
+    if (result == Session::EntryResult::HistoryFull) {
+        m_platform->message(this, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
+                                      .arg(SpinHistory::kCapacity));
+        return;
+    }
+    if (result != Session::EntryResult::Applied)
+        return;
+    m_spinApplied = true;
+    m_indit->setEnabled(false);
+    resetNumberRow();
+    showCount();
+    syncHistoryList();
+    showAbsences();
+    showFigures();
+    scrollHistoryList();
+}
+
+void Form1::undoSpin()
+{
+    if (m_session.undo() == Session::UndoResult::Nothing)
+        return;
+    resetNumberRow();
+    showCount();
+    syncHistoryList();
+    showAbsences();
+    showFigures();
+    scrollHistoryList();
+    showSpunNumber();
+}
+
+void Form1::showSpunNumber()
+{
+    setLabelText(m_label3, text(m_session.spunText()));
+    if (!m_session.spunText().empty())
+        setTextColour(m_label3, rgb(displayColour(m_session.spunNumber())));
+}
+
+void Form1::showCount() { setLabelText(m_label5, text(m_session.countText())); }
+
+void Form1::showFigures()
+{
+    if (!m_session.figuresShown())
+        return;
+    for (int r = 0; r < kRowCount; ++r) {
+        const Figures &f = m_session.figures()[r];
+        setLabelText(m_hits[r], QString::number(f.hits));
+        setLabelText(m_current[r], QString::number(f.current));
+        setLabelText(m_longest[r], QString::number(f.longest));
+    }
+}
+
+void Form1::showAbsences()
+{
+    for (int n = 1; n <= kHighestNumber; ++n)
+        setLabelText(m_absenceRow[n], QString::number(m_session.absence(n)));
+}
+
+void Form1::resetNumberRow()
+{
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        setLabelText(m_numberRow[n], QString::number(n));
+        setTextColour(m_numberRow[n], rgb(displayColour(n)));
+    }
+}
+
+void Form1::syncHistoryList() { m_historyModel->setCount(m_session.count()); }
+
+void Form1::scrollHistoryList()
+{
+    // The newest six lines stay in view; a shorter list is not scrolled.
+    const int top = m_historyModel->count() - 6;
+    if (top < 0)
+        return;
+    m_list1->scrollTo(m_historyModel->index(top), QAbstractItemView::PositionAtTop);
+}
+
+} // namespace vintaro

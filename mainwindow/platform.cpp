@@ -1,0 +1,46 @@
+#include "platform.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "appearance.h"
+
+namespace vintaro {
+
+void DesktopPlatform::message(QWidget *parent, const QString &text, Icon icon)
+{
+    const QMessageBox::Icon boxIcon = icon == Icon::Critical   ? QMessageBox::Critical
+                                      : icon == Icon::Question ? QMessageBox::Question
+                                                               : QMessageBox::Information;
+    QMessageBox box(boxIcon, kMessageTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool DesktopPlatform::confirm(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, kMessageTitle, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString DesktopPlatform::askText(QWidget *parent, const QString &title, const QString &prompt)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? answer : QString();
+}
+
+bool DesktopPlatform::startProcess(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+void DesktopPlatform::exitProgram()
+{
+    // Leaves the event loop: no window gets a close event, so nothing asks again.
+    QCoreApplication::exit(0);
+}
+
+} // namespace vintaro

@@ -1,0 +1,41 @@
+#pragma once
+// Everything that waits for a person or leaves the program goes through this
+// interface, so that tests can answer it.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace vintaro {
+
+class Platform
+{
+public:
+    enum class Icon { Critical, Question, Information };
+
+    virtual ~Platform() = default;
+
+    // Message box titled "Pelmondo/2011" with a single OK button.
+    virtual void message(QWidget *parent, const QString &text, Icon icon = Icon::Critical) = 0;
+    // Question box with OK and Cancel; true for OK.
+    virtual bool confirm(QWidget *parent, const QString &text) = 0;
+    // Text-input dialog with OK and Cancel; an empty text on Cancel.
+    virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
+    // Starts a program detached, with an argument list (never a shell line).
+    virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
+    // Ends the program at once.
+    virtual void exitProgram() = 0;
+};
+
+// The real one: QMessageBox, QInputDialog, QProcess, QCoreApplication.
+class DesktopPlatform : public Platform
+{
+public:
+    void message(QWidget *parent, const QString &text, Icon icon) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
+    bool startProcess(const QString &program, const QStringList &arguments) override;
+    void exitProgram() override;
+};
+
+} // namespace vintaro

@@ -1,0 +1,2 @@
+#pragma once
+// Spin-list and room files of the program folder.

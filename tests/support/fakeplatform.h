@@ -1,0 +1,65 @@
+#pragma once
+// Answers the main window's dialogs as the test says and records every call.
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+#include "platform.h"
+
+namespace vintaro::test {
+
+struct Shown
+{
+    QString text;
+    Platform::Icon icon;
+};
+
+struct Started
+{
+    QString program;
+    QStringList arguments;
+};
+
+class FakePlatform : public Platform
+{
+public:
+    std::vector<Shown> messages;
+    std::vector<QString> questions;
+    std::vector<QString> prompts;
+    std::vector<Started> started;
+    int exits = 0;
+
+    std::deque<bool> confirmAnswers;   // empty: answer OK
+    std::deque<QString> textAnswers;   // empty: answer Cancel (empty text)
+    bool startSucceeds = true;
+
+    void message(QWidget *, const QString &text, Icon icon) override { messages.push_back({text, icon}); }
+    bool confirm(QWidget *, const QString &text) override
+    {
+        questions.push_back(text);
+        if (confirmAnswers.empty())
+            return true;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+    QString askText(QWidget *, const QString &title, const QString &prompt) override
+    {
+        prompts.push_back(title + QLatin1Char('|') + prompt);
+        if (textAnswers.empty())
+            return {};
+        QString answer = textAnswers.front();
+        textAnswers.pop_front();
+        return answer;
+    }
+    bool startProcess(const QString &program, const QStringList &arguments) override
+    {
+        started.push_back({program, arguments});
+        return startSucceeds;
+    }
+    void exitProgram() override { ++exits; }
+};
+
+} // namespace vintaro::test

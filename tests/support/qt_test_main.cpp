@@ -1,0 +1,16 @@
+// Window tests run headless with one QApplication for the whole run.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "appearance.h"
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vintaro::applyAppearance(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

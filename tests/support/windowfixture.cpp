@@ -1,0 +1,88 @@
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace vintaro::test {
+
+std::unique_ptr<QTemporaryDir> makeProgramFolder()
+{
+    auto dir = std::make_unique<QTemporaryDir>();
+    const QDir data(QStringLiteral(VINTARO_DATA_DIR));
+    for (const QString &name : data.entryList(QDir::Files)) {
+        if (name == QLatin1String("CMakeLists.txt"))
+            continue;
+        QFile::copy(data.filePath(name), dir->filePath(name));
+    }
+    return dir;
+}
+
+QStringList listLines(QListView *view)
+{
+    QStringList out;
+    if (!view || !view->model())
+        return out;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << model->index(row, 0).data().toString();
+    return out;
+}
+
+int topRow(QListView *view)
+{
+    view->doItemsLayout();
+    return view->indexAt(QPoint(2, 2)).row();
+}
+
+void WindowTest::SetUp()
+{
+    m_dir = makeProgramFolder();
+    ASSERT_TRUE(m_dir->isValid());
+    recreateWindow();
+}
+
+void WindowTest::TearDown()
+{
+    window.reset();
+    m_dir.reset();
+}
+
+void WindowTest::recreateWindow()
+{
+    window.reset();
+    auto fake = std::make_unique<FakePlatform>();
+    platform = fake.get();
+    window = std::make_unique<Form1>(m_dir->path(), std::move(fake));
+    window->show();
+}
+
+void WindowTest::click(const QString &name) const
+{
+    QAbstractButton *b = button(name);
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(b->isVisible() || name == QLatin1String("Command13")) << name.toStdString() << " is hidden";
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString WindowTest::text(const QString &labelName) const
+{
+    auto *l = child<QLabel>(labelName);
+    return l ? l->text() : QString();
+}
+
+void WindowTest::enter(std::initializer_list<int> numbers) const
+{
+    for (int n : numbers)
+        click(QStringLiteral("Command3D1(%1)").arg(n));
+}
+
+void WindowTest::trigger(const QString &actionName) const
+{
+    auto *action = window->findChild<QAction *>(actionName);
+    ASSERT_NE(action, nullptr) << actionName.toStdString();
+    action->trigger();
+}
+
+} // namespace vintaro::test

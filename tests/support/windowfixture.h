@@ -1,0 +1,57 @@
+#pragma once
+// Builds the real main window over a temporary program folder and drives it
+// the way a person does: clicking buttons by name and reading texts.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+
+#include "fakeplatform.h"
+#include "form1.h"
+
+namespace vintaro::test {
+
+// Copies the program's data files into a fresh temporary folder.
+std::unique_ptr<QTemporaryDir> makeProgramFolder();
+
+// Every display line of a list view, in order.
+QStringList listLines(QListView *view);
+// Index of the line at the top of the visible part of a list view.
+int topRow(QListView *view);
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates Form1 anew over the same folder (as a restart would).
+    void recreateWindow();
+
+    QString folder() const { return m_dir->path(); }
+    QString file(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
+
+    template <typename T = QWidget> T *child(const QString &name) const
+    {
+        T *w = window->findChild<T *>(name);
+        EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
+        return w;
+    }
+    QAbstractButton *button(const QString &name) const { return child<QAbstractButton>(name); }
+    void click(const QString &name) const;
+    QString text(const QString &labelName) const; // a QLabel's text
+    QStringList lines(const QString &listName) const { return listLines(child<QListView>(listName)); }
+    void enter(std::initializer_list<int> numbers) const;
+    void trigger(const QString &actionName) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Form1> window;
+    FakePlatform *platform = nullptr;
+};
+
+} // namespace vintaro::test
