@@ -27,6 +27,8 @@ QColor rgb(unsigned value) { return QColor((value >> 16) & 0xFF, (value >> 8) & 
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
+    if (widget->palette().color(QPalette::WindowText) == colour && widget->testAttribute(Qt::WA_SetPalette))
+        return;
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
     pal.setColor(QPalette::ButtonText, colour);

@@ -105,6 +105,12 @@ private:
     QPixmap m_markPicture;
     QPointer<QWidget> m_intervalWindow;
 
+    // Files, Start, save and exit (form1_files.cpp) add their state here.
+
+    // Selection, groups and sorting (form1_selection.cpp) add their state here.
+
+    // Secondary windows (form1_windows.cpp) add their state here.
+
     // Controls (names as their objectName).
     QLabel *m_label3 = nullptr;  // spun number
     QLabel *m_label5 = nullptr;  // spin count

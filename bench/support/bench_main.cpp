@@ -1,0 +1,18 @@
+// Benchmarks share one offscreen QApplication.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include "appearance.h"
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vintaro::applyAppearance(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
