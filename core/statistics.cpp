@@ -7,25 +7,31 @@ namespace vintaro {
 
 namespace {
 
-// Sixteen lanes, two of them unused, so that the compiler can keep the
-// per-spin update of all rows in vector registers.
+// Sixteen 16-bit lanes, two of them unused, so that the per-spin update of all
+// rows stays in vector registers. Absences fit: the history holds at most
+// 32 736 spins.
 constexpr int kLanes = 16;
-using Lanes = std::array<std::int32_t, kLanes>;
+using Lanes = std::array<std::int16_t, kLanes>;
+// GCC and Clang vector extension: one 16-lane register (two on SSE2).
+typedef std::int16_t Vector __attribute__((vector_size(32)));
 
-struct HitLanes
+struct KeepTable
 {
-    std::array<Lanes, kNumberCount + 1> lanes{}; // last entry: a miss for every row
-    HitLanes()
+    // keep[x][r] is all ones when a spin of x misses row r (the absence goes
+    // on) and zero when it hits (the absence restarts). The last entry misses
+    // every row: 0 and any value outside 0..36 use it.
+    std::array<Lanes, kNumberCount + 1> keep{};
+    KeepTable()
     {
-        for (int x = 0; x < kNumberCount; ++x)
-            for (int r = 0; r < kRowCount; ++r)
-                lanes[x][r] = (rowMask(x) >> r) & 1;
+        for (int x = 0; x <= kNumberCount; ++x)
+            for (int r = 0; r < kLanes; ++r)
+                keep[x][r] = (x < kNumberCount && ((rowMask(x) >> r) & 1)) ? 0 : -1;
     }
 };
 
-const HitLanes &hitLanes()
+const KeepTable &keepTable()
 {
-    static const HitLanes table;
+    static const KeepTable table;
     return table;
 }
 
@@ -33,29 +39,36 @@ const HitLanes &hitLanes()
 
 RowFigures statisticsPass(const SpinHistory &history, int n, LastPositions &lastPositions)
 {
-    Lanes hits{}, current{}, longest{};
-    const auto &table = hitLanes().lanes;
+    Vector current{};
+    Vector longest{};
+    const Vector one = current + 1;
+    std::array<int, kNumberCount + 1> spinsOf{};
+    std::array<Vector, kNumberCount + 1> keep;
+    for (int x = 0; x <= kNumberCount; ++x)
+        __builtin_memcpy(&keep[x], keepTable().keep[x].data(), sizeof(Vector));
 
     n = std::clamp(n, 0, history.count());
     const std::int16_t *spins = history.data();
     for (int i = 1; i <= n; ++i) {
         const int x = spins[i];
-        int laneIndex = kNumberCount; // 0 and out-of-range values miss every row
+        int entry = kNumberCount; // 0 and out-of-range values miss every row
         if (x >= 1 && x <= kHighestNumber) {
             lastPositions[x] = i;
-            laneIndex = x;
+            entry = x;
         }
-        const Lanes &hit = table[laneIndex];
-        for (int r = 0; r < kLanes; ++r) {
-            hits[r] += hit[r];
-            current[r] = hit[r] ? 0 : current[r] + 1;
-            longest[r] = std::max(longest[r], current[r]);
-        }
+        ++spinsOf[entry];
+        current = (current + one) & keep[entry];
+        longest = longest > current ? longest : current;
     }
 
     RowFigures out;
-    for (int r = 0; r < kRowCount; ++r)
-        out[r] = {hits[r], current[r], longest[r]};
+    for (int r = 0; r < kRowCount; ++r) {
+        int hits = 0;
+        for (int x = 1; x <= kHighestNumber; ++x)
+            if ((rowMask(x) >> r) & 1)
+                hits += spinsOf[x];
+        out[r] = {hits, current[r], longest[r]};
+    }
     return out;
 }
 

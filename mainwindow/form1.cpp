@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +13,7 @@
 #include "appearance.h"
 #include "grouptables.h"
 #include "linesmodel.h"
+#include "listbox.h"
 #include "sscommand.h"
 #include "textformat.h"
 #include "twips.h"
@@ -121,15 +121,9 @@ void Form1::buildWindow()
     button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF)->hide();
 
     auto list = [client](const char *name, QAbstractItemModel *model, QRect geometry) {
-        auto *view = new QListView(client);
+        auto *view = new ListBox(client);
         view->setObjectName(QLatin1String(name));
         view->setGeometry(geometry);
-        view->setUniformItemSizes(true);
-        view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setModel(model);
         return view;
     };

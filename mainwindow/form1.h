@@ -15,7 +15,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -23,6 +22,7 @@ class QRadioButton;
 namespace vintaro {
 
 class ComputedLinesModel;
+class ListBox;
 class LinesModel;
 class SSCommand;
 class GroupTables;
@@ -115,9 +115,9 @@ private:
     QLabel *m_label3 = nullptr;  // spun number
     QLabel *m_label5 = nullptr;  // spin count
     QLineEdit *m_text1 = nullptr; // room box
-    QListView *m_list1 = nullptr; // history list
-    QListView *m_list2 = nullptr; // report list
-    QListView *m_list3 = nullptr; // sorted working list, hidden
+    ListBox *m_list1 = nullptr; // history list
+    ListBox *m_list2 = nullptr; // report list
+    ListBox *m_list3 = nullptr; // sorted working list, hidden
     ComputedLinesModel *m_historyModel = nullptr;
     LinesModel *m_reportModel = nullptr;
     LinesModel *m_sortModel = nullptr;

@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QListView>
 #include <QScrollBar>
 
 #include "appearance.h"
 #include "linesmodel.h"
+#include "listbox.h"
 #include "sscommand.h"
 #include "textformat.h"
 
@@ -121,7 +121,7 @@ void Form1::scrollHistoryList()
     const int top = m_historyModel->count() - 6;
     if (top < 0)
         return;
-    m_list1->scrollTo(m_historyModel->index(top), QAbstractItemView::PositionAtTop);
+    m_list1->setTopIndex(top);
 }
 
 } // namespace vintaro

@@ -19,7 +19,7 @@ std::unique_ptr<QTemporaryDir> makeProgramFolder()
     return dir;
 }
 
-QStringList listLines(QListView *view)
+QStringList listLines(QAbstractItemView *view)
 {
     QStringList out;
     if (!view || !view->model())
@@ -30,9 +30,8 @@ QStringList listLines(QListView *view)
     return out;
 }
 
-int topRow(QListView *view)
+int topRow(QAbstractItemView *view)
 {
-    view->doItemsLayout();
     return view->indexAt(QPoint(2, 2)).row();
 }
 

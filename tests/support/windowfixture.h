@@ -3,7 +3,7 @@
 // the way a person does: clicking buttons by name and reading texts.
 #include <QAbstractButton>
 #include <QLabel>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,9 +20,9 @@ namespace vintaro::test {
 std::unique_ptr<QTemporaryDir> makeProgramFolder();
 
 // Every display line of a list view, in order.
-QStringList listLines(QListView *view);
+QStringList listLines(QAbstractItemView *view);
 // Index of the line at the top of the visible part of a list view.
-int topRow(QListView *view);
+int topRow(QAbstractItemView *view);
 
 class WindowTest : public ::testing::Test
 {
@@ -45,7 +45,7 @@ protected:
     QAbstractButton *button(const QString &name) const { return child<QAbstractButton>(name); }
     void click(const QString &name) const;
     QString text(const QString &labelName) const; // a QLabel's text
-    QStringList lines(const QString &listName) const { return listLines(child<QListView>(listName)); }
+    QStringList lines(const QString &listName) const { return listLines(child<QAbstractItemView>(listName)); }
     void enter(std::initializer_list<int> numbers) const;
     void trigger(const QString &actionName) const;
 
