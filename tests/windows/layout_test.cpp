@@ -1,0 +1,122 @@
+// The main window's controls stand where they belong and every caption fits.
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "sscommand.h"
+#include "twips.h"
+#include "windowfixture.h"
+
+using namespace vintaro;
+using namespace vintaro::test;
+
+namespace {
+
+class LayoutTest : public WindowTest
+{
+protected:
+    QPoint at(const QString &name) const { return child(name)->geometry().topLeft(); }
+};
+
+} // namespace
+
+TEST_F(LayoutTest, WindowCaptionAndClientArea)
+{
+    EXPECT_EQ(window->objectName(), "Form1");
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("  Vintaro v1.0") + QString(113, QLatin1Char(' ')) + QStringLiteral("Pelmondo/2011"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(twips(11850), twips(7110)));
+}
+
+TEST_F(LayoutTest, GridsAndRowsStandAtTheirPlaces)
+{
+    EXPECT_EQ(at("Command3D1(36)"), QPoint(twips(6870), twips(1425)));
+    EXPECT_EQ(at("Command3D1(1)"), QPoint(twips(1260), twips(2235)));
+    EXPECT_EQ(at("Command3D1(2)"), QPoint(twips(1260), twips(1830)));
+    EXPECT_EQ(at("Command3D1(0)"), QPoint(twips(750), twips(1830)));
+    EXPECT_EQ(at("Command3D3(1)"), QPoint(twips(1260), twips(3945)));
+    EXPECT_EQ(at("Command3D3(36)"), QPoint(twips(6870), twips(3135)));
+    EXPECT_EQ(at("Command8(11)"), QPoint(twips(7035), twips(2805)));
+    EXPECT_EQ(at("Label25(36)"), QPoint(twips(11455), twips(200)));
+    EXPECT_EQ(at("Label26(36)"), QPoint(twips(11435), twips(555)));
+    EXPECT_EQ(at("Label7(13)"), QPoint(twips(9330), twips(5880)));
+    EXPECT_EQ(child("Command3D1(17)")->size(), QSize(twips(510), twips(405)));
+}
+
+TEST_F(LayoutTest, CaptionsAndStartUpTexts)
+{
+    EXPECT_EQ(button("Command3D1(7)")->text(), "7"); // no blanks at start-up
+    EXPECT_EQ(button("Command3D3(7)")->text(), "7");
+    EXPECT_EQ(text("Label6(12)"), "Oszlop  P M");
+    EXPECT_EQ(text("Label6(13)"), "Oszlop  M D");
+    EXPECT_EQ(text("Label2"), QString::fromUtf8("Pörgetett szám:"));
+    EXPECT_EQ(button("Command12")->text(), QString::fromUtf8("Kijelölés töröl"));
+    EXPECT_EQ(button("Command12")->toolTip(), QString::fromUtf8(" Kijelölés törlése "));
+    EXPECT_EQ(child("Label20")->toolTip(), QString::fromUtf8(" Max. kimarad. ssz. "));
+    auto *all = child<QRadioButton>("Option1(14)");
+    EXPECT_TRUE(all->isChecked());
+    EXPECT_EQ(all->text(), QString::fromUtf8(" A bejelölt szám(ok) gyakorisági grafikonja "));
+    EXPECT_FALSE(child("Command13")->isVisible());
+    EXPECT_FALSE(child("List3")->isVisible());
+    EXPECT_TRUE(child("List1")->isVisible());
+}
+
+TEST_F(LayoutTest, RedNumbersCarryTheRedPictureOnTheEntryGridOnly)
+{
+    for (int n = 0; n <= 36; ++n) {
+        auto *entry = child<SSCommand>(QStringLiteral("Command3D1(%1)").arg(n));
+        auto *select = child<SSCommand>(QStringLiteral("Command3D3(%1)").arg(n));
+        EXPECT_EQ(!entry->icon().isNull(), isRed(n)) << n;
+        EXPECT_TRUE(select->icon().isNull()) << n;
+        EXPECT_EQ(entry->palette().color(QPalette::ButtonText), QColor(0, 0, 0));
+    }
+    for (int n = 1; n <= 36; ++n)
+        EXPECT_EQ(child(QStringLiteral("Label25(%1)").arg(n))->palette().color(QPalette::WindowText),
+                  isRed(n) ? QColor(255, 0, 0) : QColor(0, 0, 0))
+            << n;
+}
+
+TEST_F(LayoutTest, MenuBar)
+{
+    auto actionText = [this](const char *name) {
+        auto *a = window->findChild<QAction *>(QLatin1String(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a ? a->text() : QString();
+    };
+    EXPECT_EQ(actionText("indit"), "  Start");
+    EXPECT_EQ(actionText("teljes"), "Teljes");
+    EXPECT_EQ(actionText("ttorles"), QString::fromUtf8("Teljes törlés"));
+    EXPECT_EQ(actionText("utolso"), QString::fromUtf8("Utolsó "));
+    EXPECT_EQ(actionText("terem1"), "Terem 1.");
+    EXPECT_EQ(actionText("terem10"), "Terem 10.");
+    EXPECT_EQ(actionText("interval5x"), "5-s intervallum");
+    EXPECT_EQ(actionText("jobbra1"), QString(117, QLatin1Char(' ')));
+    EXPECT_EQ(actionText("jobbra2"), QString(5, QLatin1Char(' ')));
+    EXPECT_EQ(actionText("doku"), "?");
+    EXPECT_EQ(window->findChild<QMenu *>("szukites")->title(), QString::fromUtf8("Szűkít"));
+    EXPECT_EQ(window->findChild<QMenu *>("tvalaszt")->title(), QString::fromUtf8("Terem választás"));
+}
+
+TEST_F(LayoutTest, EveryCaptionFitsItsBox)
+{
+    // Widest texts a label can show: its caption; five-digit counts in the
+    // wider value boxes, four-digit absences in the narrow ones.
+    for (QLabel *label : window->centralWidget()->findChildren<QLabel *>()) {
+        const QFontMetrics metrics(label->font());
+        const int room = label->contentsRect().width();
+        const std::string name = label->objectName().toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), room) << name;
+        if (label->frameShape() != QFrame::Box || label->width() < twips(435))
+            continue;
+        const QString widest = label->width() >= twips(570) ? QStringLiteral("32736") : QStringLiteral("9999");
+        EXPECT_LE(metrics.horizontalAdvance(widest), room) << name;
+    }
+    for (QAbstractButton *b : window->centralWidget()->findChildren<QAbstractButton *>()) {
+        if (b->text().isEmpty())
+            continue;
+        const QFontMetrics metrics(b->font());
+        const int indicator = qobject_cast<QRadioButton *>(b) ? 20 : 4;
+        EXPECT_LE(metrics.horizontalAdvance(b->text()) + indicator, b->width()) << b->objectName().toStdString();
+    }
+}
