@@ -21,14 +21,6 @@ Selection selecting(std::initializer_list<int> numbers)
     return s;
 }
 
-TEST(Examination, FiveOverFiveOneOneFive)
-{
-    const auto e = examineSelection(selecting({5}), historyOf({5, 1, 1, 5}));
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->lines, (std::vector<std::string>{"   1   0 *", "   2   -", "   3   -", "   4   2 *"}));
-    EXPECT_EQ(e->figures, (BetFigures{2, 0, 2, 3}));
-}
-
 TEST(Examination, LineFormsAndLongPositions)
 {
     EXPECT_EQ(hitLine(12, 3), "  12   3 *");
@@ -37,7 +29,7 @@ TEST(Examination, LineFormsAndLongPositions)
     EXPECT_EQ(missLine(1234), "1234   -");
 }
 
-TEST(Examination, MissesRunsAndTheTrustedCount)
+TEST(Examination, MissesRunsAndAnEmptyHistory)
 {
     // Never hit: every line a miss, the position the spin count.
     const auto never = examineSelection(selecting({36, 0}), historyOf({1, 2, 3}));
@@ -48,17 +40,6 @@ TEST(Examination, MissesRunsAndTheTrustedCount)
     // Two runs of two: the position stays at the end of the first.
     const auto twice = examineSelection(selecting({0}), historyOf({1, 1, 0, 1, 1, 0}));
     EXPECT_EQ(twice->figures, (BetFigures{2, 0, 2, 2}));
-
-    // The count reads 0: nothing is examined although 5 is flagged.
-    Selection s = selecting({5});
-    s.setCountText("0");
-    EXPECT_FALSE(examineSelection(s, historyOf({5})));
-    // The count reads non-zero with no flag: every spin misses.
-    Selection none;
-    none.setCountText(" 2");
-    const auto misses = examineSelection(none, historyOf({5, 6}));
-    ASSERT_TRUE(misses);
-    EXPECT_EQ(misses->figures, (BetFigures{0, 2, 2, 2}));
 
     // An empty history with a selection: no lines, every figure 0.
     const auto empty = examineSelection(selecting({5}), SpinHistory());
