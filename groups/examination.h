@@ -1,0 +1,30 @@
+#pragma once
+// Examining the selection as one bet, spin by spin.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "groupanalysis.h"
+#include "selection.h"
+#include "spinhistory.h"
+
+namespace vintaro {
+
+struct Examination
+{
+    BetFigures figures;
+    std::vector<std::string> lines; // one per spin, oldest first
+};
+
+// The line of a hit at `position` that ends an absence of `absence` spins:
+// "  12   3 *".
+std::string hitLine(int position, int absence);
+// The line of a miss at `position`: "   7   -".
+std::string missLine(int position);
+
+// Walks the history with the selection's numbers as the bet. The selected
+// count as its text reads is trusted: when it reads 0 nothing is examined
+// (no value), even if some numbers are flagged.
+std::optional<Examination> examineSelection(const Selection &selection, const SpinHistory &history);
+
+} // namespace vintaro

@@ -1,0 +1,98 @@
+#include "groupanalysis.h"
+
+#include <array>
+
+#include "numbermodel.h"
+#include "textformat.h"
+
+namespace vintaro {
+
+BetFigures betFigures(const bool *isMember, const SpinHistory &history)
+{
+    BetFigures f;
+    const std::int16_t *spins = history.data();
+    const int count = history.count();
+    for (int k = 1; k <= count; ++k) {
+        const int n = spins[k];
+        if (isNumber(n) && isMember[n]) {
+            ++f.hits;
+            f.current = 0;
+        } else if (++f.current > f.longest) {
+            f.longest = f.current;
+            f.longestPosition = k;
+        }
+    }
+    return f;
+}
+
+GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, const SpinHistory &history)
+{
+    GroupAnalysis analysis;
+    analysis.kind = kind;
+    analysis.results.reserve(groups.size());
+    int leadingAbsence = 0;
+    for (const Group &group : groups) {
+        std::array<bool, kNumberCount> isMember{};
+        for (int n : group.members)
+            if (isNumber(n))
+                isMember[static_cast<size_t>(n)] = true;
+        GroupResult result{group, betFigures(isMember.data(), history)};
+        // Strictly greater: the first of equally absent groups leads, and a
+        // group that has just hit never does.
+        if (result.figures.current > leadingAbsence) {
+            leadingAbsence = result.figures.current;
+            analysis.leader = static_cast<int>(analysis.results.size());
+        }
+        analysis.results.push_back(std::move(result));
+    }
+    return analysis;
+}
+
+namespace {
+
+// The group line's label for every kind but the six-line one.
+const char *groupLabel(GroupKind kind)
+{
+    switch (kind) {
+    case GroupKind::Street: return "Utca :  ";
+    case GroupKind::Corner: return "Corner :  ";
+    case GroupKind::Pair: return "Pár :  ";
+    case GroupKind::BigDiagonal: return "N. átló :  ";
+    case GroupKind::SmallDiagonal: return "K. átló :  ";
+    case GroupKind::SingleNumber: return "Szám :  ";
+    case GroupKind::SixLine: break;
+    }
+    return "Hat szám :  ";
+}
+
+std::string labelled(const char *label, const std::string &value)
+{
+    std::string line(label);
+    line += value;
+    return line;
+}
+
+} // namespace
+
+std::vector<std::string> reportLines(const GroupAnalysis &analysis)
+{
+    std::vector<std::string> lines;
+    const bool sixLine = analysis.kind == GroupKind::SixLine;
+    lines.reserve(analysis.results.size() * (sixLine ? 7 : 6));
+    for (const GroupResult &r : analysis.results) {
+        lines.emplace_back();
+        if (sixLine) {
+            lines.emplace_back("Hat szám :  ");
+            lines.push_back(labelled("  ", r.group.text));
+        } else {
+            lines.push_back(labelled(groupLabel(analysis.kind), r.group.text));
+        }
+        lines.push_back(labelled("Hányszor :  ", plainText(r.figures.hits)));
+        lines.push_back(labelled("Kimarad :  ", plainText(r.figures.current)));
+        lines.push_back(labelled("M.kimarad :  ", plainText(r.figures.longest)));
+        lines.emplace_back("*******************");
+    }
+    return lines;
+}
+
+} // namespace vintaro

@@ -1,0 +1,147 @@
+#include "grouptables.h"
+
+#include <algorithm>
+
+#include "numbermodel.h"
+#include "textformat.h"
+
+namespace vintaro {
+
+int groupCount(GroupKind kind)
+{
+    switch (kind) {
+    case GroupKind::Street: return 12;
+    case GroupKind::SixLine: return 11;
+    case GroupKind::Corner: return 22;
+    case GroupKind::Pair: return 57;
+    case GroupKind::BigDiagonal: return 20;
+    case GroupKind::SmallDiagonal: return 44;
+    case GroupKind::SingleNumber: return kNumberCount;
+    }
+    return 0;
+}
+
+int memberCount(GroupKind kind)
+{
+    switch (kind) {
+    case GroupKind::Street: return 3;
+    case GroupKind::SixLine: return 6;
+    case GroupKind::Corner: return 4;
+    case GroupKind::Pair: return 2;
+    case GroupKind::BigDiagonal: return 3;
+    case GroupKind::SmallDiagonal: return 2;
+    case GroupKind::SingleNumber: return 1;
+    }
+    return 0;
+}
+
+std::string_view groupFileName(GroupKind kind)
+{
+    switch (kind) {
+    case GroupKind::Corner: return "corner.txt";
+    case GroupKind::Pair: return "parok.txt";
+    case GroupKind::BigDiagonal: return "natlo.txt";
+    case GroupKind::SmallDiagonal: return "katlo.txt";
+    default: return {};
+    }
+}
+
+namespace {
+
+// Left-justified store into a fixed-width text: cut or padded on the right.
+std::string fixedWidth(const std::string &value, int width)
+{
+    std::string out = value.substr(0, static_cast<size_t>(width));
+    out.resize(static_cast<size_t>(width), ' ');
+    return out;
+}
+
+// A table of consecutive numbers: group i holds `members` numbers starting
+// at 3(i-1)+1, so streets step by one street and six-lines overlap.
+std::vector<std::string> consecutiveTable(int groups, int members)
+{
+    std::vector<std::string> table(static_cast<size_t>(groups) + 1);
+    for (int i = 1; i <= groups; ++i) {
+        std::string text;
+        for (int j = 1; j <= members; ++j) {
+            if (j > 1)
+                text += ' ';
+            text += zeroPadded(3 * (i - 1) + j, 2);
+        }
+        table[static_cast<size_t>(i)] = fixedWidth(text, groupTextWidth(members));
+    }
+    return table;
+}
+
+const std::string kNoText;
+
+} // namespace
+
+GroupTables::GroupTables()
+{
+    for (int k = 0; k < kGroupKindCount; ++k) {
+        const auto kind = static_cast<GroupKind>(k);
+        if (kind != GroupKind::SingleNumber)
+            m_tables[static_cast<size_t>(k)].resize(static_cast<size_t>(groupCount(kind)) + 1);
+    }
+    m_tables[static_cast<size_t>(GroupKind::Street)] = consecutiveTable(12, 3);
+    m_tables[static_cast<size_t>(GroupKind::SixLine)] = consecutiveTable(11, 6);
+}
+
+void GroupTables::fill(GroupKind kind, const std::vector<std::string> &records)
+{
+    if (kind == GroupKind::SingleNumber)
+        return;
+    auto &table = m_tables[static_cast<size_t>(kind)];
+    const int width = groupTextWidth(memberCount(kind));
+    const size_t stored = std::min(records.size(), table.size() - 1);
+    for (size_t k = 0; k < stored; ++k)
+        table[k + 1] = fixedWidth(records[k], width);
+}
+
+const std::string &GroupTables::text(GroupKind kind, int i) const
+{
+    const auto &table = m_tables[static_cast<size_t>(kind)];
+    if (i < 1 || static_cast<size_t>(i) >= table.size())
+        return kNoText;
+    return table[static_cast<size_t>(i)];
+}
+
+bool GroupTables::isEmpty(GroupKind kind, int i) const { return trimBlanks(text(kind, i)).empty(); }
+
+std::vector<Group> GroupTables::groups(GroupKind kind) const
+{
+    std::vector<Group> out;
+    if (kind == GroupKind::SingleNumber) {
+        out.reserve(kNumberCount);
+        for (int n = 0; n < kNumberCount; ++n)
+            out.push_back({plainText(n), {n}});
+        return out;
+    }
+    const int count = groupCount(kind);
+    const int members = memberCount(kind);
+    out.reserve(static_cast<size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        if (isEmpty(kind, i))
+            continue;
+        out.push_back({text(kind, i), groupMembers(text(kind, i), members)});
+    }
+    return out;
+}
+
+std::vector<int> groupMembers(const std::string &text, int memberCount)
+{
+    std::vector<int> members;
+    if (memberCount < 1)
+        return members;
+    const std::string_view s(text);
+    auto slice = [&s](size_t start) {
+        return start < s.size() ? leadingInt(s.substr(start, 2)) : 0;
+    };
+    for (int m = 1; m < memberCount; ++m)
+        members.push_back(slice(static_cast<size_t>(3 * m - 3)));
+    members.push_back(s.size() >= 2 ? slice(s.size() - 2) : leadingInt(s));
+    return members;
+}
+
+} // namespace vintaro
