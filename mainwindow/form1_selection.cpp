@@ -4,7 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include "listbox.h"
 
 #include "appearance.h"
 #include "examination.h"

@@ -50,7 +50,7 @@ TEST_F(ExamineSelection, AnAnalysedGroupIsExaminedAsOneBet)
     EXPECT_EQ(text("Label14"), "11");
     EXPECT_EQ(text("Label18"), "11");
     EXPECT_EQ(text("Label20"), "12");
-    EXPECT_EQ(topRow(child<QListView>("List2")), 0);
+    EXPECT_EQ(topRow(child<QAbstractItemView>("List2")), 0);
 }
 
 TEST_F(ExamineSelection, TheSelectedCountIsTrusted)
