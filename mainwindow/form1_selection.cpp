@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include "listbox.h"
 
 #include "appearance.h"
 #include "examination.h"
@@ -12,6 +11,7 @@
 #include "groupfiles.h"
 #include "grouptables.h"
 #include "linesmodel.h"
+#include "listbox.h"
 #include "numbersort.h"
 #include "sscommand.h"
 #include "textformat.h"
