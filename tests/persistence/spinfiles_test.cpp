@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "spinfiles.h"
+
+namespace vintaro {
+namespace {
+
+std::vector<std::int16_t> spinsOf(std::string_view content) { return parseSpinList(content).spins; }
+
+TEST(SpinFiles, NamesFollowTheProgramFolderDirectly)
+{
+    const QString folder = QStringLiteral("/opt/vintaro");
+    EXPECT_EQ(roomNumberFile(folder), QStringLiteral("/opt/vintaro/terem.txt"));
+    EXPECT_EQ(workingListFile(folder), QStringLiteral("/opt/vintaro/rszamok.txt"));
+    EXPECT_EQ(roomListFile(folder, QStringLiteral("10")), QStringLiteral("/opt/vintaro/rszamok10.txt"));
+    EXPECT_EQ(roomListFile(folder, QStringLiteral("07")), QStringLiteral("/opt/vintaro/rszamok07.txt"));
+}
+
+TEST(SpinFiles, FieldValueRoundsHalvesToTheEvenNeighbour)
+{
+    EXPECT_EQ(fieldValue("5"), 5);
+    EXPECT_EQ(fieldValue("  17"), 17);
+    EXPECT_EQ(fieldValue("1 7"), 17);
+    EXPECT_EQ(fieldValue("0.5"), 0);
+    EXPECT_EQ(fieldValue("1.5"), 2);
+    EXPECT_EQ(fieldValue("2.5"), 2);
+    EXPECT_EQ(fieldValue("3.5"), 4);
+    EXPECT_EQ(fieldValue("36.5"), 36);
+    EXPECT_EQ(fieldValue("36.51"), 37);
+    EXPECT_EQ(fieldValue("12abc"), 12);
+    EXPECT_EQ(fieldValue("-1"), -1);
+    EXPECT_EQ(fieldValue(""), std::nullopt);
+    EXPECT_EQ(fieldValue("abc"), std::nullopt);
+}
+
+TEST(SpinFiles, ListsOfBothWritersLoadTheSameSpins)
+{
+    const std::vector<std::int16_t> expected{5, 17, 0};
+    EXPECT_EQ(spinsOf(" 5\r\n17\r\n 0\r\n"), expected);
+    EXPECT_EQ(spinsOf("5\r\n17\r\n0\r\n"), expected);
+    EXPECT_EQ(spinsOf("5\n17\n0"), expected);
+    EXPECT_EQ(spinsOf("5,17\r\n0\r\n"), expected);
+    const SpinList empty = parseSpinList("");
+    EXPECT_TRUE(empty.spins.empty());
+    EXPECT_EQ(empty.skipped, 0);
+    EXPECT_EQ(empty.firstSkippedLine, 0);
+}
+
+TEST(SpinFiles, LinesWithoutASpinAreSkippedAndCounted)
+{
+    const SpinList list = parseSpinList(" 5\r\n17\r\n\r\nabc\r\n37\r\n-1\r\n2.5\r\n 0\r\n36.5\r\n");
+    EXPECT_EQ(list.spins, (std::vector<std::int16_t>{5, 17, 2, 0, 36}));
+    EXPECT_EQ(list.skipped, 4);
+    EXPECT_EQ(list.firstSkippedLine, 3);
+    EXPECT_EQ(list.leftOut, 0);
+}
+
+TEST(SpinFiles, ALongerListKeepsItsNewestSpins)
+{
+    std::string content;
+    const int total = SpinHistory::kCapacity + 5;
+    for (int i = 0; i < total; ++i)
+        content += std::to_string(i % 37) + "\r\n";
+    const SpinList list = parseSpinList(content);
+    ASSERT_EQ(list.spins.size(), static_cast<size_t>(SpinHistory::kCapacity));
+    EXPECT_EQ(list.leftOut, 5);
+    EXPECT_EQ(list.spins.front(), 5);
+    EXPECT_EQ(list.spins.back(), (total - 1) % 37);
+
+    std::string full;
+    for (int i = 0; i < SpinHistory::kCapacity; ++i)
+        full += "7\r\n";
+    EXPECT_EQ(parseSpinList(full).leftOut, 0);
+}
+
+TEST(SpinFiles, ReadingAFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rszamok.txt"));
+    const SpinList none = readSpinList(path);
+    EXPECT_TRUE(none.missing);
+    EXPECT_TRUE(none.spins.empty());
+
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(" 5\r\n17\r\n");
+    f.close();
+    const SpinList read = readSpinList(path);
+    EXPECT_FALSE(read.missing);
+    EXPECT_EQ(read.spins, (std::vector<std::int16_t>{5, 17}));
+}
+
+TEST(SpinFiles, SavedLinesAreTheLastTwoCharactersOfEachHistoryLine)
+{
+    SpinHistory history;
+    for (int n : {5, 17, 0, 36, 9})
+        history.push(n);
+    EXPECT_EQ(savedLines(history), (QStringList{" 5", "17", " 0", "36", " 9"}));
+    EXPECT_TRUE(savedLines(SpinHistory()).isEmpty());
+}
+
+} // namespace
+} // namespace vintaro
