@@ -34,24 +34,6 @@ TEST(RoomSave, RoomBoxTexts)
     EXPECT_EQ(roomText(QStringLiteral("   ")), QString());
 }
 
-TEST(RoomSave, WritesTheRoomListAndTheRoomNumber)
-{
-    QTemporaryDir dir;
-    SpinHistory history;
-    for (int n : {5, 17, 0})
-        history.push(n);
-    EXPECT_TRUE(saveRoomFiles(dir.path(), QStringLiteral("3"), history).isEmpty());
-    const QByteArray list = bytesOf(dir.filePath(QStringLiteral("rszamok3.txt")));
-    EXPECT_EQ(list, QByteArray(" 5\r\n17\r\n 0\r\n"));
-    EXPECT_EQ(list.size(), 12);
-    EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("terem.txt"))), QByteArray("3\r\n"));
-
-    // A shorter history replaces the longer content whole.
-    history.popBack();
-    EXPECT_TRUE(saveRoomFiles(dir.path(), QStringLiteral("3"), history).isEmpty());
-    EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("rszamok3.txt"))), QByteArray(" 5\r\n17\r\n"));
-}
-
 TEST(RoomSave, FilesThatCannotBeWrittenAreNamedAndKeepTheirContent)
 {
     QTemporaryDir dir;

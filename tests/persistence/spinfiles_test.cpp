@@ -1,23 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "spinfiles.h"
 
 namespace vintaro {
 namespace {
 
 std::vector<std::int16_t> spinsOf(std::string_view content) { return parseSpinList(content).spins; }
-
-TEST(SpinFiles, NamesFollowTheProgramFolderDirectly)
-{
-    const QString folder = QStringLiteral("/opt/vintaro");
-    EXPECT_EQ(roomNumberFile(folder), QStringLiteral("/opt/vintaro/terem.txt"));
-    EXPECT_EQ(workingListFile(folder), QStringLiteral("/opt/vintaro/rszamok.txt"));
-    EXPECT_EQ(roomListFile(folder, QStringLiteral("10")), QStringLiteral("/opt/vintaro/rszamok10.txt"));
-    EXPECT_EQ(roomListFile(folder, QStringLiteral("07")), QStringLiteral("/opt/vintaro/rszamok07.txt"));
-}
 
 TEST(SpinFiles, FieldValueRoundsHalvesToTheEvenNeighbour)
 {
@@ -49,15 +37,6 @@ TEST(SpinFiles, ListsOfBothWritersLoadTheSameSpins)
     EXPECT_EQ(empty.firstSkippedLine, 0);
 }
 
-TEST(SpinFiles, LinesWithoutASpinAreSkippedAndCounted)
-{
-    const SpinList list = parseSpinList(" 5\r\n17\r\n\r\nabc\r\n37\r\n-1\r\n2.5\r\n 0\r\n36.5\r\n");
-    EXPECT_EQ(list.spins, (std::vector<std::int16_t>{5, 17, 2, 0, 36}));
-    EXPECT_EQ(list.skipped, 4);
-    EXPECT_EQ(list.firstSkippedLine, 3);
-    EXPECT_EQ(list.leftOut, 0);
-}
-
 TEST(SpinFiles, ALongerListKeepsItsNewestSpins)
 {
     std::string content;
@@ -74,32 +53,6 @@ TEST(SpinFiles, ALongerListKeepsItsNewestSpins)
     for (int i = 0; i < SpinHistory::kCapacity; ++i)
         full += "7\r\n";
     EXPECT_EQ(parseSpinList(full).leftOut, 0);
-}
-
-TEST(SpinFiles, ReadingAFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("rszamok.txt"));
-    const SpinList none = readSpinList(path);
-    EXPECT_TRUE(none.missing);
-    EXPECT_TRUE(none.spins.empty());
-
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(" 5\r\n17\r\n");
-    f.close();
-    const SpinList read = readSpinList(path);
-    EXPECT_FALSE(read.missing);
-    EXPECT_EQ(read.spins, (std::vector<std::int16_t>{5, 17}));
-}
-
-TEST(SpinFiles, SavedLinesAreTheLastTwoCharactersOfEachHistoryLine)
-{
-    SpinHistory history;
-    for (int n : {5, 17, 0, 36, 9})
-        history.push(n);
-    EXPECT_EQ(savedLines(history), (QStringList{" 5", "17", " 0", "36", " 9"}));
-    EXPECT_TRUE(savedLines(SpinHistory()).isEmpty());
 }
 
 } // namespace

@@ -75,19 +75,6 @@ TEST_F(StartTest, AnEmptyOrMissingListLoadsNoSpins)
     EXPECT_TRUE(platform->messages.empty());
 }
 
-TEST_F(StartTest, ListsOfTheNarrowingAndTheSaveLoadAlike)
-{
-    put(QStringLiteral("rszamok.txt"), "5\r\n17\r\n");
-    trigger(QStringLiteral("indit"));
-    const QStringList narrowed = lines(QStringLiteral("List1"));
-
-    put(QStringLiteral("rszamok.txt"), " 5\r\n17\r\n");
-    recreateWindow();
-    trigger(QStringLiteral("indit"));
-    EXPECT_EQ(lines(QStringLiteral("List1")), narrowed);
-    EXPECT_EQ(narrowed, (QStringList{"   1    5", "   2    17"}));
-}
-
 TEST_F(StartTest, ScrollingAndNumberingGoOnAfterTheLoadedSpins)
 {
     put(QStringLiteral("rszamok.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
