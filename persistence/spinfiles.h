@@ -1,2 +1,48 @@
 #pragma once
-// Spin-list and room files of the program folder.
+// Spin-list and room files of the program folder: their names, reading a
+// spin list back, and the lines a saved list is made of.
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "spinhistory.h"
+
+namespace vintaro {
+
+// "terem.txt": the room the working list belongs to.
+QString roomNumberFile(const QString &folder);
+// "rszamok.txt": the list that Start loads.
+QString workingListFile(const QString &folder);
+// "rszamok" + room + ".txt": the saved list of a room.
+QString roomListFile(const QString &folder, const QString &room);
+
+// A field's value as a spin: its leading number (blanks ignored), rounded to
+// the nearest integer with a half going to the even neighbour. Nothing when
+// the field holds no number; the range is not checked here.
+std::optional<int> fieldValue(std::string_view field);
+
+// A spin list as read back from a file.
+struct SpinList
+{
+    std::vector<std::int16_t> spins; // oldest first, at most SpinHistory::kCapacity
+    int skipped = 0;                 // fields that give no number 0-36
+    int firstSkippedLine = 0;        // 1-based line of the first of them, 0 when none
+    int leftOut = 0;                 // oldest valid spins beyond the capacity
+    bool missing = false;            // the file could not be read: no spins
+};
+
+// Reads every field of the content; a field that gives no number 0-36 is
+// skipped and counted; of a longer list the newest kCapacity spins are kept.
+SpinList parseSpinList(std::string_view content);
+// Read a spin list: a missing or unreadable file holds no spins.
+SpinList readSpinList(const QString &path);
+
+// The lines of a saved list: the last two characters of each history line,
+// oldest first (" 5", "17", " 0").
+QStringList savedLines(const SpinHistory &history);
+
+} // namespace vintaro

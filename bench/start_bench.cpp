@@ -1,0 +1,64 @@
+// "  Start" on a fresh main window loading a working list of 32 736 spins:
+// reading the files, the statistics pass, the history list and every label.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include "benchsupport.h"
+
+namespace {
+
+using vintaro::Form1;
+using vintaro::SpinHistory;
+
+// Writes the working list once; each iteration gets a new window, since
+// Start runs only once per window.
+struct StartBench
+{
+    StartBench()
+    {
+        bench.load(vintaro::bench::sampleSpins(SpinHistory::kCapacity)); // writes rszamok.txt
+        freshWindow();
+    }
+    void freshWindow()
+    {
+        bench.window.reset();
+        auto fake = std::make_unique<vintaro::test::FakePlatform>();
+        bench.platform = fake.get();
+        bench.window = std::make_unique<Form1>(bench.folder->path(), std::move(fake));
+        bench.window->show();
+        QCoreApplication::processEvents();
+    }
+    vintaro::bench::BenchWindow bench;
+};
+
+void BM_StartAtCapacity(benchmark::State &state)
+{
+    StartBench s;
+    for (auto _ : state) {
+        s.bench.window->startList();
+        state.PauseTiming();
+        if (s.bench.window->session().count() != SpinHistory::kCapacity)
+            state.SkipWithError("the list did not load");
+        QCoreApplication::processEvents(); // repaint, as after a real click
+        s.freshWindow();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartAtCapacity)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same with the repaint that follows the click, for what the user waits.
+void BM_StartAtCapacityWithRepaint(benchmark::State &state)
+{
+    StartBench s;
+    for (auto _ : state) {
+        s.bench.window->startList();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        s.freshWindow();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartAtCapacityWithRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "../support/readonlyfolder.h"
+#include "roomsave.h"
+
+namespace vintaro {
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST(RoomSave, RoomBoxTexts)
+{
+    for (const char *good : {"1", "10", " 4 ", "4  ", "07", "3.5", "10.0", "2x"})
+        EXPECT_TRUE(roomBoxAccepted(QString::fromUtf8(good))) << good;
+    for (const char *outOfRange : {"", " ", "0", "11", "10.5", "0.9", "abc", "-3"})
+        EXPECT_FALSE(roomBoxAccepted(QString::fromUtf8(outOfRange))) << outOfRange;
+    // Texts that would lead the file name out of the program folder.
+    for (const char *unsafe : {"../x", "3/x", "3/../../x", "3\\x", "3..", "1..\\x", "3\tx", "4\x7f"})
+        EXPECT_FALSE(roomBoxAccepted(QString::fromUtf8(unsafe))) << unsafe;
+    EXPECT_FALSE(roomBoxAccepted(QStringLiteral("4") + QChar(0x85)));
+    // A character the room number file cannot hold.
+    EXPECT_FALSE(roomBoxAccepted(QString::fromUtf8("3中")));
+
+    EXPECT_EQ(roomText(QStringLiteral("  7 ")), QStringLiteral("7"));
+    EXPECT_EQ(roomText(QStringLiteral("07")), QStringLiteral("07"));
+    EXPECT_EQ(roomText(QStringLiteral("   ")), QString());
+}
+
+TEST(RoomSave, FilesThatCannotBeWrittenAreNamedAndKeepTheirContent)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("rszamok3.txt"));
+    const QString number = dir.filePath(QStringLiteral("terem.txt"));
+    {
+        QFile f(list);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(" 1\r\n 2\r\n");
+    }
+    SpinHistory history;
+    history.push(9);
+    {
+        test::ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.active())
+            GTEST_SKIP() << "this file system does not refuse writes";
+        EXPECT_EQ(saveRoomFiles(dir.path(), QStringLiteral("3"), history), (QStringList{list, number}));
+    }
+    EXPECT_EQ(bytesOf(list), QByteArray(" 1\r\n 2\r\n"));
+    EXPECT_FALSE(QFile::exists(number));
+
+    // Only the room list fails: the room number is still written.
+    QFile::remove(list);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rszamok3.txt")));
+    EXPECT_EQ(saveRoomFiles(dir.path(), QStringLiteral("3"), history), QStringList{list});
+    EXPECT_EQ(bytesOf(number), QByteArray("3\r\n"));
+}
+
+} // namespace
+} // namespace vintaro

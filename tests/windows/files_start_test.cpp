@@ -1,0 +1,145 @@
+// "  Start": the room box and the working list come back into the window.
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+
+#include "windowfixture.h"
+
+namespace vintaro::test {
+namespace {
+
+class StartTest : public WindowTest
+{
+protected:
+    void put(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    // Every statistic the window shows: the fourteen rows and the absence row.
+    QStringList statistics() const
+    {
+        QStringList out;
+        for (int r = 0; r < 14; ++r)
+            for (const char *name : {"Label7", "Label8", "Label16"})
+                out << text(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(r));
+        for (int n = 1; n <= 36; ++n)
+            out << text(QStringLiteral("Label26(%1)").arg(n));
+        return out;
+    }
+    QString roomBox() const { return child<QLineEdit>(QStringLiteral("Text1"))->text(); }
+    bool startEnabled() const { return window->findChild<QAction *>(QStringLiteral("indit"))->isEnabled(); }
+};
+
+TEST_F(StartTest, LoadsTheWorkingListAndRebuildsEveryStatistic)
+{
+    put(QStringLiteral("terem.txt"), "4\r\n");
+    put(QStringLiteral("rszamok.txt"), " 5\r\n17\r\n 0\r\n");
+    trigger(QStringLiteral("indit"));
+
+    EXPECT_EQ(lines(QStringLiteral("List1")), (QStringList{"   1    5", "   2    17", "   3    0"}));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 3"));
+    EXPECT_EQ(text(QStringLiteral("Label3")), QString());
+    EXPECT_EQ(roomBox(), QStringLiteral("4"));
+    EXPECT_EQ(text(QStringLiteral("Label26(5)")), QStringLiteral("2"));
+    EXPECT_EQ(text(QStringLiteral("Label26(17)")), QStringLiteral("1"));
+    EXPECT_FALSE(startEnabled());
+    EXPECT_TRUE(platform->messages.empty());
+    const QStringList loaded = statistics();
+
+    recreateWindow();
+    enter({5, 17, 0});
+    EXPECT_EQ(statistics(), loaded);
+}
+
+TEST_F(StartTest, AnEmptyOrMissingListLoadsNoSpins)
+{
+    const QStringList before = statistics();
+    put(QStringLiteral("rszamok.txt"), "");
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 0"));
+    EXPECT_TRUE(lines(QStringLiteral("List1")).isEmpty());
+    EXPECT_EQ(text(QStringLiteral("Label3")), QString());
+    EXPECT_EQ(statistics(), before);
+    EXPECT_FALSE(startEnabled());
+    EXPECT_TRUE(platform->messages.empty());
+
+    // Neither file there: an empty room box and no spins, without a message.
+    QFile::remove(file(QStringLiteral("rszamok.txt")));
+    recreateWindow();
+    child<QLineEdit>(QStringLiteral("Text1"))->setText(QStringLiteral("7"));
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(roomBox(), QString());
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 0"));
+    EXPECT_TRUE(platform->messages.empty());
+}
+
+TEST_F(StartTest, ScrollingAndNumberingGoOnAfterTheLoadedSpins)
+{
+    put(QStringLiteral("rszamok.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(topRow(child<QListView>(QStringLiteral("List1"))), 1);
+
+    enter({9, 9, 9, 9, 9});
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("12"));
+    enter({0});
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("13"));
+    EXPECT_EQ(lines(QStringLiteral("List1")).last(), QStringLiteral("  13    0"));
+}
+
+TEST_F(StartTest, StartRunsOnceAndNeverAfterAnEnteredSpin)
+{
+    put(QStringLiteral("rszamok.txt"), " 5\r\n");
+    trigger(QStringLiteral("indit"));
+    put(QStringLiteral("rszamok.txt"), " 5\r\n 6\r\n 7\r\n");
+    trigger(QStringLiteral("indit"));
+    window->startList();
+    EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    5"});
+
+    // A spin entered first: the list, the count and the history stay in step.
+    recreateWindow();
+    enter({3});
+    EXPECT_FALSE(startEnabled());
+    trigger(QStringLiteral("indit"));
+    window->startList();
+    EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    3"});
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("1"));
+}
+
+TEST_F(StartTest, LinesWithoutASpinAreSkippedWithOneMessage)
+{
+    QFile::copy(QStringLiteral(VINTARO_TEST_DATA "/spins_with_junk.txt"), file(QStringLiteral("rszamok.txt")));
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(lines(QStringLiteral("List1")), (QStringList{"   1    5", "   2    17", "   3    2", "   4    0",
+                                                           "   5    36", "   6    7", "   7    8"}));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 7"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].text,
+              QString::fromUtf8("4 sor kimaradt, mert nem 0 és 36 közötti számot tartalmaz. Az első hibás sor: 2."));
+    EXPECT_EQ(platform->messages[0].icon, Platform::Icon::Information);
+}
+
+TEST_F(StartTest, ALongerListLoadsItsNewest32736Spins)
+{
+    QByteArray content;
+    for (int i = 0; i < 10; ++i)
+        content += "36\r\n";
+    for (int i = 0; i < 32736; ++i)
+        content += QByteArray::number(i % 37) + "\r\n";
+    put(QStringLiteral("rszamok.txt"), content);
+    trigger(QStringLiteral("indit"));
+
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 32736"));
+    const QStringList loaded = lines(QStringLiteral("List1"));
+    ASSERT_EQ(loaded.size(), 32736);
+    EXPECT_EQ(loaded.first(), QStringLiteral("   1    0"));
+    EXPECT_EQ(loaded.last(), QStringLiteral("32736    27"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].text,
+              QString::fromUtf8("A lista hosszabb 32736 pörgetésnél: a legrégebbi 10 pörgetés kimaradt, "
+                                "a legutóbbi 32736 betöltődött."));
+}
+
+} // namespace
+} // namespace vintaro::test
