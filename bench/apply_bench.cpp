@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdlib>
-
 #include "benchsupport.h"
 
 namespace {
@@ -13,13 +11,7 @@ namespace {
 void BM_ApplySpinAtCapacity(benchmark::State &state)
 {
     vintaro::bench::BenchWindow bench;
-    const auto spins = vintaro::bench::sampleSpins(std::getenv("VINTARO_BENCH_SPINS") ? std::atoi(std::getenv("VINTARO_BENCH_SPINS")) : vintaro::SpinHistory::kCapacity - 1);
-    int entered = 0;
-    for (std::int16_t n : spins) {
-        bench.window->enterSpin(n); // builds the history through the real entry path
-        if (++entered % 256 == 0)
-            QCoreApplication::processEvents();
-    }
+    bench.load(vintaro::bench::sampleSpins(vintaro::SpinHistory::kCapacity - 1));
     QCoreApplication::processEvents();
     int next = 0;
     for (auto _ : state) {

@@ -16,9 +16,8 @@ using vintaro::SpinHistory;
 
 std::unique_ptr<vintaro::bench::BenchWindow> g_bench;
 
-// A window holding a full history, shared by the benchmarks: loaded through
-// Start when it can, else entered spin by spin. It closes with the
-// application.
+// A window holding a full history loaded through Start, shared by the
+// benchmarks. It closes with the application.
 vintaro::bench::BenchWindow &fullWindow()
 {
     if (g_bench)
@@ -27,14 +26,6 @@ vintaro::bench::BenchWindow &fullWindow()
     qAddPostRoutine([] { g_bench.reset(); });
     const auto spins = vintaro::bench::sampleSpins(SpinHistory::kCapacity);
     g_bench->load(spins);
-    int entered = g_bench->window->session().count();
-    if (entered != SpinHistory::kCapacity) {
-        for (size_t i = static_cast<size_t>(entered); i < spins.size(); ++i) {
-            g_bench->window->enterSpin(spins[i]);
-            if (++entered % 256 == 0)
-                QCoreApplication::processEvents();
-        }
-    }
     QCoreApplication::processEvents();
     return *g_bench;
 }

@@ -1,4 +1,5 @@
 // Entering spins on the real main window and reading what it shows.
+#include <QFile>
 #include <QPalette>
 
 #include "listbox.h"
@@ -98,6 +99,28 @@ TEST_F(EntryTest, FiveDigitPositions)
     EXPECT_EQ(all[9998], "9999    8"); // position p holds (p - 1) mod 37
     EXPECT_EQ(all[9999], "10000    9");
     EXPECT_EQ(text("Label5"), "10000");
+}
+
+TEST_F(EntryTest, FullHistoryRefusesAFurtherSpin)
+{
+    QFile list(file("rszamok.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    for (int i = 0; i < SpinHistory::kCapacity; ++i)
+        list.write(i % 2 ? "17\r\n" : " 4\r\n");
+    list.close();
+    trigger("indit");
+    ASSERT_EQ(text("Label5"), " 32736");
+    platform->messages.clear();
+
+    enter({9});
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].icon, Platform::Icon::Critical);
+    EXPECT_TRUE(platform->messages[0].text.contains("32736")) << platform->messages[0].text.toStdString();
+    EXPECT_EQ(text("Label5"), " 32736");
+    EXPECT_EQ(text("Label3"), "");
+    EXPECT_EQ(lines("List1").size(), SpinHistory::kCapacity);
+    EXPECT_EQ(lines("List1").last(), "32736    17");
+    EXPECT_FALSE(window->session().unsaved());
 }
 
 TEST_F(EntryTest, HiddenApplyButtonAppliesTheShownNumber)
