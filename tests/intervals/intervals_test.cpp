@@ -133,17 +133,5 @@ TEST(Intervals, ReportWritesLongFiguresInFull)
     EXPECT_EQ(lines[2], "  01-05     0        0");
 }
 
-TEST(Intervals, SpinsOfAHistoryRunOldestFirst)
-{
-    SpinHistory history;
-    EXPECT_TRUE(spinsOf(history).empty());
-    history.push(36);
-    history.push(31);
-    history.push(0);
-    history.push(5);
-    const auto spins = spinsOf(history);
-    EXPECT_EQ(Spins(spins.begin(), spins.end()), (Spins{36, 31, 0, 5}));
-}
-
 } // namespace
 } // namespace vintaro

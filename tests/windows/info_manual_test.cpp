@@ -1,9 +1,8 @@
 // The user manual that "Dokumentáció" opens: an RTF document that word
 // processors read, covering every window, menu item, button and message.
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
-
-#include <cctype>
 
 #include <gtest/gtest.h>
 
@@ -19,46 +18,16 @@ QByteArray manualBytes()
     return file.readAll();
 }
 
-// The readable text of an RTF document: \uN characters (their one-byte
-// fallback skipped), escaped symbols, no control words, no braces.
+// The readable text of the document: \uN characters (their one-byte fallback
+// dropped), no control words, no braces.
 QString plainText(const QByteArray &rtf)
 {
-    QString text;
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{' || c == '}' || c == '\r' || c == '\n')
-            continue;
-        if (c != '\\') {
-            text += QLatin1Char(c);
-            continue;
-        }
-        const char next = i + 1 < rtf.size() ? rtf[i + 1] : '\0';
-        if (next == '\\' || next == '{' || next == '}') {
-            text += QLatin1Char(next);
-            ++i;
-        } else if (next == '\'') {
-            i += 3; // a fallback byte without its \u
-        } else if (next == 'u' && i + 2 < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf[i + 2])) || rtf[i + 2] == '-')) {
-            qsizetype j = i + 2;
-            while (j < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
-                ++j;
-            text += QChar(char16_t(rtf.mid(i + 2, j - i - 2).toInt()));
-            i = j - 1;
-            if (j + 1 < rtf.size() && rtf[j] == '\\' && rtf[j + 1] == '\'')
-                i = j + 3;
-        } else {
-            // A control word and the blank that ends it.
-            qsizetype j = i + 1;
-            while (j < rtf.size() && (std::isalnum(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
-                ++j;
-            if (j < rtf.size() && rtf[j] == ' ')
-                ++j;
-            if (rtf.mid(i + 1, 3) == "tab" || rtf.mid(i + 1, 3) == "par")
-                text += QLatin1Char(' ');
-            i = j - 1;
-        }
-    }
-    return text;
+    QString text = QString::fromLatin1(rtf);
+    static const QRegularExpression unicode(QStringLiteral("\\\\u(\\d+)\\\\'[0-9a-f]{2}"));
+    for (auto m = unicode.match(text); m.hasMatch(); m = unicode.match(text, m.capturedStart()))
+        text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(m.captured(1).toInt())));
+    static const QRegularExpression control(QStringLiteral("\\\\[a-z]+-?\\d* ?|[{}\r\n]"));
+    return text.replace(control, QString());
 }
 
 TEST(Manual, IsAnRtfDocumentInPlainAscii)
