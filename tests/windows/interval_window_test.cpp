@@ -32,7 +32,7 @@ protected:
         return windows.value(0);
     }
 
-    template <typename T = QWidget> static T *part(QWidget *window, const char *name)
+    template <typename T = QWidget> static T *control(QWidget *window, const char *name)
     {
         T *w = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
         EXPECT_NE(w, nullptr) << name;
@@ -40,13 +40,13 @@ protected:
     }
     static QString label(QWidget *window, const char *name)
     {
-        auto *l = part<QLabel>(window, name);
+        auto *l = control<QLabel>(window, name);
         return l ? l->text() : QString();
     }
-    static QStringList list(QWidget *window, const char *name) { return listLines(part<QListView>(window, name)); }
+    static QStringList list(QWidget *window, const char *name) { return listLines(control<QListView>(window, name)); }
     static void press(QWidget *window, const char *name)
     {
-        auto *b = part<QAbstractButton>(window, name);
+        auto *b = control<QAbstractButton>(window, name);
         ASSERT_NE(b, nullptr);
         QTest::mouseClick(b, Qt::LeftButton);
     }
@@ -74,7 +74,7 @@ TEST_F(IntervalWindowTest, EmptyHistoryShowsZerosEverywhere)
                                              QStringLiteral("  21-25     0        0"),
                                              QStringLiteral("  26-30     0        0"),
                                              QStringLiteral("  31-36     0        0")}));
-    EXPECT_FALSE(part<QAbstractButton>(w, "Command3D3")->isEnabled());
+    EXPECT_FALSE(control<QAbstractButton>(w, "Command3D3")->isEnabled());
 }
 
 TEST_F(IntervalWindowTest, ListsEverySpinAndTheAbsencesAtOpening)
@@ -87,7 +87,7 @@ TEST_F(IntervalWindowTest, ListsEverySpinAndTheAbsencesAtOpening)
                                              QStringLiteral("0003  _ _ _ _ _ _ _"),
                                              QStringLiteral("0004  1 _ _ _ _ _ _")}));
     EXPECT_EQ(label(w, "Label3"), QStringLiteral("   0   4   4   4   4   4   2"));
-    EXPECT_EQ(topRow(part<QListView>(w, "List1")), 0);
+    EXPECT_EQ(topRow(control<QListView>(w, "List1")), 0);
 
     // The main window stays usable; the snapshot does not follow it.
     enter({7});
@@ -104,7 +104,7 @@ TEST_F(IntervalWindowTest, ListsEverySpinAndTheAbsencesAtOpening)
     EXPECT_EQ(report[8], QStringLiteral("  31-36     0        0"));
 
     // The report button is spent until the window is opened again.
-    EXPECT_FALSE(part<QAbstractButton>(w, "Command3D3")->isEnabled());
+    EXPECT_FALSE(control<QAbstractButton>(w, "Command3D3")->isEnabled());
     enter({33});
     press(w, "Command3D3");
     EXPECT_EQ(list(w, "List2"), report);
@@ -126,7 +126,7 @@ TEST_F(IntervalWindowTest, OpeningAgainBringsTheSameWindowForward)
     // Not recomputed: still two spins and the report already given.
     EXPECT_EQ(list(first, "List1").size(), 2);
     EXPECT_EQ(list(first, "List2").size(), 9);
-    EXPECT_FALSE(part<QAbstractButton>(first, "Command3D3")->isEnabled());
+    EXPECT_FALSE(control<QAbstractButton>(first, "Command3D3")->isEnabled());
 
     // "Kilép" discards the window; the next opening starts afresh.
     closeAndDelete(first);
@@ -137,7 +137,7 @@ TEST_F(IntervalWindowTest, OpeningAgainBringsTheSameWindowForward)
     EXPECT_EQ(list(second, "List1").size(), 3);
     EXPECT_EQ(list(second, "List1").last(), QStringLiteral("0003  _ _ _ 1 _ _ _"));
     EXPECT_TRUE(list(second, "List2").isEmpty());
-    EXPECT_TRUE(part<QAbstractButton>(second, "Command3D3")->isEnabled());
+    EXPECT_TRUE(control<QAbstractButton>(second, "Command3D3")->isEnabled());
 }
 
 TEST_F(IntervalWindowTest, ALongListOpensOnItsNewestLines)
@@ -146,7 +146,7 @@ TEST_F(IntervalWindowTest, ALongListOpensOnItsNewestLines)
         enter({i % 37});
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
-    auto *list1 = part<QListView>(w, "List1");
+    auto *list1 = control<QListView>(w, "List1");
     EXPECT_EQ(listLines(list1).size(), 40);
     // Scrolled to line 25 or as near as the list's height allows, so that
     // the newest line is in view.
@@ -167,17 +167,17 @@ TEST_F(IntervalWindowTest, HeadingsAndTextsFitTheirBoxes)
     EXPECT_EQ(label(w, "Label2(0)"), QStringLiteral("             0 5 0 5 0 6"));
     EXPECT_EQ(label(w, "Label1(1)"), QStringLiteral("   5  1   1   2   2   3   3"));
     EXPECT_EQ(label(w, "Label2(1)"), QStringLiteral("       0   5   0   5   0   6"));
-    EXPECT_EQ(part<QAbstractButton>(w, "Command3D3")->text(), u8("Maximális kimaradás"));
-    EXPECT_EQ(part<QAbstractButton>(w, "Command3D1")->text(), u8("Kilép"));
+    EXPECT_EQ(control<QAbstractButton>(w, "Command3D3")->text(), u8("Maximális kimaradás"));
+    EXPECT_EQ(control<QAbstractButton>(w, "Command3D1")->text(), u8("Kilép"));
 
     for (const char *name : {"Label1(0)", "Label2(0)", "Label1(1)", "Label2(1)", "Label3"}) {
-        auto *l = part<QLabel>(w, name);
+        auto *l = control<QLabel>(w, name);
         const QFontMetrics metrics(l->font());
         EXPECT_LE(metrics.horizontalAdvance(l->text()), l->width()) << name;
         EXPECT_LE(metrics.height(), l->height()) << name;
     }
     for (const char *name : {"Command3D3", "Command3D1"}) {
-        auto *b = part<QAbstractButton>(w, name);
+        auto *b = control<QAbstractButton>(w, name);
         EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8, b->width()) << name;
     }
 }
