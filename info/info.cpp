@@ -1,0 +1,96 @@
+#include "info.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "appearance.h"
+#include "platform.h"
+#include "sscommand.h"
+#include "twips.h"
+
+// The picture lives in this static library; it must be registered by name.
+static void registerInfoResources() { Q_INIT_RESOURCE(info); }
+
+namespace vintaro {
+
+namespace {
+
+constexpr unsigned kFaceGrey = 0xE0E0E0;
+constexpr unsigned kBlue = 0x0000FF;
+
+QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+Info::Info(const QString &manualPath, Platform &platform, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_manualPath(manualPath), m_platform(platform)
+{
+    registerInfoResources();
+    setObjectName(QStringLiteral("INFO"));
+    setWindowTitle(u8("INFORMÁCIÓ"));
+    setModal(true);
+    setFont(programFont());
+    setFixedSize(twips(3960), twips(5295));
+    setSizeGripEnabled(false);
+    setBackground(this, rgb(kFaceGrey));
+    buildWindow();
+}
+
+const QString &Info::documentOpener()
+{
+    static const QString opener = QStringLiteral("xdg-open");
+    return opener;
+}
+
+void Info::buildWindow()
+{
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(twipsRect(105, 360, 1680, 2010));
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(QPixmap(QStringLiteral(":/info/vintaro.png")));
+
+    makeText(this, "Label1", u8("Vintaro v1.0"), twipsRect(1935, 300, 1845, 255));
+    makeText(this, "Label2", u8("MIT licenc"), twipsRect(1845, 735, 2070, 255));
+    makeText(this, "Label3", u8("Rulettpörgetések nyilvántartása és statisztikája egyzérós kerékhez, tíz terem számára"),
+             twipsRect(1905, 1155, 1890, 1200));
+    makeText(this, "Label4",
+             u8("Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából "
+                "tölthető le, és az MIT licenc szerint szabadon használható, másolható és terjeszthető."),
+             twipsRect(90, 3195, 3810, 1050));
+    QLabel *help = makeText(this, "Label5",
+                            u8("Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt "
+                               "hibakövetőjében várjuk."),
+                            twipsRect(75, 4365, 3780, 870));
+    setTextColour(help, rgb(kBlue));
+
+    auto *manual = new SSCommand(this);
+    manual->setObjectName(QStringLiteral("Command3D1"));
+    manual->setText(u8("Dokumentáció"));
+    manual->setGeometry(twipsRect(270, 2610, 1920, 390));
+    connect(manual, &QPushButton::clicked, this, &Info::openManual);
+
+    auto *exitButton = new SSCommand(this);
+    exitButton->setObjectName(QStringLiteral("Command3D2"));
+    exitButton->setText(u8("Kilép"));
+    exitButton->setGeometry(twipsRect(2445, 2610, 1230, 390));
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Info::openManual()
+{
+    // Argument list, no shell: a folder with blanks in its path stays one argument.
+    m_platform.startProcess(documentOpener(), {m_manualPath});
+}
+
+} // namespace vintaro
