@@ -3,11 +3,11 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
-#include <QListView>
 
 #include "appearance.h"
 #include "intervals.h"
 #include "linesmodel.h"
+#include "listbox.h"
 #include "session.h"
 #include "sscommand.h"
 #include "twips.h"
@@ -21,17 +21,11 @@ constexpr unsigned kYellow = 0xFFFF00;
 // Lines of List1 below its top line once the window opens: the newest ones.
 constexpr int kListRows = 15;
 
-QListView *makeList(QWidget *parent, const char *name, QAbstractItemModel *model, QRect geometry)
+ListBox *makeList(QWidget *parent, const char *name, QAbstractItemModel *model, QRect geometry)
 {
-    auto *view = new QListView(parent);
+    auto *view = new ListBox(parent);
     view->setObjectName(QLatin1String(name));
     view->setGeometry(geometry);
-    view->setUniformItemSizes(true);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setModel(model);
     return view;
 }
@@ -123,10 +117,8 @@ void Interval5::load()
 
     // The newest lines stay in view; a short list stays at its top.
     const int top = m_lines->count() - kListRows;
-    if (top > 0) {
-        m_list1->doItemsLayout();
-        m_list1->scrollTo(m_lines->index(top), QAbstractItemView::PositionAtTop);
-    }
+    if (top > 0)
+        m_list1->setTopIndex(top);
 
     const QFontMetrics metrics(m_label3->font());
     const std::string text = absenceText(currentIntervalAbsences(m_snapshot), [&metrics](std::string_view piece) {

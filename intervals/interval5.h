@@ -8,12 +8,12 @@
 #include <vector>
 
 class QLabel;
-class QListView;
 
 namespace vintaro {
 
 class ComputedLinesModel;
 class LinesModel;
+class ListBox;
 class Session;
 class SSCommand;
 
@@ -36,8 +36,8 @@ private:
     std::vector<std::int16_t> m_snapshot; // the spins at opening, oldest first
     ComputedLinesModel *m_lines = nullptr;
     LinesModel *m_report = nullptr;
-    QListView *m_list1 = nullptr;
-    QListView *m_list2 = nullptr;
+    ListBox *m_list1 = nullptr;
+    ListBox *m_list2 = nullptr;
     QLabel *m_label3 = nullptr;
     SSCommand *m_reportButton = nullptr;
 };
