@@ -3,19 +3,14 @@
 #include <random>
 
 #include "session.h"
+#include "histories.h"
 #include "statistics.h"
 
 using namespace vintaro;
 
 namespace {
 
-SpinHistory historyOf(std::initializer_list<int> spins)
-{
-    SpinHistory h;
-    for (int n : spins)
-        h.push(n);
-    return h;
-}
+using vintaro::test::historyOf;
 
 RowFigures passOver(const SpinHistory &h)
 {

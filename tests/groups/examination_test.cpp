@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "examination.h"
+#include "histories.h"
 
 namespace vintaro {
 namespace {
 
-SpinHistory historyOf(std::initializer_list<int> spins)
-{
-    SpinHistory h;
-    for (int n : spins)
-        h.push(n);
-    return h;
-}
+using test::historyOf;
 
 Selection selecting(std::initializer_list<int> numbers)
 {

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "groupanalysis.h"
+#include "histories.h"
 
 namespace vintaro {
 namespace {
 
-SpinHistory historyOf(std::initializer_list<int> spins)
-{
-    SpinHistory h;
-    for (int n : spins)
-        h.push(n);
-    return h;
-}
+using test::historyOf;
 
 GroupAnalysis run(GroupKind kind, const SpinHistory &h, const GroupTables &tables = GroupTables())
 {

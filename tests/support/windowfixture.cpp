@@ -84,4 +84,15 @@ void WindowTest::trigger(const QString &actionName) const
     action->trigger();
 }
 
+bool WindowTest::exitAsks()
+{
+    platform->confirmAnswers.push_back(false);
+    const size_t asked = platform->questions.size();
+    click(QStringLiteral("Command3D2"));
+    const bool asks = platform->questions.size() > asked;
+    if (!asks)
+        platform->confirmAnswers.clear();
+    return asks;
+}
+
 } // namespace vintaro::test

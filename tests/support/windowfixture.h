@@ -48,6 +48,9 @@ protected:
     QStringList lines(const QString &listName) const { return listLines(child<QAbstractItemView>(listName)); }
     void enter(std::initializer_list<int> numbers) const;
     void trigger(const QString &actionName) const;
+    // Whether "Vége" asks the exit question now (the spins are unsaved); the
+    // question is answered Cancel, so the window stays.
+    bool exitAsks();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Form1> window;

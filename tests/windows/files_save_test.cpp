@@ -26,17 +26,6 @@ protected:
     void setRoomBox(const QString &room) const { child<QLineEdit>(QStringLiteral("Text1"))->setText(room); }
     void save() const { click(QStringLiteral("Command15")); }
     QStringList folderFiles() const { return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
-    // Whether leaving now asks the exit question (the spins are unsaved).
-    bool exitAsks()
-    {
-        platform->confirmAnswers.push_back(false);
-        const size_t asked = platform->questions.size();
-        click(QStringLiteral("Command3D2"));
-        const bool asks = platform->questions.size() > asked;
-        if (!asks)
-            platform->confirmAnswers.clear();
-        return asks;
-    }
     const QString kBadRoom = QString::fromUtf8("Hibás teremszám beállítás !");
 };
 

@@ -23,16 +23,6 @@ protected:
         return labels("Label7", 0, 13) + labels("Label8", 0, 13) + labels("Label16", 0, 13) +
                labels("Label26", 1, 36);
     }
-    bool exitAsks()
-    {
-        platform->confirmAnswers.push_back(false);
-        const size_t asked = platform->questions.size();
-        click(QStringLiteral("Command3D2"));
-        const bool asks = platform->questions.size() > asked;
-        if (!asks)
-            platform->confirmAnswers.clear();
-        return asks;
-    }
 };
 
 TEST_F(UndoTest, TakesTheNewestSpinBack)
