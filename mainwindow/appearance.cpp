@@ -1,6 +1,7 @@
 #include "appearance.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QWidget>
@@ -42,6 +43,12 @@ void setBackground(QWidget *widget, const QColor &colour)
     pal.setColor(QPalette::Window, colour);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
+}
+
+void setLabelText(QLabel *label, const QString &value)
+{
+    if (label->text() != value)
+        label->setText(value);
 }
 
 void setButtonColour(QWidget *button, const QColor &colour)

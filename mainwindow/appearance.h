@@ -4,7 +4,10 @@
 #include <QFont>
 #include <QString>
 
+#include <string>
+
 class QApplication;
+class QLabel;
 class QWidget;
 
 namespace vintaro {
@@ -17,6 +20,10 @@ QColor rgb(unsigned value); // 0xRRGGBB
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
 void setButtonColour(QWidget *button, const QColor &colour);
+
+// Sets a label's text only when it changes, sparing a repaint.
+void setLabelText(QLabel *label, const QString &value);
+inline QString text(const std::string &s) { return QString::fromStdString(s); }
 
 // UTF-8 literal to QString.
 inline QString u8(const char *text) { return QString::fromUtf8(text); }

@@ -84,6 +84,7 @@ private:
     void loadGroupTables();
 
     // Display steps shared by entry, start and undo.
+    void showAppliedSpin();
     void showSpunNumber();
     void showCount();
     void showFigures();
@@ -99,7 +100,6 @@ private:
     Session m_session;
     Selection m_selection;
     std::unique_ptr<GroupTables> m_groups;
-    bool m_spinApplied = false; // once a spin is applied, Start stays off
     bool m_ending = false;      // the program is ending: close without asking
     QPixmap m_redPicture;
     QPixmap m_markPicture;

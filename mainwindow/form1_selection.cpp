@@ -20,13 +20,6 @@ namespace vintaro {
 
 namespace {
 
-QString text(const std::string &s) { return QString::fromStdString(s); }
-
-void setLabelText(QLabel *label, const QString &value)
-{
-    if (label->text() != value)
-        label->setText(value);
-}
 
 QStringList toLines(const std::vector<std::string> &lines)
 {

@@ -16,47 +16,38 @@ namespace vintaro {
 
 namespace {
 
-QString text(const std::string &s) { return QString::fromStdString(s); }
-
-void setLabelText(QLabel *label, const QString &value)
+void warnHistoryFull(Platform &platform, QWidget *parent)
 {
-    if (label->text() != value)
-        label->setText(value);
+    platform.message(parent, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
+                                 .arg(SpinHistory::kCapacity));
 }
 
 } // namespace
 
 void Form1::enterSpin(int number)
 {
+    // A full history refuses the spin before the spun number changes.
     if (m_session.history().full()) {
-        m_platform->message(this, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
-                                      .arg(SpinHistory::kCapacity));
+        warnHistoryFull(*m_platform, this);
         return;
     }
     m_session.enter(number);
     showSpunNumber();
-    m_spinApplied = true;
-    m_indit->setEnabled(false); // Start would load a list beside the spins just entered
-    resetNumberRow();
-    showCount();
-    syncHistoryList();
-    showAbsences();
-    showFigures();
-    scrollHistoryList();
+    showAppliedSpin();
 }
 
 void Form1::applySpin()
 {
     const auto result = m_session.apply();
-    if (result == Session::EntryResult::HistoryFull) {
-        m_platform->message(this, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
-                                      .arg(SpinHistory::kCapacity));
-        return;
-    }
-    if (result != Session::EntryResult::Applied)
-        return;
-    m_spinApplied = true;
-    m_indit->setEnabled(false);
+    if (result == Session::EntryResult::HistoryFull)
+        warnHistoryFull(*m_platform, this);
+    if (result == Session::EntryResult::Applied)
+        showAppliedSpin();
+}
+
+void Form1::showAppliedSpin()
+{
+    m_indit->setEnabled(false); // Start would load a list beside the spins just entered
     resetNumberRow();
     showCount();
     syncHistoryList();
