@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "platform.h"
 #include "selection.h"
@@ -106,6 +107,15 @@ private:
     QPointer<QWidget> m_intervalWindow;
 
     // Files, Start, save and exit (form1_files.cpp) add their state here.
+    // The room text of the room box, or nothing (after telling the user)
+    // when it would name a file outside the program folder.
+    std::optional<QString> safeRoomText();
+    // Ends the program and starts it afresh, after `message` is closed.
+    void restart(const QString &message);
+    // Starts the new instance and ends this one, asking nothing.
+    void startNewInstance();
+    // Tells which files could not be written; they keep their old content.
+    void warnUnwritten(const QStringList &paths);
 
     // Selection, groups and sorting (form1_selection.cpp) add their state here.
 

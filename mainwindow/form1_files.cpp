@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "appearance.h"
 #include "linesmodel.h"
+#include "narrowing.h"
 #include "roomsave.h"
 #include "spinfiles.h"
 #include "textfiles.h"
@@ -90,10 +92,132 @@ void Form1::exitProgram()
     m_platform->exitProgram();
 }
 
-void Form1::switchRoom(int) {}
-void Form1::restoreFull() {}
-void Form1::deleteFull() {}
-void Form1::narrowList() {}
+namespace {
+
+const char *const kRestart = "A program leáll, majd újraindul !";
+const char *const kRestartAfterRestore = "A program leáll, majd újraindúl !";
+
+} // namespace
+
+std::optional<QString> Form1::safeRoomText()
+{
+    const QString room = roomText(m_text1->text());
+    if (roomTextSafe(room))
+        return room;
+    m_platform->message(this, u8("Hibás teremszám beállítás !"));
+    return std::nullopt;
+}
+
+void Form1::warnUnwritten(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    QStringList shown;
+    for (const QString &path : paths)
+        shown << QDir::toNativeSeparators(path);
+    m_platform->message(this, u8("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown.join(QLatin1Char('\n'))));
+}
+
+void Form1::startNewInstance()
+{
+    // Every file is complete before the new instance starts; this one then
+    // ends without asking anything.
+    m_platform->startProcess(programFile(QStringLiteral("vintaro2011")), {});
+    m_ending = true;
+    m_platform->exitProgram();
+}
+
+void Form1::restart(const QString &message)
+{
+    m_platform->message(this, message);
+    startNewInstance();
+}
+
+void Form1::switchRoom(int room)
+{
+    const QString r = QString::number(room);
+    QStringList failed;
+    // A room never saved has no list: the working list then stays as it was.
+    if (QFile::exists(roomListFile(m_folder, r)) && !copyFile(roomListFile(m_folder, r), workingListFile(m_folder)))
+        failed << workingListFile(m_folder);
+    m_text1->setText(r);
+    if (!writeLines(roomNumberFile(m_folder), {r}))
+        failed << roomNumberFile(m_folder);
+    warnUnwritten(failed);
+    restart(u8(kRestart));
+}
+
+void Form1::restoreFull()
+{
+    const auto room = safeRoomText();
+    if (!room)
+        return;
+    QStringList failed;
+    const QString source = roomListFile(m_folder, *room);
+    if (QFile::exists(source) && !copyFile(source, workingListFile(m_folder)))
+        failed << workingListFile(m_folder);
+    warnUnwritten(failed);
+    m_platform->message(this, u8(kRestartAfterRestore));
+    if (!writeLines(roomNumberFile(m_folder), {*room}))
+        warnUnwritten({roomNumberFile(m_folder)});
+    startNewInstance();
+}
+
+void Form1::deleteFull()
+{
+    const auto room = safeRoomText();
+    if (!room)
+        return;
+    QStringList failed;
+    for (const QString &path : {roomListFile(m_folder, *room), workingListFile(m_folder)})
+        if (!truncateFile(path))
+            failed << path;
+    if (!writeLines(roomNumberFile(m_folder), {*room}))
+        failed << roomNumberFile(m_folder);
+    failed.removeDuplicates();
+    warnUnwritten(failed);
+    restart(u8(kRestart));
+}
+
+void Form1::narrowList()
+{
+    const QString source = roomListFile(m_folder, roomText(m_text1->text()));
+    std::optional<QByteArray> content = readWholeFile(source);
+    if (!content)
+        return; // no saved list to narrow
+    if (m_text1->text().isEmpty()) {
+        m_platform->message(this, u8("Nincs *Terem* megadva !"));
+        return;
+    }
+    const auto room = safeRoomText();
+    if (!room)
+        return;
+    const QStringList fields = listFields(*content);
+    const int count = int(fields.size());
+
+    double n = 0;
+    for (;;) {
+        const auto answer = narrowingAnswer(
+            m_platform->askText(this, u8("Szűkített statisztikák !"),
+                                u8("Kérem adja meg , hogy az utolsó hány pörgetést válogassam le !")));
+        if (!answer)
+            return; // Cancel, or not a number: nothing changes
+        n = *answer;
+        if (narrowingAccepted(n, count))
+            break;
+    }
+
+    // The list is read afresh, as it stands now.
+    content = readWholeFile(source);
+    if (!content)
+        return;
+    if (!writeLines(workingListFile(m_folder), lastFields(listFields(*content), n)))
+        warnUnwritten({workingListFile(m_folder)});
+    m_platform->message(this, u8(kRestart));
+    if (!writeLines(roomNumberFile(m_folder), {*room}))
+        warnUnwritten({roomNumberFile(m_folder)});
+    startNewInstance();
+}
 
 void Form1::closeEvent(QCloseEvent *event)
 {

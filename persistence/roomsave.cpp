@@ -38,9 +38,10 @@ bool roomBoxAccepted(const QString &roomBox)
     const double value = leadingValue(roomBox.toStdString());
     if (value < 1 || value > 10)
         return false;
-    const QString room = roomText(roomBox);
-    return staysInFolder(room) && fitsCp1250(room);
+    return roomTextSafe(roomText(roomBox));
 }
+
+bool roomTextSafe(const QString &room) { return staysInFolder(room) && fitsCp1250(room); }
 
 QStringList saveRoomFiles(const QString &folder, const QString &room, const SpinHistory &history)
 {

@@ -11,6 +11,11 @@ namespace vintaro {
 // The room text: the room box text without leading and trailing blanks.
 QString roomText(const QString &roomBox);
 
+// Whether a room text stays a plain file name inside the program folder (no
+// "/", "\", "..", control character, or character that the room number file
+// cannot hold).
+bool roomTextSafe(const QString &room);
+
 // Whether the room box names a room a list may be saved for: its numeric
 // value (leading number, blanks ignored) lies in 1..10, and its room text
 // stays a plain file name inside the program folder (no "/", "\", "..",

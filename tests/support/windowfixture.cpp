@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 
 namespace vintaro::test {
@@ -83,6 +84,21 @@ void WindowTest::trigger(const QString &actionName) const
     ASSERT_NE(action, nullptr) << actionName.toStdString();
     action->trigger();
 }
+
+QByteArray WindowTest::bytes(const QString &name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WindowTest::put(const QString &name, const QByteArray &content) const
+{
+    QFile f(file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+void WindowTest::setRoomBox(const QString &room) const { child<QLineEdit>(QStringLiteral("Text1"))->setText(room); }
 
 bool WindowTest::exitAsks()
 {

@@ -48,6 +48,11 @@ protected:
     QStringList lines(const QString &listName) const { return listLines(child<QAbstractItemView>(listName)); }
     void enter(std::initializer_list<int> numbers) const;
     void trigger(const QString &actionName) const;
+    // A file of the program folder: its bytes ("<missing>" when there is
+    // none), and writing it.
+    QByteArray bytes(const QString &name) const;
+    void put(const QString &name, const QByteArray &content) const;
+    void setRoomBox(const QString &room) const;
     // Whether "Vége" asks the exit question now (the spins are unsaved); the
     // question is answered Cancel, so the window stays.
     bool exitAsks();

@@ -12,18 +12,6 @@ namespace {
 class SaveTest : public WindowTest
 {
 protected:
-    QByteArray bytes(const QString &name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    void put(const QString &name, const QByteArray &content) const
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
-    void setRoomBox(const QString &room) const { child<QLineEdit>(QStringLiteral("Text1"))->setText(room); }
     void save() const { click(QStringLiteral("Command15")); }
     QStringList folderFiles() const { return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
     const QString kBadRoom = QString::fromUtf8("Hibás teremszám beállítás !");

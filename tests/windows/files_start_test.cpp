@@ -11,12 +11,6 @@ namespace {
 class StartTest : public WindowTest
 {
 protected:
-    void put(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
     // Every statistic the window shows: the fourteen rows and the absence row.
     QStringList statistics() const
     {

@@ -26,12 +26,6 @@ protected:
     {
         return {text("Label12"), text("Label14"), text("Label18"), text("Label20"), text("Label24")};
     }
-    void writeFile(const QString &name, const QByteArray &content) const
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
 };
 
 TEST_F(GroupAnalyses, OneSpinOfFiveAndTheStreets)
@@ -148,9 +142,9 @@ TEST_F(GroupAnalyses, ShortAndLongGroupFiles)
     for (int i = 0; i < 57; ++i)
         pairs += "33 36\r\n";
     pairs += "07 09\r\n07 09\r\n07 09\r\n";
-    writeFile("parok.txt", pairs);
+    put("parok.txt", pairs);
     // Two corners with a blank line between them.
-    writeFile("corner.txt", "04 05 07 08\r\n\r\n01 02 04 05\r\n");
+    put("corner.txt", "04 05 07 08\r\n\r\n01 02 04 05\r\n");
     recreateWindow();
     EXPECT_TRUE(platform->messages.empty());
     enter({5});

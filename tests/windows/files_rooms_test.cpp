@@ -1,0 +1,143 @@
+// Room switching, full restore, full delete and narrowing: each rewrites the
+// working list and restarts the program.
+#include <QLineEdit>
+
+#include "windowfixture.h"
+
+namespace vintaro::test {
+namespace {
+
+const QString kRestart = QString::fromUtf8("A program leáll, majd újraindul !");
+const QString kRestartAfterRestore = QString::fromUtf8("A program leáll, majd újraindúl !");
+
+class RoomsTest : public WindowTest
+{
+protected:
+    // The restart ran: message shown, the program started anew, this one ended.
+    void expectRestart(const QString &message) const
+    {
+        ASSERT_FALSE(platform->messages.empty());
+        EXPECT_EQ(platform->messages.back().text, message);
+        EXPECT_EQ(platform->messages.back().icon, Platform::Icon::Critical);
+        ASSERT_EQ(platform->started.size(), 1u);
+        EXPECT_EQ(platform->started[0].program, file(QStringLiteral("vintaro2011")));
+        EXPECT_TRUE(platform->started[0].arguments.isEmpty());
+        EXPECT_EQ(platform->exits, 1);
+        EXPECT_TRUE(platform->questions.empty()); // never the exit question
+    }
+    void expectNoRestart() const
+    {
+        EXPECT_TRUE(platform->started.empty());
+        EXPECT_EQ(platform->exits, 0);
+    }
+    QByteArray tenSpins() const { return " 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n 8\r\n 9\r\n10\r\n"; }
+};
+
+TEST_F(RoomsTest, SwitchingRoomCopiesItsListAndRestarts)
+{
+    put(QStringLiteral("rszamok3.txt"), " 5\r\n17\r\n");
+    enter({9}); // unsaved: the switch drops it without asking
+    trigger(QStringLiteral("terem3"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray(" 5\r\n17\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("3\r\n"));
+    expectRestart(kRestart);
+
+    recreateWindow(); // the new instance
+    EXPECT_EQ(text(QStringLiteral("Label5")), "");
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), " 2");
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("Text1"))->text(), "3");
+    EXPECT_EQ(lines(QStringLiteral("List1")), (QStringList{"   1    5", "   2    17"}));
+}
+
+TEST_F(RoomsTest, SwitchingToANeverSavedRoomKeepsTheWorkingList)
+{
+    put(QStringLiteral("rszamok.txt"), "12\r\n");
+    trigger(QStringLiteral("terem10"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("12\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("10\r\n"));
+    expectRestart(kRestart);
+}
+
+TEST_F(RoomsTest, FullRestoreAndFullDelete)
+{
+    put(QStringLiteral("rszamok2.txt"), tenSpins());
+    put(QStringLiteral("rszamok.txt"), "9\r\n10\r\n");
+    setRoomBox(QStringLiteral(" 2 "));
+    trigger(QStringLiteral("teljes"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), tenSpins());
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("2\r\n"));
+    expectRestart(kRestartAfterRestore);
+
+    recreateWindow();
+    setRoomBox(QStringLiteral("4")); // a room never saved
+    trigger(QStringLiteral("ttorles"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok4.txt")), QByteArray());
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray());
+    EXPECT_EQ(bytes(QStringLiteral("rszamok2.txt")), tenSpins());
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("4\r\n"));
+    expectRestart(kRestart);
+}
+
+TEST_F(RoomsTest, RoomTextOutsideTheFolderIsRefused)
+{
+    setRoomBox(QStringLiteral("../x"));
+    for (const char *action : {"teljes", "ttorles"}) {
+        trigger(QLatin1String(action));
+        EXPECT_EQ(platform->messages.back().text, QString::fromUtf8("Hibás teremszám beállítás !"));
+    }
+    expectNoRestart();
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("<missing>"));
+}
+
+TEST_F(RoomsTest, NarrowingKeepsTheLastSpins)
+{
+    put(QStringLiteral("rszamok2.txt"), tenSpins());
+    setRoomBox(QStringLiteral("2"));
+    platform->textAnswers = {QStringLiteral("0"), QStringLiteral("11"), QStringLiteral("3")};
+    trigger(QStringLiteral("utolso"));
+    ASSERT_EQ(platform->prompts.size(), 3u); // 0 and 11 are asked again
+    EXPECT_EQ(platform->prompts[0],
+              QString::fromUtf8("Szűkített statisztikák !|Kérem adja meg , hogy az utolsó hány pörgetést válogassam le !"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("8\r\n9\r\n10\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok2.txt")), tenSpins()); // the saved list stays whole
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("2\r\n"));
+    expectRestart(kRestart);
+
+    recreateWindow();
+    setRoomBox(QStringLiteral("2"));
+    platform->textAnswers = {QStringLiteral("3.5")};
+    trigger(QStringLiteral("utolso"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("8\r\n9\r\n10\r\n")); // i >= 7.5
+
+    recreateWindow();
+    setRoomBox(QStringLiteral("2"));
+    platform->textAnswers = {QStringLiteral("10")};
+    trigger(QStringLiteral("utolso"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n"));
+}
+
+TEST_F(RoomsTest, NarrowingThatChangesNothing)
+{
+    put(QStringLiteral("rszamok.txt"), "7\r\n");
+    setRoomBox(QStringLiteral("5")); // room 5 was never saved: silently nothing
+    trigger(QStringLiteral("utolso"));
+    EXPECT_TRUE(platform->messages.empty());
+    EXPECT_TRUE(platform->prompts.empty());
+
+    setRoomBox(QString()); // no room: the working list is there, the room is not
+    trigger(QStringLiteral("utolso"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].text, QString::fromUtf8("Nincs *Terem* megadva !"));
+
+    put(QStringLiteral("rszamok5.txt"), QByteArray()); // an empty list: every answer is asked again
+    setRoomBox(QStringLiteral("5"));
+    platform->textAnswers = {QStringLiteral("1"), QStringLiteral("-2"), QStringLiteral("0.5"), QStringLiteral("abc")};
+    trigger(QStringLiteral("utolso"));
+    EXPECT_EQ(platform->prompts.size(), 4u); // "abc" is no number: it ends the question
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("7\r\n"));
+    expectNoRestart();
+}
+
+} // namespace
+} // namespace vintaro::test
