@@ -74,16 +74,10 @@ void Info::buildWindow()
                             twipsRect(75, 4365, 3780, 870));
     setTextColour(help, rgb(kBlue));
 
-    auto *manual = new SSCommand(this);
-    manual->setObjectName(QStringLiteral("Command3D1"));
-    manual->setText(u8("Dokumentáció"));
-    manual->setGeometry(twipsRect(270, 2610, 1920, 390));
+    auto *manual = SSCommand::create(this, QStringLiteral("Command3D1"), u8("Dokumentáció"), twipsRect(270, 2610, 1920, 390));
     connect(manual, &QPushButton::clicked, this, &Info::openManual);
 
-    auto *exitButton = new SSCommand(this);
-    exitButton->setObjectName(QStringLiteral("Command3D2"));
-    exitButton->setText(u8("Kilép"));
-    exitButton->setGeometry(twipsRect(2445, 2610, 1230, 390));
+    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D2"), u8("Kilép"), twipsRect(2445, 2610, 1230, 390));
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -93,16 +93,11 @@ void Interval5::buildWindow()
     m_label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(m_label3, rgb(kWindowGrey));
 
-    m_reportButton = new SSCommand(this);
-    m_reportButton->setObjectName(QStringLiteral("Command3D3"));
-    m_reportButton->setText(u8("Maximális kimaradás"));
-    m_reportButton->setGeometry(twipsRect(2580, 4095, 1860, 375));
+    m_reportButton = SSCommand::create(this, QStringLiteral("Command3D3"), u8("Maximális kimaradás"),
+                                       twipsRect(2580, 4095, 1860, 375));
     connect(m_reportButton, &QPushButton::clicked, this, &Interval5::showReport);
 
-    auto *exitButton = new SSCommand(this);
-    exitButton->setObjectName(QStringLiteral("Command3D1"));
-    exitButton->setText(u8("Kilép"));
-    exitButton->setGeometry(twipsRect(1605, 5010, 1575, 375));
+    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D1"), u8("Kilép"), twipsRect(1605, 5010, 1575, 375));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(m_list1, m_list2);

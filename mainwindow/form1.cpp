@@ -164,10 +164,7 @@ void Form1::buildWindow()
     button("Command15", u8("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80);
     button("Command1", u8("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0);
 
-    auto *exitButton = new SSCommand(client);
-    exitButton->setObjectName(QStringLiteral("Command3D2"));
-    exitButton->setText(u8("Vége"));
-    exitButton->setGeometry(twipsRect(9660, 6585, 1545, 375));
+    SSCommand::create(client, QStringLiteral("Command3D2"), u8("Vége"), twipsRect(9660, 6585, 1545, 375));
 
     buildStatisticsTable();
     buildGrids();
@@ -218,10 +215,7 @@ void Form1::buildGrids()
     // column by column, bottom row "P" (n mod 3 = 1) lowest.
     constexpr int L = 750, T = 1830, W = 510, H = 405, Tsel = 3540, Hsel = 405;
     auto makeButton = [client](const char *name, int n, QRect geometry) {
-        auto *b = new SSCommand(client);
-        b->setObjectName(indexed(name, n));
-        b->setGeometry(geometry);
-        b->setText(QString::number(n));
+        auto *b = SSCommand::create(client, indexed(name, n), QString::number(n), geometry);
         setTextColour(b, rgb(kBlackColour));
         return b;
     };

@@ -11,6 +11,15 @@ SSCommand::SSCommand(QWidget *parent) : QPushButton(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+SSCommand *SSCommand::create(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *button = new SSCommand(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setGeometry(geometry);
+    return button;
+}
+
 void SSCommand::setPicture(const QPixmap &picture)
 {
     m_picture = picture;

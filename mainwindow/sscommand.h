@@ -11,6 +11,8 @@ class SSCommand : public QPushButton
     Q_OBJECT
 public:
     explicit SSCommand(QWidget *parent = nullptr);
+    // A button named `name` with a caption, placed at `geometry`.
+    static SSCommand *create(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
 
     // The picture is also the button's icon(); a null pixmap removes it.
     void setPicture(const QPixmap &picture);
