@@ -40,20 +40,26 @@ struct Scale
     int column(int k) const { return int(std::floor(x(k))); }
 };
 
-// The smallest multiple of `every` points whose marks stand `needed` pixels apart.
+// `every` points, or a round multiple of it (2, 5, 10, 20, 50, ...) where
+// marks that close would run together.
 int thinned(int every, double slot, double needed)
 {
     const double spacing = every * slot;
     if (spacing >= needed || spacing <= 0)
         return every;
-    return every * int(std::ceil(needed / spacing));
+    const double factor = needed / spacing;
+    for (long long decade = 1; decade < INT_MAX; decade *= 10)
+        for (long long multiple : {decade, 2 * decade, 5 * decade})
+            if (double(multiple) >= factor)
+                return int(std::min<long long>(every * multiple, INT_MAX));
+    return INT_MAX;
 }
 
 // Points from `first` to `last` that are multiples of `step`.
 template <typename Mark> void everyNth(int first, int last, int step, Mark mark)
 {
-    for (int k = (first + step - 1) / step * step; k <= last; k += step)
-        mark(k);
+    for (long long k = (first + step - 1LL) / step * step; k <= last; k += step)
+        mark(int(k));
 }
 
 void drawFlatBars(QPainter &p, const Scale &s, const QList<int> &points, int first, int last)
