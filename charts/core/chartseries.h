@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "selection.h"
+#include "spinhistory.h"
 
 namespace vintaro {
 
@@ -15,7 +16,7 @@ constexpr int kChartOptionCount = 15;
 constexpr int kSelectedNumbersOption = 14;
 
 // The chart holds at most this many points, one per spin.
-constexpr int kChartCapacity = 32736;
+constexpr int kChartCapacity = SpinHistory::kCapacity;
 
 // Whether a spin of `number` is a hit for `option`. The tests are plain
 // arithmetic on the number, so unlike the outside-bet rows a 0 is black, low,

@@ -18,15 +18,6 @@ Series seriesOf(const Series &spins, int option, const Selection &selection = {}
 
 } // namespace
 
-TEST(ChartSeries, OnePointPerSpinOldestFirst)
-{
-    const Series spins = {3, 0, 26};
-    EXPECT_EQ(seriesOf(spins, 0), (Series{0, 1, 1})); // the zero counts as black
-    EXPECT_EQ(seriesOf(spins, 1), (Series{1, 0, 0}));
-    EXPECT_EQ(seriesOf({13, 12, 24, 25}, 5), (Series{1, 0, 1, 0}));
-    EXPECT_TRUE(seriesOf({}, 0).empty());
-}
-
 TEST(ChartSeries, ZeroIsJudgedLikeAnyOtherNumber)
 {
     Series hitByZero;

@@ -107,8 +107,6 @@ TEST_F(ChartWindowTest, RowOptionsChartEverySpinOldestFirst)
         EXPECT_EQ(setting(graph, "pointCount"), 3);
         EXPECT_EQ(pointsOf(graph), (QList<int>{0, 1, 1}));
     }));
-    choose(1);
-    EXPECT_TRUE(chart([](QDialog *, QWidget *graph) { EXPECT_EQ(pointsOf(graph), (QList<int>{1, 0, 0})); }));
 
     enter({13, 12, 24, 25});
     choose(5);
