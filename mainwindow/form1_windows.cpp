@@ -1,12 +1,10 @@
-// Form1: opening the chart, interval and information windows.
+// Form1: opening the interval and information windows.
 #include "form1.h"
 
 #include "info.h"
 #include "interval5.h"
 
 namespace vintaro {
-
-void Form1::requestChart() {}
 
 void Form1::openIntervals()
 {
