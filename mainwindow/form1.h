@@ -27,6 +27,7 @@ class ListBox;
 class LinesModel;
 class SSCommand;
 class GroupTables;
+struct BetFigures;
 
 class Form1 : public QMainWindow
 {
@@ -118,6 +119,8 @@ private:
     void warnUnwritten(const QStringList &paths);
 
     // Selection, groups and sorting (form1_selection.cpp) add their state here.
+    // Hits, current and longest absence and its position of a bet.
+    void showBetFigures(const BetFigures &figures);
 
     // Secondary windows (form1_windows.cpp) add their state here.
 

@@ -126,13 +126,17 @@ void Form1::analyseGroups(int kindNumber)
     if (const GroupResult *leader = analysis.leading()) {
         m_selection.selectGroup(leader->group.members, memberCount(kind));
         showSelection();
-        const BetFigures &f = leader->figures;
-        setLabelText(m_label12, QString::number(f.hits));
-        setLabelText(m_label14, QString::number(f.current));
-        setLabelText(m_label18, QString::number(f.longest));
-        setLabelText(m_label20, QString::number(f.longestPosition));
+        showBetFigures(leader->figures);
     }
     m_list2->scrollToTop();
+}
+
+void Form1::showBetFigures(const BetFigures &f)
+{
+    setLabelText(m_label12, QString::number(f.hits));
+    setLabelText(m_label14, QString::number(f.current));
+    setLabelText(m_label18, QString::number(f.longest));
+    setLabelText(m_label20, QString::number(f.longestPosition));
 }
 
 void Form1::examineSelection()
@@ -141,11 +145,7 @@ void Form1::examineSelection()
     if (!examination)
         return;
     m_reportModel->setLines(toLines(examination->lines));
-    const BetFigures &f = examination->figures;
-    setLabelText(m_label12, QString::number(f.hits));
-    setLabelText(m_label14, QString::number(f.current));
-    setLabelText(m_label18, QString::number(f.longest));
-    setLabelText(m_label20, QString::number(f.longestPosition));
+    showBetFigures(examination->figures);
     m_list2->scrollToTop();
 }
 

@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -29,6 +30,14 @@ QStringList listLines(QAbstractItemView *view)
     for (int row = 0; row < model->rowCount(); ++row)
         out << model->index(row, 0).data().toString();
     return out;
+}
+
+QDialog *openDialog(const char *objectName)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(objectName) && w->isVisible())
+            return qobject_cast<QDialog *>(w);
+    return nullptr;
 }
 
 int topRow(QAbstractItemView *view)

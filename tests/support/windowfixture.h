@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QAbstractItemView>
+#include <QDialog>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@ std::unique_ptr<QTemporaryDir> makeProgramFolder();
 
 // Every display line of a list view, in order.
 QStringList listLines(QAbstractItemView *view);
+// The visible modal window of that name, if one is open.
+QDialog *openDialog(const char *objectName);
 // Index of the line at the top of the visible part of a list view.
 int topRow(QAbstractItemView *view);
 

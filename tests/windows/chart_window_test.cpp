@@ -16,13 +16,7 @@
 namespace vintaro::test {
 namespace {
 
-QDialog *openChartWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("diagramm") && w->isVisible())
-            return qobject_cast<QDialog *>(w);
-    return nullptr;
-}
+QDialog *openChartWindow() { return openDialog("diagramm"); }
 
 QWidget *graphOf(QDialog *chart) { return chart->findChild<QWidget *>(QStringLiteral("Graph1")); }
 QScrollBar *barOf(QDialog *chart) { return chart->findChild<QScrollBar *>(QStringLiteral("HScroll1")); }

@@ -16,13 +16,7 @@
 namespace vintaro::test {
 namespace {
 
-QDialog *openInfoWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("INFO") && w->isVisible())
-            return qobject_cast<QDialog *>(w);
-    return nullptr;
-}
+QDialog *openInfoWindow() { return openDialog("INFO"); }
 
 // Triggers "?" on `window` and runs `use` on the information window while it
 // is open; the window is closed afterwards whatever `use` did.
