@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "appearance.h"
-#include "form1.h"
+#include "widgets/appearance.h"
+#include "mainwindow/form1.h"
 
 int main(int argc, char *argv[])
 {

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "benchsupport.h"
+#include "bench/support/benchsupport.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include <memory>
 
-#include "benchsupport.h"
-#include "chartseries.h"
-#include "diagramm.h"
+#include "bench/support/benchsupport.h"
+#include "charts/series/chartseries.h"
+#include "charts/diagramm.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "benchsupport.h"
-#include "groupkind.h"
+#include "bench/support/benchsupport.h"
+#include "groups/groupkind.h"
 
 namespace {
 

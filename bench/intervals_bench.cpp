@@ -6,9 +6,9 @@
 #include <QEvent>
 #include <QPointer>
 
-#include "benchsupport.h"
-#include "interval5.h"
-#include "session.h"
+#include "bench/support/benchsupport.h"
+#include "intervals/interval5.h"
+#include "core/session.h"
 
 namespace {
 

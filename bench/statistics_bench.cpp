@@ -1,8 +1,8 @@
 // The statistics pass alone over a full history of 32 736 spins.
 #include <benchmark/benchmark.h>
 
-#include "benchsupport.h"
-#include "statistics.h"
+#include "bench/support/benchsupport.h"
+#include "core/statistics.h"
 
 namespace {
 

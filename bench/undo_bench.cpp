@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-#include "benchsupport.h"
+#include "bench/support/benchsupport.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "diagramm.h"
+#include "charts/diagramm.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 
-#include "appearance.h"
-#include "chartlayout.h"
-#include "graph.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "charts/series/chartlayout.h"
+#include "charts/graph.h"
+#include "widgets/twips.h"
 
 namespace vintaro {
 

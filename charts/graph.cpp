@@ -1,4 +1,4 @@
-#include "graph.h"
+#include "charts/graph.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 #include <climits>
 #include <cmath>
 
-#include "appearance.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 

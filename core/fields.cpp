@@ -1,4 +1,4 @@
-#include "fields.h"
+#include "core/fields.h"
 
 namespace vintaro {
 

@@ -1,4 +1,4 @@
-#include "numbermodel.h"
+#include "core/numbermodel.h"
 
 namespace vintaro {
 

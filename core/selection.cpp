@@ -1,6 +1,6 @@
-#include "selection.h"
+#include "core/selection.h"
 
-#include "textformat.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "numbermodel.h"
+#include "core/numbermodel.h"
 
 namespace vintaro {
 

@@ -1,6 +1,6 @@
-#include "session.h"
+#include "core/session.h"
 
-#include "textformat.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

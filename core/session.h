@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "spinhistory.h"
-#include "statistics.h"
+#include "core/spinhistory.h"
+#include "core/statistics.h"
 
 namespace vintaro {
 

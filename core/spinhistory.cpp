@@ -1,4 +1,4 @@
-#include "spinhistory.h"
+#include "core/spinhistory.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "statistics.h"
+#include "core/statistics.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // fourteen outside-bet rows over the whole history, oldest spin first.
 #include <array>
 
-#include "numbermodel.h"
-#include "spinhistory.h"
+#include "core/numbermodel.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

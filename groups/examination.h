@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "groupanalysis.h"
-#include "selection.h"
-#include "spinhistory.h"
+#include "groups/groupanalysis.h"
+#include "core/selection.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

@@ -1,9 +1,9 @@
-#include "groupanalysis.h"
+#include "groups/groupanalysis.h"
 
 #include <array>
 
-#include "numbermodel.h"
-#include "textformat.h"
+#include "core/numbermodel.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

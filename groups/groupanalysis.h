@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "groupkind.h"
-#include "grouptables.h"
-#include "spinhistory.h"
+#include "groups/groupkind.h"
+#include "groups/grouptables.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

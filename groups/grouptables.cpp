@@ -1,9 +1,9 @@
-#include "grouptables.h"
+#include "groups/grouptables.h"
 
 #include <algorithm>
 
-#include "numbermodel.h"
-#include "textformat.h"
+#include "core/numbermodel.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

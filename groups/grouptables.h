@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "groupkind.h"
+#include "groups/groupkind.h"
 
 namespace vintaro {
 

@@ -1,8 +1,8 @@
-#include "numbersort.h"
+#include "groups/numbersort.h"
 
 #include <algorithm>
 
-#include "textformat.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

@@ -1,12 +1,12 @@
-#include "info.h"
+#include "info/info.h"
 
 #include <QLabel>
 #include <QPixmap>
 
-#include "appearance.h"
-#include "platform.h"
-#include "sscommand.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "widgets/platform.h"
+#include "widgets/sscommand.h"
+#include "widgets/twips.h"
 
 // The picture lives in this static library; it must be registered by name.
 static void registerInfoResources() { Q_INIT_RESOURCE(info); }

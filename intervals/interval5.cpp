@@ -1,16 +1,16 @@
-#include "interval5.h"
+#include "intervals/interval5.h"
 
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
-#include "appearance.h"
-#include "intervals.h"
-#include "linesmodel.h"
-#include "listbox.h"
-#include "session.h"
-#include "sscommand.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "intervals/analysis/intervals.h"
+#include "widgets/linesmodel.h"
+#include "widgets/listbox.h"
+#include "core/session.h"
+#include "widgets/sscommand.h"
+#include "widgets/twips.h"
 
 namespace vintaro {
 

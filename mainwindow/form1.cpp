@@ -1,5 +1,5 @@
 // Form1: layout and start-up.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QAction>
 #include <QEvent>
@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "appearance.h"
-#include "grouptables.h"
-#include "linesmodel.h"
-#include "listbox.h"
-#include "sscommand.h"
-#include "textformat.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "groups/grouptables.h"
+#include "widgets/linesmodel.h"
+#include "widgets/listbox.h"
+#include "widgets/sscommand.h"
+#include "core/textformat.h"
+#include "widgets/twips.h"
 
 namespace vintaro {
 

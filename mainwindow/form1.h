@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 
-#include "platform.h"
-#include "selection.h"
-#include "session.h"
+#include "widgets/platform.h"
+#include "core/selection.h"
+#include "core/session.h"
 
 class QAction;
 class QLabel;

@@ -1,6 +1,6 @@
 // Form1: "Grafikon" turns the spins into the hit series of the chosen option
 // and shows it in the chart window.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <span>
 
-#include "chartseries.h"
-#include "diagramm.h"
-#include "textformat.h"
+#include "charts/series/chartseries.h"
+#include "charts/diagramm.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

@@ -1,5 +1,5 @@
 // Form1: Start, save, exit, room switching and narrowing.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "appearance.h"
-#include "linesmodel.h"
-#include "narrowing.h"
-#include "roomsave.h"
-#include "spinfiles.h"
-#include "textfiles.h"
+#include "widgets/appearance.h"
+#include "widgets/linesmodel.h"
+#include "persistence/narrowing.h"
+#include "persistence/roomsave.h"
+#include "persistence/spinfiles.h"
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 

@@ -1,20 +1,20 @@
 // Form1: the selection grid, its toggles, the group analyses, the
 // examination and the sorted per-number rows.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-#include "appearance.h"
-#include "examination.h"
-#include "groupanalysis.h"
-#include "groupfiles.h"
-#include "grouptables.h"
-#include "linesmodel.h"
-#include "listbox.h"
-#include "numbersort.h"
-#include "sscommand.h"
-#include "textformat.h"
+#include "widgets/appearance.h"
+#include "groups/examination.h"
+#include "groups/groupanalysis.h"
+#include "persistence/groupfiles.h"
+#include "groups/grouptables.h"
+#include "widgets/linesmodel.h"
+#include "widgets/listbox.h"
+#include "groups/numbersort.h"
+#include "widgets/sscommand.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

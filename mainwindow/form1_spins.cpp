@@ -1,16 +1,16 @@
 // Form1: entering spins, applying them, undo, and the display steps that
 // write the statistics.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 
-#include "appearance.h"
-#include "linesmodel.h"
-#include "listbox.h"
-#include "sscommand.h"
-#include "textformat.h"
+#include "widgets/appearance.h"
+#include "widgets/linesmodel.h"
+#include "widgets/listbox.h"
+#include "widgets/sscommand.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

@@ -1,8 +1,8 @@
 // Form1: opening the interval and information windows.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "info.h"
-#include "interval5.h"
+#include "info/info.h"
+#include "intervals/interval5.h"
 
 namespace vintaro {
 

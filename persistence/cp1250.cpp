@@ -1,4 +1,4 @@
-#include "cp1250.h"
+#include "persistence/cp1250.h"
 
 #include <algorithm>
 #include <array>

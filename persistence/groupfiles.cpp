@@ -1,10 +1,10 @@
-#include "groupfiles.h"
+#include "persistence/groupfiles.h"
 
 #include <QFile>
 
 #include <string_view>
 
-#include "fields.h"
+#include "core/fields.h"
 
 namespace vintaro {
 

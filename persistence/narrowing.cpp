@@ -1,9 +1,9 @@
-#include "narrowing.h"
+#include "persistence/narrowing.h"
 
 #include <cmath>
 
-#include "cp1250.h"
-#include "fields.h"
+#include "persistence/cp1250.h"
+#include "core/fields.h"
 
 namespace vintaro {
 

@@ -1,9 +1,9 @@
-#include "roomsave.h"
+#include "persistence/roomsave.h"
 
-#include "cp1250.h"
-#include "spinfiles.h"
-#include "textfiles.h"
-#include "textformat.h"
+#include "persistence/cp1250.h"
+#include "persistence/spinfiles.h"
+#include "persistence/textfiles.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

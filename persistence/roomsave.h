@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "spinhistory.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

@@ -1,13 +1,13 @@
-#include "spinfiles.h"
+#include "persistence/spinfiles.h"
 
 #include <QByteArray>
 
 #include <algorithm>
 
-#include "fields.h"
-#include "numbermodel.h"
-#include "textfiles.h"
-#include "textformat.h"
+#include "core/fields.h"
+#include "core/numbermodel.h"
+#include "persistence/textfiles.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

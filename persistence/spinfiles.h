@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "spinhistory.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

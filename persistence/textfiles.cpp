@@ -1,12 +1,12 @@
-#include "textfiles.h"
+#include "persistence/textfiles.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <string_view>
 
-#include "cp1250.h"
-#include "fields.h"
+#include "persistence/cp1250.h"
+#include "core/fields.h"
 
 namespace vintaro {
 

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "appearance.h"
+#include "widgets/appearance.h"
 
 int main(int argc, char **argv)
 {

@@ -1,4 +1,4 @@
-#include "benchsupport.h"
+#include "bench/support/benchsupport.h"
 
 #include <QDir>
 #include <QFile>

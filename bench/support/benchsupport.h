@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "fakeplatform.h"
-#include "form1.h"
+#include "tests/support/fakeplatform.h"
+#include "mainwindow/form1.h"
 
 namespace vintaro::bench {
 

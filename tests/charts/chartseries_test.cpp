@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "chartlayout.h"
-#include "chartseries.h"
+#include "charts/series/chartlayout.h"
+#include "charts/series/chartseries.h"
 
 using namespace vintaro;
 

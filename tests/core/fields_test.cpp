@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fields.h"
+#include "core/fields.h"
 
 using namespace vintaro;
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "numbermodel.h"
+#include "core/numbermodel.h"
 
 using namespace vintaro;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "selection.h"
+#include "core/selection.h"
 
 using namespace vintaro;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "core/session.h"
 
 using namespace vintaro;
 

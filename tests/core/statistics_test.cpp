@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "session.h"
-#include "histories.h"
-#include "statistics.h"
+#include "core/session.h"
+#include "tests/support/histories.h"
+#include "core/statistics.h"
 
 using namespace vintaro;
 

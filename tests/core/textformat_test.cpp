@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "textformat.h"
+#include "core/textformat.h"
 
 using namespace vintaro;
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "fields.h"
-#include "grouptables.h"
+#include "core/fields.h"
+#include "groups/grouptables.h"
 
 namespace vintaro {
 namespace {

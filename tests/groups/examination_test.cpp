@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "examination.h"
-#include "histories.h"
+#include "groups/examination.h"
+#include "tests/support/histories.h"
 
 namespace vintaro {
 namespace {

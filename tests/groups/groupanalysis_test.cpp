@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "groupanalysis.h"
-#include "histories.h"
+#include "groups/groupanalysis.h"
+#include "tests/support/histories.h"
 
 namespace vintaro {
 namespace {

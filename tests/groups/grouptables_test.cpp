@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "grouptables.h"
+#include "groups/grouptables.h"
 
 namespace vintaro {
 namespace {

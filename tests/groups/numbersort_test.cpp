@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "numbersort.h"
+#include "groups/numbersort.h"
 
 namespace vintaro {
 namespace {

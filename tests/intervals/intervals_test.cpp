@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "intervals.h"
+#include "intervals/analysis/intervals.h"
 
 namespace vintaro {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cp1250.h"
+#include "persistence/cp1250.h"
 
 namespace vintaro {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "../support/readonlyfolder.h"
-#include "roomsave.h"
+#include "persistence/roomsave.h"
 
 namespace vintaro {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "spinfiles.h"
+#include "persistence/spinfiles.h"
 
 namespace vintaro {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "../support/readonlyfolder.h"
-#include "textfiles.h"
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 namespace {

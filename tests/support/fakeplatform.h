@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "platform.h"
+#include "widgets/platform.h"
 
 namespace vintaro::test {
 

@@ -2,7 +2,7 @@
 // Spin histories written out in a test.
 #include <initializer_list>
 
-#include "spinhistory.h"
+#include "core/spinhistory.h"
 
 namespace vintaro::test {
 

@@ -1,4 +1,4 @@
-#include "windowfixture.h"
+#include "tests/support/windowfixture.h"
 
 #include <QAction>
 #include <QApplication>

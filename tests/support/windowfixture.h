@@ -12,8 +12,8 @@
 #include <initializer_list>
 #include <memory>
 
-#include "fakeplatform.h"
-#include "form1.h"
+#include "tests/support/fakeplatform.h"
+#include "mainwindow/form1.h"
 
 namespace vintaro::test {
 

@@ -9,9 +9,9 @@
 
 #include <functional>
 
-#include "appearance.h"
-#include "twips.h"
-#include "windowfixture.h"
+#include "widgets/appearance.h"
+#include "widgets/twips.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -2,8 +2,8 @@
 #include <QFile>
 #include <QPalette>
 
-#include "listbox.h"
-#include "windowfixture.h"
+#include "widgets/listbox.h"
+#include "tests/support/windowfixture.h"
 
 using namespace vintaro;
 using namespace vintaro::test;

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include "windowfixture.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -2,7 +2,7 @@
 // working list and restarts the program.
 #include <QLineEdit>
 
-#include "windowfixture.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

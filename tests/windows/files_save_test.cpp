@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include "readonlyfolder.h"
-#include "windowfixture.h"
+#include "tests/support/readonlyfolder.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -1,7 +1,7 @@
 // The seven group analyses as the main window shows them.
 #include <QFile>
 
-#include "windowfixture.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -1,8 +1,8 @@
 // Examining the selection spin by spin, and the per-number rows sorted by
 // absence and back by number.
-#include "appearance.h"
-#include "numbermodel.h"
-#include "windowfixture.h"
+#include "widgets/appearance.h"
+#include "core/numbermodel.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

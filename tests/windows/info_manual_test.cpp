@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "appearance.h"
+#include "widgets/appearance.h"
 
 namespace vintaro::test {
 namespace {

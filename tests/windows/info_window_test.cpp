@@ -10,8 +10,8 @@
 
 #include <functional>
 
-#include "appearance.h"
-#include "windowfixture.h"
+#include "widgets/appearance.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <QPointer>
 #include <QTest>
 
-#include "appearance.h"
-#include "listbox.h"
-#include "windowfixture.h"
+#include "widgets/appearance.h"
+#include "widgets/listbox.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

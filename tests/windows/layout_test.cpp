@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "sscommand.h"
-#include "twips.h"
-#include "windowfixture.h"
+#include "widgets/sscommand.h"
+#include "widgets/twips.h"
+#include "tests/support/windowfixture.h"
 
 using namespace vintaro;
 using namespace vintaro::test;

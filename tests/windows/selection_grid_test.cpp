@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "windowfixture.h"
+#include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform.h"
+#include "widgets/platform.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 
-#include "appearance.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 

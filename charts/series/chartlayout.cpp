@@ -1,4 +1,4 @@
-#include "chartlayout.h"
+#include "charts/series/chartlayout.h"
 
 #include <algorithm>
 #include <cstdlib>

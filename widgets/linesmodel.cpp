@@ -1,4 +1,4 @@
-#include "linesmodel.h"
+#include "widgets/linesmodel.h"
 
 namespace vintaro {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "selection.h"
-#include "spinhistory.h"
+#include "core/selection.h"
+#include "core/spinhistory.h"
 
 namespace vintaro {
 

@@ -1,4 +1,4 @@
-#include "sscommand.h"
+#include "widgets/sscommand.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,8 +1,8 @@
-#include "chartseries.h"
+#include "charts/series/chartseries.h"
 
 #include <array>
 
-#include "numbermodel.h"
+#include "core/numbermodel.h"
 
 namespace vintaro {
 

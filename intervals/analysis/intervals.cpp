@@ -1,6 +1,6 @@
-#include "intervals.h"
+#include "intervals/analysis/intervals.h"
 
-#include "textformat.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 

@@ -1,4 +1,4 @@
-#include "appearance.h"
+#include "widgets/appearance.h"
 
 #include <QApplication>
 #include <QLabel>

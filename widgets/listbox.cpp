@@ -1,4 +1,4 @@
-#include "listbox.h"
+#include "widgets/listbox.h"
 
 #include <QPainter>
 #include <QScrollBar>
