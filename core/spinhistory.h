@@ -1,6 +1,7 @@
 #pragma once
 // The spin history: positions 1 (oldest) to count (newest).
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vintaro {
@@ -32,6 +33,8 @@ public:
 
     // Raw access: element 0 unused, elements 1..count the spins.
     const std::int16_t *data() const { return m_spins.data(); }
+    // The spins, oldest first.
+    std::span<const std::int16_t> spins() const { return {m_spins.data() + 1, static_cast<size_t>(m_count)}; }
 
 private:
     std::vector<std::int16_t> m_spins; // kCapacity + 1 elements
