@@ -304,6 +304,9 @@ void Form1::buildMenu()
     }
 
     connect(action(bar, "interval5x", u8("5-s intervallum")), &QAction::triggered, this, &Form1::openIntervals);
+    m_tools = bar->addMenu(u8("Eszközök"));
+    m_tools->setObjectName(QStringLiteral("eszkozok"));
+    m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);

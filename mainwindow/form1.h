@@ -71,6 +71,10 @@ public:
     void openIntervals();         // interval5x
     void openInfo();              // doku
 
+signals:
+    // After every change of the history: entry, undo, Start.
+    void historyChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -85,8 +89,9 @@ private:
     void connectControls();
     void loadGroupTables();
 
-    // Display steps shared by entry, start and undo.
-    void showAppliedSpin();
+    // Display steps shared by entry, start and undo. showHistory shows the
+    // history as it stands and tells the windows that follow it.
+    void showHistory();
     void showSpunNumber();
     void showCount();
     void showFigures();
@@ -148,6 +153,7 @@ private:
     std::array<QLabel *, 14> m_longest{};     // Label16
     std::array<QRadioButton *, 15> m_options{}; // Option1
     QAction *m_indit = nullptr;
+    QMenu *m_tools = nullptr; // "Eszközök": the tools beyond the statistics
 };
 
 } // namespace vintaro

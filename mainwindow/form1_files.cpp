@@ -48,16 +48,12 @@ void Form1::startList()
 
     const SpinList list = readSpinList(workingListFile(m_folder));
     m_session.load(list.spins);
-    showCount();
-    if (m_session.count() > 0) {
-        // An empty list leaves the history list, the spun number and the
-        // statistics as they were.
-        syncHistoryList();
-        showAbsences();
-        showSpunNumber();
-        showFigures();
-        scrollHistoryList();
-    }
+    // An empty list leaves the history list, the spun number and the
+    // statistics as they were; the number row is never reset here.
+    if (m_session.count() > 0)
+        showHistory();
+    else
+        showCount();
 
     const QString notice = loadNotice(list);
     if (!notice.isEmpty())

@@ -32,8 +32,8 @@ void Form1::enterSpin(int number)
         return;
     }
     m_session.enter(number);
-    showSpunNumber();
-    showAppliedSpin();
+    resetNumberRow();
+    showHistory();
 }
 
 void Form1::applySpin()
@@ -41,19 +41,22 @@ void Form1::applySpin()
     const auto result = m_session.apply();
     if (result == Session::EntryResult::HistoryFull)
         warnHistoryFull(*m_platform, this);
-    if (result == Session::EntryResult::Applied)
-        showAppliedSpin();
+    if (result == Session::EntryResult::Applied) {
+        resetNumberRow();
+        showHistory();
+    }
 }
 
-void Form1::showAppliedSpin()
+void Form1::showHistory()
 {
-    m_indit->setEnabled(false); // Start would load a list beside the spins just entered
-    resetNumberRow();
+    m_indit->setEnabled(false); // Start would load a list beside the spins already there
     showCount();
     syncHistoryList();
     showAbsences();
     showFigures();
     scrollHistoryList();
+    showSpunNumber();
+    emit historyChanged();
 }
 
 void Form1::undoSpin()
@@ -61,12 +64,7 @@ void Form1::undoSpin()
     if (m_session.undo() == Session::UndoResult::Nothing)
         return;
     resetNumberRow();
-    showCount();
-    syncHistoryList();
-    showAbsences();
-    showFigures();
-    scrollHistoryList();
-    showSpunNumber();
+    showHistory();
 }
 
 void Form1::showSpunNumber()
