@@ -1,6 +1,7 @@
 #include "widgets/platform.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -30,6 +31,16 @@ QString DesktopPlatform::askText(QWidget *parent, const QString &title, const QS
     bool ok = false;
     const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? answer : QString();
+}
+
+QString DesktopPlatform::openFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString DesktopPlatform::saveFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
 }
 
 bool DesktopPlatform::startProcess(const QString &program, const QStringList &arguments)

@@ -21,19 +21,25 @@ public:
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
     // Text-input dialog with OK and Cancel; an empty text on Cancel.
     virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
+    // File dialogs: the chosen path, or an empty text on Cancel. `filter` as
+    // QFileDialog takes it ("Szöveg (*.txt)").
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     // Starts a program detached, with an argument list (never a shell line).
     virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
     // Ends the program at once.
     virtual void exitProgram() = 0;
 };
 
-// The real one: QMessageBox, QInputDialog, QProcess, QCoreApplication.
+// The real one: QMessageBox, QInputDialog, QFileDialog, QProcess, QCoreApplication.
 class DesktopPlatform : public Platform
 {
 public:
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     void exitProgram() override;
 };

@@ -33,6 +33,8 @@ public:
 
     std::deque<bool> confirmAnswers;   // empty: answer OK
     std::deque<QString> textAnswers;   // empty: answer Cancel (empty text)
+    std::deque<QString> fileAnswers;   // empty: answer Cancel (empty text)
+    std::vector<QString> fileDialogs;  // titles of the file dialogs shown
     bool startSucceeds = true;
 
     void message(QWidget *, const QString &text, Icon icon) override { messages.push_back({text, icon}); }
@@ -52,6 +54,17 @@ public:
             return {};
         QString answer = textAnswers.front();
         textAnswers.pop_front();
+        return answer;
+    }
+    QString openFileName(QWidget *, const QString &title, const QString &) override { return fileAnswer(title); }
+    QString saveFileName(QWidget *, const QString &title, const QString &) override { return fileAnswer(title); }
+    QString fileAnswer(const QString &title)
+    {
+        fileDialogs.push_back(title);
+        if (fileAnswers.empty())
+            return {};
+        QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
         return answer;
     }
     bool startProcess(const QString &program, const QStringList &arguments) override
