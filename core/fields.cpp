@@ -37,10 +37,13 @@ std::vector<Field> readFields(std::string_view s)
         Field field;
         field.line = line;
         if (i < s.size() && s[i] == '"') {
-            const size_t close = s.find('"', i + 1);
-            const size_t end = close == std::string_view::npos ? s.size() : close;
-            field.text.assign(s.substr(i + 1, end - i - 1));
-            i = close == std::string_view::npos ? s.size() : close + 1;
+            // A quoted field never runs past its line's end: a stray quote
+            // takes the rest of its own line and nothing more.
+            size_t close = i + 1;
+            while (close < s.size() && s[close] != '"' && !isLineEnd(s[close]))
+                ++close;
+            field.text.assign(s.substr(i + 1, close - i - 1));
+            i = close < s.size() && s[close] == '"' ? close + 1 : close;
             // Whatever follows the closing quote up to the delimiter is dropped.
             while (i < s.size() && s[i] != ',' && !isLineEnd(s[i]))
                 ++i;

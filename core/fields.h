@@ -1,7 +1,8 @@
 #pragma once
 // Reading the fields of a sequential text file: leading blanks are skipped;
 // an unquoted field ends at a comma or at the end of its line; a field in
-// double quotes may hold commas. CR LF, LF and CR all end a line.
+// double quotes may hold commas but never runs past its line. CR LF, LF
+// and CR all end a line.
 #include <string>
 #include <string_view>
 #include <vector>

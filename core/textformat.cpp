@@ -1,6 +1,7 @@
 #include "core/textformat.h"
 
 #include <cmath>
+#include <limits>
 #include <climits>
 
 namespace vintaro {
@@ -55,7 +56,8 @@ bool scanLeading(std::string_view text, double &out)
         ++i;
     }
     double value = 0;
-    double scale = 0; // 0 before the decimal point, then 0.1, 0.01, ...
+    bool fraction = false; // past the decimal point
+    double scale = 0.1;    // place value of the next fraction digit
     bool digits = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
@@ -63,18 +65,25 @@ bool scanLeading(std::string_view text, double &out)
             continue;
         if (c >= '0' && c <= '9') {
             digits = true;
-            if (scale == 0) {
+            if (!fraction) {
                 value = value * 10 + (c - '0');
-            } else {
+            } else if (c != '0') {
+                // A digit too small for a double to hold makes the text no
+                // number that a numeric type keeps.
+                if (scale < std::numeric_limits<double>::min())
+                    return false;
                 value += (c - '0') * scale;
-                scale /= 10;
             }
-        } else if (c == '.' && scale == 0) {
-            scale = 0.1;
+            if (fraction)
+                scale /= 10;
+        } else if (c == '.' && !fraction) {
+            fraction = true;
         } else {
             break;
         }
     }
+    if (!std::isfinite(value))
+        return false; // more digits than any numeric type holds
     out = negative ? -value : value;
     return digits;
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "persistence/roomoperations.h"
+#include "persistence/roomsave.h"
 #include "widgets/platform.h"
 #include "core/selection.h"
 #include "core/session.h"
@@ -112,22 +114,25 @@ private:
     QPixmap m_markPicture;
     QPointer<QWidget> m_intervalWindow;
 
-    // Files, Start, save and exit (form1_files.cpp) add their state here.
+    // Files, Start, save and exit (form1_files.cpp).
+    // The spins the saved list of a room is known to end with.
+    SavedTail m_savedTail;
+    // Whether unsaved spins may be left: asks the exit question while there
+    // are any; true when there are none or the user says OK.
+    bool leaveUnsaved();
     // The room text of the room box, or nothing (after telling the user)
     // when it would name a file outside the program folder.
     std::optional<QString> safeRoomText();
-    // Ends the program and starts it afresh, after `message` is closed.
-    void restart(const QString &message);
-    // Starts the new instance and ends this one, asking nothing.
-    void startNewInstance();
-    // Tells which files could not be written; they keep their old content.
-    void warnUnwritten(const QStringList &paths);
+    // True without a fault; otherwise tells the user which file failed.
+    bool filesWritten(const std::optional<FileFault> &fault);
+    // Shows `message`, starts the program afresh and ends this run. When the
+    // new instance cannot start, says so and keeps running with the room box
+    // set back to `roomBox`.
+    void restart(const QString &message, const QString &roomBox);
 
-    // Selection, groups and sorting (form1_selection.cpp) add their state here.
+    // Selection, groups and sorting (form1_selection.cpp).
     // Hits, current and longest absence and its position of a bet.
     void showBetFigures(const BetFigures &figures);
-
-    // Secondary windows (form1_windows.cpp) add their state here.
 
     // Controls (names as their objectName).
     QLabel *m_label3 = nullptr;  // spun number

@@ -4,22 +4,32 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "widgets/appearance.h"
-#include "widgets/linesmodel.h"
 #include "persistence/narrowing.h"
+#include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
 #include "persistence/spinfiles.h"
 #include "persistence/textfiles.h"
+#include "widgets/appearance.h"
+#include "widgets/linesmodel.h"
 
 namespace vintaro {
 
 namespace {
 
 const char *const kExitQuestion = "Biztos, hogy mentés nélkül lép ki ?";
+const char *const kBadRoom = "Hibás teremszám beállítás !";
+const char *const kRestart = "A program leáll, majd újraindul !";
+const char *const kRestartAfterRestore = "A program leáll, majd újraindúl !";
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+QString unreadableText(const QString &path)
+{
+    return u8("Nem olvasható fájl (hiányzik az olvasási jog, vagy nem közönséges fájl):\n%1").arg(shown(path));
+}
 
 // What Start tells about the lines it could not load; empty when it loaded all.
 QString loadNotice(const SpinList &list)
@@ -44,9 +54,17 @@ void Form1::startList()
         return; // once per run, and never after a spin was entered
     m_indit->setEnabled(false);
 
-    m_text1->setText(readFirstField(roomNumberFile(m_folder)).value_or(QString()));
+    ReadStatus roomStatus = ReadStatus::Ok;
+    m_text1->setText(readFirstField(roomNumberFile(m_folder), &roomStatus).value_or(QString()));
+    if (roomStatus == ReadStatus::Unreadable)
+        m_platform->message(this, unreadableText(roomNumberFile(m_folder)));
 
     const SpinList list = readSpinList(workingListFile(m_folder));
+    if (list.status == ReadStatus::Unreadable)
+        m_platform->message(this, unreadableText(workingListFile(m_folder)));
+    // The room's saved list ends with these spins (unless it was saved
+    // elsewhere since): a save to that room keeps whatever came before them.
+    m_savedTail = {roomText(m_text1->text()), list.spins};
     m_session.load(list.spins);
     // An empty list leaves the history list, the spun number and the
     // statistics as they were; the number row is never reset here.
@@ -66,130 +84,139 @@ void Form1::saveRoom()
         return;
     const QString box = m_text1->text();
     if (!roomBoxAccepted(box)) {
-        m_platform->message(this, u8("Hibás teremszám beállítás !"));
+        m_platform->message(this, u8(kBadRoom));
         return;
     }
-    QStringList failed = saveRoomFiles(m_folder, roomText(box), m_session.history());
+    const QString room = roomText(box);
+    const auto spins = m_session.history().spins();
+    const SavePlan plan = planSave(m_folder, room, spins, m_savedTail);
+    if (plan.status == ReadStatus::Unreadable) {
+        m_platform->message(this, unreadableText(roomListFile(m_folder, room)));
+        return;
+    }
+    if (plan.dropsSavedSpins &&
+        !m_platform->confirm(this, u8("A(z) %1. terem mentett listájában olyan pörgetések is vannak, amelyek "
+                                      "nincsenek a mostani listában. Mentéskor ezek elvesznek.\n"
+                                      "Biztosan felülírja a terem listáját ?")
+                                       .arg(room)))
+        return;
+    const QStringList failed = saveRoomFiles(m_folder, room, spins, plan);
     if (failed.isEmpty()) {
         m_session.setUnsaved(false);
+        m_savedTail = {room, {spins.begin(), spins.end()}};
         return;
     }
     // The spins stay unsaved, so leaving the program still asks.
-    for (QString &path : failed)
-        path = QDir::toNativeSeparators(path);
-    m_platform->message(this, u8("A mentés nem sikerült, nem írható:\n%1").arg(failed.join(QLatin1Char('\n'))));
+    QStringList paths;
+    for (const QString &path : failed)
+        paths << shown(path);
+    m_platform->message(this, u8("A mentés nem sikerült, nem írható:\n%1").arg(paths.join(QLatin1Char('\n'))));
 }
 
 void Form1::exitProgram()
 {
-    if (m_session.unsaved() && !m_platform->confirm(this, u8(kExitQuestion)))
+    if (!leaveUnsaved())
         return;
     m_ending = true;
     m_platform->exitProgram();
 }
 
-namespace {
-
-const char *const kRestart = "A program leáll, majd újraindul !";
-const char *const kRestartAfterRestore = "A program leáll, majd újraindúl !";
-
-} // namespace
+bool Form1::leaveUnsaved()
+{
+    return !m_session.unsaved() || m_platform->confirm(this, u8(kExitQuestion));
+}
 
 std::optional<QString> Form1::safeRoomText()
 {
     const QString room = roomText(m_text1->text());
     if (roomTextSafe(room))
         return room;
-    m_platform->message(this, u8("Hibás teremszám beállítás !"));
+    m_platform->message(this, u8(kBadRoom));
     return std::nullopt;
 }
 
-void Form1::warnUnwritten(const QStringList &paths)
+bool Form1::filesWritten(const std::optional<FileFault> &fault)
 {
-    if (paths.isEmpty())
-        return;
-    QStringList shown;
-    for (const QString &path : paths)
-        shown << QDir::toNativeSeparators(path);
-    m_platform->message(this, u8("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown.join(QLatin1Char('\n'))));
+    if (!fault)
+        return true;
+    const QString text = fault->kind == FileFault::Kind::Unreadable
+                             ? unreadableText(fault->path)
+                             : u8("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown(fault->path));
+    m_platform->message(this, text + u8("\nA program nem indul újra, semmi sem változott."));
+    return false;
 }
 
-void Form1::startNewInstance()
+void Form1::restart(const QString &message, const QString &roomBox)
 {
+    m_platform->message(this, message);
     // Every file is complete before the new instance starts; this one then
     // ends without asking anything.
-    m_platform->startProcess(programFile(QStringLiteral("vintaro2011")), {});
+    const QString program = programFile(QStringLiteral("vintaro2011"));
+    if (!m_platform->startProcess(program, {})) {
+        m_platform->message(this, u8("Nem sikerült elindítani a programot:\n%1\nA program tovább fut.")
+                                      .arg(shown(program)));
+        // The spins shown stay filed under the room they came from.
+        m_text1->setText(roomBox);
+        return;
+    }
     m_ending = true;
     m_platform->exitProgram();
 }
 
-void Form1::restart(const QString &message)
-{
-    m_platform->message(this, message);
-    startNewInstance();
-}
-
 void Form1::switchRoom(int room)
 {
+    if (!leaveUnsaved())
+        return;
     const QString r = QString::number(room);
-    QStringList failed;
-    // A room never saved has no list: the working list then stays as it was.
-    if (QFile::exists(roomListFile(m_folder, r)) && !copyFile(roomListFile(m_folder, r), workingListFile(m_folder)))
-        failed << workingListFile(m_folder);
+    if (!filesWritten(restoreRoomFiles(m_folder, r)))
+        return;
+    const QString before = m_text1->text();
     m_text1->setText(r);
-    if (!writeLines(roomNumberFile(m_folder), {r}))
-        failed << roomNumberFile(m_folder);
-    warnUnwritten(failed);
-    restart(u8(kRestart));
+    restart(u8(kRestart), before);
 }
 
 void Form1::restoreFull()
 {
     const auto room = safeRoomText();
-    if (!room)
+    if (!room || !leaveUnsaved() || !filesWritten(restoreRoomFiles(m_folder, *room)))
         return;
-    QStringList failed;
-    const QString source = roomListFile(m_folder, *room);
-    if (QFile::exists(source) && !copyFile(source, workingListFile(m_folder)))
-        failed << workingListFile(m_folder);
-    warnUnwritten(failed);
-    m_platform->message(this, u8(kRestartAfterRestore));
-    if (!writeLines(roomNumberFile(m_folder), {*room}))
-        warnUnwritten({roomNumberFile(m_folder)});
-    startNewInstance();
+    restart(u8(kRestartAfterRestore), m_text1->text());
 }
 
 void Form1::deleteFull()
 {
     const auto room = safeRoomText();
-    if (!room)
+    if (!room || !leaveUnsaved())
         return;
-    QStringList failed;
-    for (const QString &path : {roomListFile(m_folder, *room), workingListFile(m_folder)})
-        if (!truncateFile(path))
-            failed << path;
-    if (!writeLines(roomNumberFile(m_folder), {*room}))
-        failed << roomNumberFile(m_folder);
-    failed.removeDuplicates();
-    warnUnwritten(failed);
-    restart(u8(kRestart));
+    if (!m_platform->confirm(this, u8("Biztosan törli a(z) %1. terem teljes mentett listáját ?\n"
+                                      "A törlés nem vonható vissza.")
+                                       .arg(*room)))
+        return;
+    if (!filesWritten(deleteRoomFiles(m_folder, *room)))
+        return;
+    restart(u8(kRestart), m_text1->text());
 }
 
 void Form1::narrowList()
 {
-    const QString source = roomListFile(m_folder, roomText(m_text1->text()));
-    std::optional<QByteArray> content = readWholeFile(source);
-    if (!content)
+    // The room text is checked before any file is opened with it.
+    const auto room = safeRoomText();
+    if (!room)
+        return;
+    const QString source = roomListFile(m_folder, *room);
+    const FieldCount fields = countFields(source);
+    if (fields.status == ReadStatus::Missing)
         return; // no saved list to narrow
+    if (fields.status == ReadStatus::Unreadable) {
+        m_platform->message(this, unreadableText(source));
+        return;
+    }
     if (m_text1->text().isEmpty()) {
         m_platform->message(this, u8("Nincs *Terem* megadva !"));
         return;
     }
-    const auto room = safeRoomText();
-    if (!room)
+    if (!leaveUnsaved())
         return;
-    const QStringList fields = listFields(*content);
-    const int count = int(fields.size());
 
     double n = 0;
     for (;;) {
@@ -199,26 +226,18 @@ void Form1::narrowList()
         if (!answer)
             return; // Cancel, or not a number: nothing changes
         n = *answer;
-        if (narrowingAccepted(n, count))
+        if (narrowingAccepted(n, fields.count))
             break;
     }
-
-    // The list is read afresh, as it stands now.
-    content = readWholeFile(source);
-    if (!content)
+    if (!filesWritten(narrowRoomFiles(m_folder, *room, fields.count, n)))
         return;
-    if (!writeLines(workingListFile(m_folder), lastFields(listFields(*content), n)))
-        warnUnwritten({workingListFile(m_folder)});
-    m_platform->message(this, u8(kRestart));
-    if (!writeLines(roomNumberFile(m_folder), {*room}))
-        warnUnwritten({roomNumberFile(m_folder)});
-    startNewInstance();
+    restart(u8(kRestart), m_text1->text());
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     // Closing by the title bar guards the spins the same way "Vége" does.
-    if (!m_ending && m_session.unsaved() && !m_platform->confirm(this, u8(kExitQuestion))) {
+    if (!m_ending && !leaveUnsaved()) {
         event->ignore();
         return;
     }

@@ -1,24 +1,21 @@
 #include "persistence/groupfiles.h"
 
-#include <QFile>
+#include <QByteArray>
 
-#include <string_view>
-
-#include "core/fields.h"
+#include "persistence/cp1250.h"
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 
 std::optional<std::vector<std::string>> readGroupFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
     std::vector<std::string> records;
-    for (Field &field : readFields(std::string_view(content.constData(), static_cast<size_t>(content.size()))))
-        records.push_back(std::move(field.text));
+    const ReadStatus status = forEachField(path, [&](std::string_view text, int, bool) {
+        records.push_back(fromCp1250(QByteArray(text.data(), qsizetype(text.size()))).toStdString());
+        return true;
+    });
+    if (status != ReadStatus::Ok)
+        return std::nullopt;
     return records;
 }
 

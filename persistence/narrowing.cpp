@@ -1,44 +1,68 @@
 #include "persistence/narrowing.h"
 
-#include <cmath>
+#include <QByteArray>
 
-#include "persistence/cp1250.h"
-#include "core/fields.h"
+#include <cmath>
 
 namespace vintaro {
 
-QStringList listFields(const QByteArray &content)
+FieldCount countFields(const QString &path)
 {
-    QStringList out;
-    for (const Field &field : readFields(std::string_view(content.constData(), size_t(content.size()))))
-        out << fromCp1250(QByteArray::fromStdString(field.text));
-    return out;
+    FieldCount result;
+    result.status = forEachField(path, [&](std::string_view, int, bool) {
+        ++result.count;
+        return true;
+    });
+    if (result.status != ReadStatus::Ok)
+        result.count = 0;
+    return result;
 }
 
 std::optional<double> narrowingAnswer(const QString &answer)
 {
+    // A Hungarian desktop writes the decimal point as a comma.
+    QString text = answer.trimmed();
+    if (text.count(QLatin1Char(',')) == 1 && !text.contains(QLatin1Char('.')))
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double value = answer.trimmed().toDouble(&ok);
+    const double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-bool narrowingAccepted(double n, int count)
+bool narrowingAccepted(double n, qint64 count)
 {
     // An answer below one would narrow to no spin at all: it is asked again,
     // like 0 and answers beyond the list.
-    return n >= 1 && n <= count;
+    return n >= 1 && n <= double(count);
 }
 
-QStringList lastFields(const QStringList &fields, double n)
+CopyResult writeLastFields(const QString &from, qint64 count, double n, const QString &to)
 {
-    QStringList out;
-    const double first = double(fields.size()) - n + 1;
-    for (qsizetype i = 1; i <= fields.size(); ++i)
-        if (double(i) >= first)
-            out << fields.at(i - 1);
-    return out;
+    const double first = double(count) - n + 1;
+    SafeWriter writer(to);
+    QByteArray block;
+    qint64 i = 0;
+    bool written = true;
+    const ReadStatus status = forEachField(from, [&](std::string_view text, int, bool) {
+        if (double(++i) >= first) {
+            block.append(text.data(), qsizetype(text.size()));
+            block.append("\r\n");
+            if (block.size() >= (1 << 16)) {
+                written = writer.write(block);
+                block.clear();
+            }
+        }
+        return written;
+    });
+    if (status == ReadStatus::Missing)
+        return CopyResult::SourceMissing;
+    if (status != ReadStatus::Ok)
+        return CopyResult::SourceUnreadable;
+    if (!written || !writer.write(block) || !writer.commit())
+        return CopyResult::TargetUnwritable;
+    return CopyResult::Copied;
 }
 
 } // namespace vintaro

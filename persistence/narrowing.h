@@ -1,28 +1,34 @@
 #pragma once
 // Narrowing a room's saved list to its last N spins.
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
+#include "persistence/textfiles.h"
+
 namespace vintaro {
 
-// The fields of a spin list as a sequential reader reads them, one per line
-// of the file (an empty line is an empty field).
-QStringList listFields(const QByteArray &content);
+// The fields of a spin list (one per line; an empty line is an empty field),
+// counted as a stream.
+struct FieldCount
+{
+    ReadStatus status = ReadStatus::Ok;
+    qint64 count = 0;
+};
+FieldCount countFields(const QString &path);
 
 // The answer to "how many of the last spins" as a number: the whole answer,
-// blanks around it ignored, must read as one; nothing otherwise (Cancel gives
-// an empty answer).
+// blanks around it ignored, must read as one, with a decimal point or a
+// decimal comma; nothing otherwise (Cancel gives an empty answer).
 std::optional<double> narrowingAnswer(const QString &answer);
 
 // Whether an answer of n can narrow a list of `count` spins: at least one and
 // at most all of them.
-bool narrowingAccepted(double n, int count);
+bool narrowingAccepted(double n, qint64 count);
 
-// The fields numbered i = 1, 2, ... with i >= count - n + 1, in their order:
-// the last n spins, written as they were read.
-QStringList lastFields(const QStringList &fields, double n);
+// Replaces `to` with the fields of `from` numbered i = 1, 2, ... with
+// i >= count - n + 1 (the last n spins), each as it was read followed by
+// CR LF.
+CopyResult writeLastFields(const QString &from, qint64 count, double n, const QString &to);
 
 } // namespace vintaro

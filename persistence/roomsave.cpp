@@ -1,9 +1,13 @@
 #include "persistence/roomsave.h"
 
+#include <QByteArray>
+
+#include <algorithm>
+
+#include "core/numbermodel.h"
+#include "core/textformat.h"
 #include "persistence/cp1250.h"
 #include "persistence/spinfiles.h"
-#include "persistence/textfiles.h"
-#include "core/textformat.h"
 
 namespace vintaro {
 
@@ -18,20 +22,15 @@ QString roomText(const QString &roomBox)
     return roomBox.mid(begin, end - begin);
 }
 
-namespace {
-
-bool staysInFolder(const QString &room)
+bool roomTextSafe(const QString &room)
 {
     if (room.contains(QLatin1Char('/')) || room.contains(QLatin1Char('\\')) || room.contains(QLatin1String("..")))
         return false;
-    for (const QChar c : room) {
+    for (const QChar c : room)
         if (c.category() == QChar::Other_Control)
             return false;
-    }
-    return true;
+    return fitsCp1250(room);
 }
-
-} // namespace
 
 bool roomBoxAccepted(const QString &roomBox)
 {
@@ -41,18 +40,102 @@ bool roomBoxAccepted(const QString &roomBox)
     return roomTextSafe(roomText(roomBox));
 }
 
-bool roomTextSafe(const QString &room) { return staysInFolder(room) && fitsCp1250(room); }
+namespace {
 
-QStringList saveRoomFiles(const QString &folder, const QString &room, const SpinHistory &history)
+// A spin of a saved list, or -1 for a field that holds none.
+int spinOf(std::string_view field, bool cut)
 {
-    QStringList failed;
+    const auto value = cut ? std::nullopt : fieldValue(field);
+    return value && isNumber(*value) ? *value : -1;
+}
+
+void appendSavedLine(QByteArray &bytes, int spin)
+{
+    // The save writes the last two characters of the history line: " 5", "17".
+    if (spin < 10)
+        bytes += ' ';
+    bytes += QByteArray::number(spin);
+    bytes += "\r\n";
+}
+
+} // namespace
+
+SavePlan planSave(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+                  const SavedTail &tail)
+{
+    SavePlan plan;
+    const bool knownTail = tail.room == room && !tail.spins.empty();
+    const size_t tailSize = knownTail ? tail.spins.size() : 0;
+    // The newest tailSize spins of the saved list with the field each stands on.
+    std::vector<std::pair<int, qint64>> ring;
+    ring.reserve(tailSize);
+    qint64 spins = 0, field = 0;
+    bool prefixOfHistory = true;
+    plan.status = forEachField(roomListFile(folder, room), [&](std::string_view text, int, bool cut) {
+        const int spin = spinOf(text, cut);
+        if (spin >= 0) {
+            if (spins >= qint64(history.size()) || history[size_t(spins)] != spin)
+                prefixOfHistory = false;
+            if (tailSize > 0) {
+                if (ring.size() < tailSize)
+                    ring.emplace_back(spin, field);
+                else
+                    ring[size_t(spins % qint64(tailSize))] = {spin, field};
+            }
+            ++spins;
+        }
+        ++field;
+        return true;
+    });
+    if (plan.status != ReadStatus::Ok)
+        return plan;
+    if (tailSize > 0 && ring.size() == tailSize) {
+        std::rotate(ring.begin(), ring.begin() + std::ptrdiff_t(spins % qint64(tailSize)), ring.end());
+        const bool endsWithTail = std::equal(ring.begin(), ring.end(), tail.spins.begin(),
+                                             [](const auto &entry, std::int16_t spin) { return entry.first == spin; });
+        if (endsWithTail) {
+            plan.keptFields = ring.front().second;
+            return plan;
+        }
+    }
+    plan.dropsSavedSpins = spins > 0 && !prefixOfHistory;
+    return plan;
+}
+
+QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+                          const SavePlan &plan)
+{
     const QString listFile = roomListFile(folder, room);
-    if (!writeLines(listFile, savedLines(history)))
-        failed << listFile;
+    SafeWriter writer(listFile);
+    QByteArray bytes;
+    if (plan.keptFields > 0) {
+        qint64 field = 0;
+        const ReadStatus status = forEachField(listFile, [&](std::string_view text, int, bool cut) {
+            if (field++ >= plan.keptFields)
+                return false;
+            const int spin = spinOf(text, cut);
+            if (spin >= 0) {
+                appendSavedLine(bytes, spin);
+            } else {
+                bytes.append(text.data(), qsizetype(text.size()));
+                bytes += "\r\n";
+            }
+            return bytes.size() < (1 << 16) || (writer.write(bytes) && (bytes.clear(), true));
+        });
+        if (status != ReadStatus::Ok)
+            return {listFile}; // the kept spins could not be read again: nothing is written
+    }
+    bytes.reserve(bytes.size() + qsizetype(history.size()) * 4);
+    for (const std::int16_t spin : history)
+        appendSavedLine(bytes, spin);
+    writer.write(bytes);
+    if (!writer.commit())
+        return {listFile};
+    // The room number names a room only once its list is saved.
     const QString numberFile = roomNumberFile(folder);
     if (!writeLines(numberFile, {room}))
-        failed << numberFile;
-    return failed;
+        return {numberFile};
+    return {};
 }
 
 } // namespace vintaro

@@ -1,10 +1,15 @@
 #pragma once
-// Saving a room: which room texts are accepted, and writing the room's list
-// file and the room number file.
+// Saving a room: which room texts are accepted, what a save keeps of the
+// room's saved list, and writing the room's list file and the room number
+// file.
 #include <QString>
 #include <QStringList>
 
-#include "core/spinhistory.h"
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 
@@ -18,14 +23,37 @@ bool roomTextSafe(const QString &room);
 
 // Whether the room box names a room a list may be saved for: its numeric
 // value (leading number, blanks ignored) lies in 1..10, and its room text
-// stays a plain file name inside the program folder (no "/", "\", "..",
-// control character, or character that the room number file cannot hold).
-// "07", "3.5" and " 4 " pass and name files of their own.
+// is safe. "07", "3.5" and " 4 " pass and name files of their own.
 bool roomBoxAccepted(const QString &roomBox);
 
-// Writes the room list file of `room` from the history, then the room number
-// file with `room`. Both are attempted; the result names every file that
-// could not be written (each of those keeps its old content).
-QStringList saveRoomFiles(const QString &folder, const QString &room, const SpinHistory &history);
+// What this run knows a room's saved list to end with: the spins Start
+// loaded from the working list of that room, later the spins last saved to
+// it. The history began as these spins.
+struct SavedTail
+{
+    QString room;
+    std::vector<std::int16_t> spins;
+};
+
+// What a save of `history` to `room` writes.
+struct SavePlan
+{
+    ReadStatus status = ReadStatus::Ok; // of the room's saved list
+    // Leading fields of the saved list kept in front of the history: the
+    // spins before the known tail, which a narrowed Start left out.
+    qint64 keptFields = 0;
+    // The saved list holds spins that neither stay in front of the history
+    // nor are in it: saving would drop them.
+    bool dropsSavedSpins = false;
+};
+SavePlan planSave(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+                  const SavedTail &tail);
+
+// Writes the room list file of `room` (the kept fields of its saved list,
+// then the history), then, once that succeeded, the room number file with
+// `room`. The result names every file that could not be written; each of
+// those keeps its old content.
+QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+                          const SavePlan &plan);
 
 } // namespace vintaro

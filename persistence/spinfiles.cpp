@@ -27,37 +27,71 @@ std::optional<int> fieldValue(std::string_view field)
     return roundHalfEven(leadingValue(field));
 }
 
+namespace {
+
+// Gathers the spins of a list field by field, keeping the newest kCapacity
+// of them in a ring.
+class SpinListBuilder
+{
+public:
+    SpinListBuilder() { m_ring.reserve(SpinHistory::kCapacity); }
+
+    void add(std::string_view field, qint64 line, bool cut)
+    {
+        const auto value = cut ? std::nullopt : fieldValue(field);
+        if (!value || *value < 0 || *value > kHighestNumber) {
+            if (m_list.skipped++ == 0)
+                m_list.firstSkippedLine = line;
+            return;
+        }
+        const auto spin = static_cast<std::int16_t>(*value);
+        if (m_ring.size() < size_t(SpinHistory::kCapacity))
+            m_ring.push_back(spin);
+        else
+            m_ring[size_t(m_total % SpinHistory::kCapacity)] = spin;
+        ++m_total;
+    }
+
+    SpinList finish(ReadStatus status)
+    {
+        if (status != ReadStatus::Ok) {
+            SpinList none;
+            none.status = status;
+            return none;
+        }
+        const qint64 capacity = SpinHistory::kCapacity;
+        if (m_total > capacity) {
+            m_list.leftOut = m_total - capacity;
+            std::rotate(m_ring.begin(), m_ring.begin() + std::ptrdiff_t(m_total % capacity), m_ring.end());
+        }
+        m_list.spins = std::move(m_ring);
+        return std::move(m_list);
+    }
+
+private:
+    SpinList m_list;
+    std::vector<std::int16_t> m_ring;
+    qint64 m_total = 0;
+};
+
+} // namespace
+
 SpinList parseSpinList(std::string_view content)
 {
-    SpinList list;
-    const std::vector<Field> fields = readFields(content);
-    list.spins.reserve(fields.size());
-    for (const Field &field : fields) {
-        const auto value = fieldValue(field.text);
-        if (!value || *value < 0 || *value > kHighestNumber) {
-            if (list.skipped++ == 0)
-                list.firstSkippedLine = field.line;
-            continue;
-        }
-        list.spins.push_back(static_cast<std::int16_t>(*value));
-    }
-    const auto capacity = static_cast<size_t>(SpinHistory::kCapacity);
-    if (list.spins.size() > capacity) {
-        list.leftOut = static_cast<int>(list.spins.size() - capacity);
-        list.spins.erase(list.spins.begin(), list.spins.begin() + list.leftOut);
-    }
-    return list;
+    SpinListBuilder builder;
+    for (const Field &field : readFields(content))
+        builder.add(field.text, field.line, false);
+    return builder.finish(ReadStatus::Ok);
 }
 
 SpinList readSpinList(const QString &path)
 {
-    const auto content = readWholeFile(path);
-    if (!content) {
-        SpinList none;
-        none.missing = true;
-        return none;
-    }
-    return parseSpinList(std::string_view(content->constData(), static_cast<size_t>(content->size())));
+    SpinListBuilder builder;
+    const ReadStatus status = forEachField(path, [&](std::string_view text, int line, bool cut) {
+        builder.add(text, line, cut);
+        return true;
+    });
+    return builder.finish(status);
 }
 
 QStringList savedLines(const SpinHistory &history)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/spinhistory.h"
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 
@@ -29,16 +30,17 @@ std::optional<int> fieldValue(std::string_view field);
 struct SpinList
 {
     std::vector<std::int16_t> spins; // oldest first, at most SpinHistory::kCapacity
-    int skipped = 0;                 // fields that give no number 0-36
-    int firstSkippedLine = 0;        // 1-based line of the first of them, 0 when none
-    int leftOut = 0;                 // oldest valid spins beyond the capacity
-    bool missing = false;            // the file could not be read: no spins
+    qint64 skipped = 0;              // fields that give no number 0-36
+    qint64 firstSkippedLine = 0;     // 1-based line of the first of them, 0 when none
+    qint64 leftOut = 0;              // oldest valid spins beyond the capacity
+    ReadStatus status = ReadStatus::Ok; // a missing or unreadable file holds no spins
 };
 
 // Reads every field of the content; a field that gives no number 0-36 is
 // skipped and counted; of a longer list the newest kCapacity spins are kept.
 SpinList parseSpinList(std::string_view content);
-// Read a spin list: a missing or unreadable file holds no spins.
+// Read a spin list as a stream: however long the file, only the newest
+// kCapacity spins are kept in memory.
 SpinList readSpinList(const QString &path);
 
 // The lines of a saved list: the last two characters of each history line,

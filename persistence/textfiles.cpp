@@ -1,51 +1,227 @@
 #include "persistence/textfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
-#include <string_view>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "persistence/cp1250.h"
 #include "core/fields.h"
+#include "persistence/cp1250.h"
 
 namespace vintaro {
 
-std::optional<QByteArray> readWholeFile(const QString &path)
+namespace {
+
+// Opens a regular file for reading without ever waiting on it: a FIFO opened
+// without O_NONBLOCK would block until a writer comes.
+int openRegular(const QString &path, ReadStatus &status)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return content;
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        status = ReadStatus::Unreadable;
+        return -1;
+    }
+    status = ReadStatus::Ok;
+    return fd;
 }
 
-std::optional<QString> readFirstField(const QString &path)
+class Fd
 {
-    const auto content = readWholeFile(path);
-    if (!content)
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    // Bytes read, 0 at the end, -1 on a read error.
+    ssize_t read(char *buffer, size_t size)
+    {
+        for (;;) {
+            const ssize_t n = ::read(m_fd, buffer, size);
+            if (n >= 0 || errno != EINTR)
+                return n;
+        }
+    }
+
+private:
+    int m_fd;
+};
+
+constexpr size_t kChunk = 1 << 16;
+
+// Where a write really goes: the file itself, or the regular file a link
+// points to. Empty when the path holds something that must not be replaced.
+QString writeTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath(); // empty for a dangling link
+        return !target.isEmpty() && QFileInfo(target).isFile() ? target : QString();
+    }
+    if (info.exists() && !info.isFile())
+        return {};
+    return path;
+}
+
+} // namespace
+
+ReadStatus forEachLine(const QString &path, const std::function<bool(std::string_view, int, bool)> &line)
+{
+    ReadStatus status = ReadStatus::Ok;
+    Fd fd(openRegular(path, status));
+    if (status != ReadStatus::Ok)
+        return status;
+
+    std::array<char, kChunk> buffer;
+    std::string pending;     // the line read so far
+    bool cut = false;        // the pending line passed kLineLimit
+    bool afterCr = false;    // the last byte was a CR: an LF right after it belongs to it
+    bool inLine = false;     // bytes of a line not yet passed on
+    bool first = true;
+    int number = 0;
+    bool go = true;
+    auto finish = [&] {
+        go = line(pending, ++number, cut);
+        pending.clear();
+        cut = false;
+        inLine = false;
+    };
+    for (;;) {
+        const ssize_t n = fd.read(buffer.data(), buffer.size());
+        if (n < 0)
+            return ReadStatus::Unreadable;
+        if (n == 0)
+            break;
+        std::string_view chunk(buffer.data(), static_cast<size_t>(n));
+        if (first) {
+            first = false;
+            if (chunk.substr(0, 3) == "\xEF\xBB\xBF")
+                chunk.remove_prefix(3);
+        }
+        size_t i = 0;
+        while (i < chunk.size() && go) {
+            const char c = chunk[i];
+            if (c == '\n' && afterCr) {
+                afterCr = false;
+                ++i;
+                continue;
+            }
+            afterCr = false;
+            if (c == '\r' || c == '\n') {
+                afterCr = c == '\r';
+                finish();
+                ++i;
+                continue;
+            }
+            // Take the run of ordinary bytes up to the next line end at once.
+            size_t end = chunk.find_first_of("\r\n", i);
+            if (end == std::string_view::npos)
+                end = chunk.size();
+            const size_t room = pending.size() < size_t(kLineLimit) ? size_t(kLineLimit) - pending.size() : 0;
+            const size_t take = std::min(room, end - i);
+            pending.append(chunk.substr(i, take));
+            if (take < end - i)
+                cut = true;
+            inLine = true;
+            i = end;
+        }
+        if (!go)
+            return ReadStatus::Ok;
+    }
+    if (inLine)
+        finish();
+    return ReadStatus::Ok;
+}
+
+ReadStatus forEachField(const QString &path, const std::function<bool(std::string_view, int, bool)> &field)
+{
+    return forEachLine(path, [&](std::string_view text, int number, bool cut) {
+        if (cut || text.empty())
+            return field(cut ? text : std::string_view(), number, cut);
+        for (const Field &f : readFields(text))
+            if (!field(f.text, number, false))
+                return false;
+        return true;
+    });
+}
+
+std::optional<QString> readFirstField(const QString &path, ReadStatus *status)
+{
+    std::optional<QString> room;
+    const ReadStatus read = forEachLine(path, [&](std::string_view text, int, bool) {
+        const auto fields = readFields(text);
+        room = fields.empty() ? QString() : fromCp1250(QByteArray::fromStdString(fields.front().text));
+        return false; // only the first line can hold the room
+    });
+    if (status)
+        *status = read;
+    if (read != ReadStatus::Ok)
         return std::nullopt;
-    // Only the first line can hold the first field (an empty line is an empty field).
-    qsizetype end = content->indexOf('\n');
-    if (end < 0)
-        end = content->size();
-    const auto fields = readFields(std::string_view(content->constData(), static_cast<size_t>(end)));
-    if (fields.empty())
-        return QString();
-    return fromCp1250(QByteArray::fromStdString(fields.front().text));
+    return room.value_or(QString());
+}
+
+struct SafeWriter::Impl
+{
+    explicit Impl(const QString &target) : file(target) {}
+    QSaveFile file;
+    bool ok = false;
+};
+
+SafeWriter::SafeWriter(const QString &path) : m_impl(nullptr)
+{
+    const QString target = writeTarget(path);
+    m_impl = new Impl(target.isEmpty() ? path : target);
+    // Unbuffered: every write reaches the system at once and reports its
+    // failure there (a buffered flush that fails later would go unnoticed).
+    m_impl->ok = !target.isEmpty() && m_impl->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+SafeWriter::~SafeWriter()
+{
+    if (m_impl->file.isOpen())
+        m_impl->file.cancelWriting();
+    delete m_impl;
+}
+
+bool SafeWriter::write(const char *data, qint64 size)
+{
+    if (m_impl->ok && size > 0)
+        m_impl->ok = m_impl->file.write(data, size) == size;
+    return m_impl->ok;
+}
+
+bool SafeWriter::commit()
+{
+    if (!m_impl->ok || !m_impl->file.flush() || m_impl->file.error() != QFileDevice::NoError) {
+        m_impl->file.cancelWriting();
+        m_impl->ok = false;
+        return false;
+    }
+    m_impl->ok = m_impl->file.commit();
+    return m_impl->ok;
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    SafeWriter writer(path);
+    writer.write(bytes);
+    return writer.commit();
 }
 
 bool writeLines(const QString &path, const QStringList &lines)
@@ -64,12 +240,26 @@ bool writeLines(const QString &path, const QStringList &lines)
 
 bool truncateFile(const QString &path) { return writeBytes(path, QByteArray()); }
 
-bool copyFile(const QString &from, const QString &to)
+CopyResult copyFile(const QString &from, const QString &to)
 {
-    const auto content = readWholeFile(from);
-    if (!content)
-        return false;
-    return writeBytes(to, *content);
+    ReadStatus status = ReadStatus::Ok;
+    Fd fd(openRegular(from, status));
+    if (status == ReadStatus::Missing)
+        return CopyResult::SourceMissing;
+    if (status != ReadStatus::Ok)
+        return CopyResult::SourceUnreadable;
+    SafeWriter writer(to);
+    std::array<char, kChunk> buffer;
+    for (;;) {
+        const ssize_t n = fd.read(buffer.data(), buffer.size());
+        if (n < 0)
+            return CopyResult::SourceUnreadable; // the writer is dropped: `to` stays whole
+        if (n == 0)
+            break;
+        if (!writer.write(buffer.data(), n))
+            return CopyResult::TargetUnwritable;
+    }
+    return writer.commit() ? CopyResult::Copied : CopyResult::TargetUnwritable;
 }
 
 } // namespace vintaro

@@ -1,23 +1,42 @@
 #pragma once
 // The file primitives of the program folder. Text is Windows-1250 with CR LF
-// line ends. Every write goes to a temporary file beside the target that
-// replaces the target only once it is complete, so a failed or interrupted
-// write leaves the old file whole.
+// line ends.
+//
+// Readers open regular files only: a FIFO, a device or a folder in place of
+// a file is unreadable, never waited on or read without end. Files are read
+// as a stream, so memory does not grow with a file's length.
+//
+// Every write goes to a temporary file beside the target that replaces the
+// target only once it is complete and on disk, so a failed or interrupted
+// write leaves the old file whole. A write never goes through a link to
+// anything but a regular file, and never replaces a folder or a device.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace vintaro {
 
-// The whole content of a file; nothing when it is missing or unreadable.
-std::optional<QByteArray> readWholeFile(const QString &path);
+enum class ReadStatus { Ok, Missing, Unreadable };
 
-// Read one line: the first field of the file (leading blanks skipped, ending
-// at a comma or the line end). An empty file gives an empty text; a missing
-// one gives nothing.
-std::optional<QString> readFirstField(const QString &path);
+// Lines longer than this are cut; the cut text is flagged (it cannot be a
+// spin, a room or a group anyway).
+inline constexpr qsizetype kLineLimit = 4096;
+
+// Calls `line` for every line of the file in order: the text without its
+// line end (CR LF, LF and CR all end a line; a final line end adds no empty
+// line), its 1-based number, and whether it was cut at kLineLimit. A UTF-8
+// byte-order mark at the very start is dropped. `line` returns false to stop.
+ReadStatus forEachLine(const QString &path,
+                       const std::function<bool(std::string_view text, int number, bool cut)> &line);
+
+// Read one line: the first field of the first line (leading blanks skipped,
+// ending at a comma or the line end). An empty file gives an empty text; a
+// missing or unreadable one gives nothing (and says which in `status`).
+std::optional<QString> readFirstField(const QString &path, ReadStatus *status = nullptr);
 
 // Write lines: each text followed by CR LF, replacing the file.
 bool writeLines(const QString &path, const QStringList &lines);
@@ -28,8 +47,36 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 // Truncate: leaves a 0-byte file.
 bool truncateFile(const QString &path);
 
-// Copy: replaces `to` with a byte-for-byte copy of `from`. When `from` cannot
-// be read, `to` keeps its content.
-bool copyFile(const QString &from, const QString &to);
+// Copy: replaces `to` with a byte-for-byte copy of `from`, streamed. When
+// `from` is missing or unreadable, `to` keeps its content.
+enum class CopyResult { Copied, SourceMissing, SourceUnreadable, TargetUnwritable };
+CopyResult copyFile(const QString &from, const QString &to);
+
+// Calls `field` for every field of the file as a sequential reader reads
+// them (core/fields.h), with the line it stands on; an empty line is one
+// empty field. A line cut at kLineLimit is one field of its own, flagged.
+ReadStatus forEachField(const QString &path,
+                        const std::function<bool(std::string_view text, int line, bool cut)> &field);
+
+// A write in pieces with the guarantees above: nothing replaces the target
+// until commit() succeeds.
+class SafeWriter
+{
+public:
+    explicit SafeWriter(const QString &path);
+    ~SafeWriter();
+    SafeWriter(const SafeWriter &) = delete;
+    SafeWriter &operator=(const SafeWriter &) = delete;
+
+    bool write(const char *data, qint64 size);
+    bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    // Flushes, checks every write and replaces the target; false when any
+    // step failed (the target then keeps its old content).
+    bool commit();
+
+private:
+    struct Impl;
+    Impl *m_impl;
+};
 
 } // namespace vintaro

@@ -73,11 +73,11 @@ TEST_F(TextFiles, TruncateAndCopy)
     const QByteArray odd("\x00\xFF 5\r\n17\n\r\x81", 11);
     put(path("from.txt"), odd);
     put(path("to.txt"), "old content that is longer than the copy\r\n");
-    ASSERT_TRUE(copyFile(path("from.txt"), path("to.txt")));
+    ASSERT_EQ(copyFile(path("from.txt"), path("to.txt")), CopyResult::Copied);
     EXPECT_EQ(bytesOf(path("to.txt")), odd);
 
     // A missing source changes nothing.
-    EXPECT_FALSE(copyFile(path("none.txt"), path("to.txt")));
+    EXPECT_EQ(copyFile(path("none.txt"), path("to.txt")), CopyResult::SourceMissing);
     EXPECT_EQ(bytesOf(path("to.txt")), odd);
 }
 
@@ -91,7 +91,7 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFileWhole)
             GTEST_SKIP() << "this file system does not refuse writes";
         EXPECT_FALSE(writeLines(path("room.txt"), {QStringLiteral(" 0")}));
         EXPECT_FALSE(truncateFile(path("room.txt")));
-        EXPECT_FALSE(copyFile(path("from.txt"), path("room.txt")));
+        EXPECT_EQ(copyFile(path("from.txt"), path("room.txt")), CopyResult::TargetUnwritable);
         EXPECT_FALSE(writeLines(path("new.txt"), {QStringLiteral("1")}));
     }
     EXPECT_EQ(bytesOf(path("room.txt")), QByteArray(" 5\r\n17\r\n"));

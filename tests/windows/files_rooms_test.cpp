@@ -9,6 +9,7 @@ namespace {
 
 const QString kRestart = QString::fromUtf8("A program leáll, majd újraindul !");
 const QString kRestartAfterRestore = QString::fromUtf8("A program leáll, majd újraindúl !");
+const QString kExitQuestion = QString::fromUtf8("Biztos, hogy mentés nélkül lép ki ?");
 
 class RoomsTest : public WindowTest
 {
@@ -23,7 +24,6 @@ protected:
         EXPECT_EQ(platform->started[0].program, file(QStringLiteral("vintaro2011")));
         EXPECT_TRUE(platform->started[0].arguments.isEmpty());
         EXPECT_EQ(platform->exits, 1);
-        EXPECT_TRUE(platform->questions.empty()); // never the exit question
     }
     void expectNoRestart() const
     {
@@ -36,8 +36,16 @@ protected:
 TEST_F(RoomsTest, SwitchingRoomCopiesItsListAndRestarts)
 {
     put(QStringLiteral("rszamok3.txt"), " 5\r\n17\r\n");
-    enter({9}); // unsaved: the switch drops it without asking
+    put(QStringLiteral("rszamok.txt"), "1\r\n");
+    enter({9}); // unsaved: the switch asks first, and Cancel keeps everything
+    platform->confirmAnswers = {false};
     trigger(QStringLiteral("terem3"));
+    EXPECT_EQ(platform->questions, std::vector<QString>{kExitQuestion});
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("1\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("<missing>"));
+    expectNoRestart();
+
+    trigger(QStringLiteral("terem3")); // OK drops the unsaved spin
     EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray(" 5\r\n17\r\n"));
     EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("3\r\n"));
     expectRestart(kRestart);
@@ -50,13 +58,21 @@ TEST_F(RoomsTest, SwitchingRoomCopiesItsListAndRestarts)
     EXPECT_EQ(lines(QStringLiteral("List1")), (QStringList{"   1    5", "   2    17"}));
 }
 
-TEST_F(RoomsTest, SwitchingToANeverSavedRoomKeepsTheWorkingList)
+TEST_F(RoomsTest, ANeverSavedRoomStartsEmptyNotWithThePreviousRoomsList)
 {
     put(QStringLiteral("rszamok.txt"), "12\r\n");
     trigger(QStringLiteral("terem10"));
-    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("12\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray());
     EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("10\r\n"));
+    EXPECT_TRUE(platform->questions.empty()); // nothing unsaved: nothing asked
     expectRestart(kRestart);
+
+    recreateWindow();
+    put(QStringLiteral("rszamok.txt"), "12\r\n");
+    setRoomBox(QStringLiteral("6"));
+    trigger(QStringLiteral("teljes"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray());
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("6\r\n"));
 }
 
 TEST_F(RoomsTest, FullRestoreAndFullDelete)
@@ -68,6 +84,16 @@ TEST_F(RoomsTest, FullRestoreAndFullDelete)
     EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), tenSpins());
     EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("2\r\n"));
     expectRestart(kRestartAfterRestore);
+
+    // The full delete asks first; Cancel keeps the room's list.
+    recreateWindow();
+    setRoomBox(QStringLiteral("2"));
+    platform->confirmAnswers = {false};
+    trigger(QStringLiteral("ttorles"));
+    ASSERT_EQ(platform->questions.size(), 1u);
+    EXPECT_TRUE(platform->questions[0].contains(QStringLiteral("2."))) << platform->questions[0].toStdString();
+    EXPECT_EQ(bytes(QStringLiteral("rszamok2.txt")), tenSpins());
+    expectNoRestart();
 
     recreateWindow();
     setRoomBox(QStringLiteral("4")); // a room never saved
