@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include "persistence/groupfiles.h"
 #include "persistence/spinfiles.h"
+#include "persistence/textfiles.h"
 
 namespace vintaro {
 namespace {
@@ -53,6 +61,101 @@ TEST(SpinFiles, ALongerListKeepsItsNewestSpins)
     for (int i = 0; i < SpinHistory::kCapacity; ++i)
         full += "7\r\n";
     EXPECT_EQ(parseSpinList(full).leftOut, 0);
+}
+
+// Lines that once swallowed their neighbours or turned into wrong spins: each
+// line is judged on its own, and a line that holds no spin is counted.
+TEST(SpinFiles, EveryLineIsJudgedOnItsOwn)
+{
+    struct Case
+    {
+        std::string content;
+        std::vector<std::int16_t> spins;
+        int skipped;
+        int firstSkippedLine;
+    };
+    const std::string huge(400, '9');
+    const std::string tiny = "0." + std::string(400, '0') + "7";
+    const std::vector<Case> cases = {
+        {" 5\r\n\"7\r\n 8\r\n 9\r\n17\r\n", {5, 7, 8, 9, 17}, 0, 0}, // a stray quote ends at its line
+        {" 5\r\n\"x\r\n 8\r\n\"\r\n17\r\n", {5, 8, 17}, 2, 2},
+        {"3\r\n" + huge + "\r\n4\r\n", {3, 4}, 1, 2},          // more digits than any number type holds
+        {tiny + "\r\n1\r\n", {1}, 1, 1},                      // a digit too small to hold
+        {"\xEF\xBB\xBF" "12\r\n0\r\n", {12, 0}, 0, 0},        // a UTF-8 byte-order mark
+        {"1\r\n\r\n37\r\n-1\r\nabc\r\n2", {1, 2}, 4, 2},
+        {"1\r2\n3\r\n\r\n", {1, 2, 3}, 1, 4},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.txt"));
+    for (const Case &c : cases) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.content.data(), qint64(c.content.size()));
+        f.close();
+        const SpinList read = readSpinList(path);
+        EXPECT_EQ(read.spins, c.spins) << c.content.substr(0, 40);
+        EXPECT_EQ(read.skipped, c.skipped) << c.content.substr(0, 40);
+        EXPECT_EQ(read.firstSkippedLine, c.firstSkippedLine) << c.content.substr(0, 40);
+        if (c.content.substr(0, 3) != "\xEF\xBB\xBF") { // the mark is dropped by the file reader
+            EXPECT_EQ(parseSpinList(c.content).spins, c.spins) << c.content.substr(0, 40);
+        }
+    }
+}
+
+// A FIFO would block a reader for ever and a device would never end; both
+// are unreadable, at once. A list of any length keeps only its newest spins.
+TEST(SpinFiles, ReadersTakeRegularFilesOnly)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("rszamok.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("parok.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_EQ(readSpinList(fifo).status, ReadStatus::Unreadable);
+    EXPECT_EQ(readSpinList(zero).status, ReadStatus::Unreadable);
+    EXPECT_EQ(readGroupFile(fifo), std::nullopt);
+    EXPECT_EQ(readGroupFile(zero), std::nullopt);
+    EXPECT_EQ(readFirstField(zero), std::nullopt);
+    EXPECT_EQ(readFirstField(dir.path()), std::nullopt);
+    EXPECT_EQ(readSpinList(dir.filePath(QStringLiteral("none.txt"))).status, ReadStatus::Missing);
+
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    {
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray block;
+        for (int i = 0; i < 100000; ++i)
+            block += QByteArray::number(i % 37) + "\r\n";
+        block += QByteArray(kLineLimit * 3, '7') + "\r\n"; // a line too long to be a spin
+        block += "5\r\n";
+        f.write(block);
+    }
+    const SpinList list = readSpinList(big);
+    ASSERT_EQ(list.spins.size(), size_t(SpinHistory::kCapacity));
+    EXPECT_EQ(list.leftOut, 100000 + 1 - SpinHistory::kCapacity);
+    EXPECT_EQ(list.skipped, 1);
+    EXPECT_EQ(list.firstSkippedLine, 100001);
+    EXPECT_EQ(list.spins.back(), 5);
+    EXPECT_EQ(list.spins.front(), (100000 - SpinHistory::kCapacity + 1) % 37);
+}
+
+TEST(SpinFiles, GroupAndRoomFilesAreWindows1250Text)
+{
+    QTemporaryDir dir;
+    const QString groups = dir.filePath(QStringLiteral("parok.txt"));
+    {
+        QFile f(groups);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1-2 \xE1\r\n\"3-6\r\n4-5\r\n");
+    }
+    EXPECT_EQ(readGroupFile(groups), (std::vector<std::string>{"1-2 \u00e1", "3-6", "4-5"}));
+    const QString room = dir.filePath(QStringLiteral("terem.txt"));
+    {
+        QFile f(room);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("4\r7\r\n");
+    }
+    EXPECT_EQ(readFirstField(room), QStringLiteral("4"));
 }
 
 } // namespace

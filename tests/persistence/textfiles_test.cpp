@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "../support/readonlyfolder.h"
+#include <sys/stat.h>
+
+#include "tests/support/filefaults.h"
+#include "tests/support/readonlyfolder.h"
 #include "persistence/textfiles.h"
 
 namespace vintaro {
@@ -100,6 +104,67 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFileWhole)
     // A folder standing where the file should be is refused as well.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("blocked.txt")));
     EXPECT_FALSE(writeLines(path("blocked.txt"), {QStringLiteral("1")}));
+}
+
+// A full device, or a size limit reached mid-write: the write fails, says
+// so, and the old file stays whole. A write that stops before its rename
+// leaves the old file whole as well.
+TEST_F(TextFiles, AWriteThatCannotFinishKeepsTheOldFile)
+{
+    QByteArray forty;
+    for (int i = 0; i < 40; ++i)
+        forty += QByteArray::number(i % 37).rightJustified(2, ' ') + "\r\n";
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QString::number(i);
+    for (const rlim_t limit : {rlim_t(0), rlim_t(10)}) {
+        put(path("room.txt"), forty);
+        put(path("from.txt"), forty + forty);
+        {
+            test::FileSizeLimit full(limit);
+            EXPECT_FALSE(writeLines(path("room.txt"), lines)) << limit;
+            EXPECT_EQ(copyFile(path("from.txt"), path("room.txt")), CopyResult::TargetUnwritable) << limit;
+            SafeWriter writer(path("room.txt"));
+            EXPECT_FALSE(writer.write(forty + forty) && writer.commit()) << limit;
+        }
+        EXPECT_EQ(bytesOf(path("room.txt")), forty) << limit;
+    }
+    {
+        SafeWriter interrupted(path("room.txt"));
+        ASSERT_TRUE(interrupted.write(QByteArray("1\r\n")));
+    } // gone before commit
+    EXPECT_EQ(bytesOf(path("room.txt")), forty);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray file left
+}
+
+// A write never goes through a link to anything but a regular file; a link
+// to a regular file (a synced folder, say) is written through and stays.
+TEST_F(TextFiles, WritesFollowLinksOnlyToRegularFiles)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path("device.txt")));
+    ASSERT_TRUE(QFile::link(path("nowhere.txt"), path("dangling.txt")));
+    for (const char *name : {"device.txt", "dangling.txt"}) {
+        EXPECT_FALSE(writeLines(path(name), {QStringLiteral("1")})) << name;
+        EXPECT_FALSE(truncateFile(path(name))) << name;
+        EXPECT_TRUE(QFileInfo(path(name)).isSymLink()) << name;
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_FALSE(QFile::exists(path("nowhere.txt")));
+
+    QTemporaryDir synced;
+    const QString target = synced.filePath(QStringLiteral("rszamok3.txt"));
+    put(target, " 1\r\n");
+    ASSERT_TRUE(QFile::link(target, path("linked.txt")));
+    ASSERT_TRUE(writeLines(path("linked.txt"), {QStringLiteral(" 7")}));
+    EXPECT_TRUE(QFileInfo(path("linked.txt")).isSymLink());
+    EXPECT_EQ(bytesOf(target), QByteArray(" 7\r\n"));
+
+    // A FIFO in place of a file is never written or waited on.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0600), 0);
+    EXPECT_FALSE(writeLines(path("fifo.txt"), {QStringLiteral("1")}));
+    EXPECT_EQ(copyFile(path("fifo.txt"), path("copy.txt")), CopyResult::SourceUnreadable);
 }
 
 } // namespace
