@@ -67,14 +67,23 @@ constexpr size_t kChunk = 1 << 16;
 
 // Where a write really goes: the file itself, or the regular file a link
 // points to. Empty when the path holds something that must not be replaced.
+bool mayWrite(const QString &path)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 QString writeTarget(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isSymLink()) {
         const QString target = info.canonicalFilePath(); // empty for a dangling link
-        return !target.isEmpty() && QFileInfo(target).isFile() ? target : QString();
+        const QFileInfo targetInfo(target);
+        return !target.isEmpty() && targetInfo.isFile() && mayWrite(target) ? target : QString();
     }
     if (info.exists() && !info.isFile())
+        return {};
+    // A file its owner made read-only is not replaced behind their back.
+    if (info.exists() && !mayWrite(path))
         return {};
     return path;
 }

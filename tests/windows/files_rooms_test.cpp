@@ -1,5 +1,6 @@
 // Room switching, full restore, full delete and narrowing: each rewrites the
 // working list and restarts the program.
+#include <QDir>
 #include <QLineEdit>
 
 #include "tests/support/windowfixture.h"
@@ -107,11 +108,15 @@ TEST_F(RoomsTest, FullRestoreAndFullDelete)
 
 TEST_F(RoomsTest, RoomTextOutsideTheFolderIsRefused)
 {
-    setRoomBox(QStringLiteral("../x"));
-    for (const char *action : {"teljes", "ttorles"}) {
+    // The narrowing checks the room text before it opens any file with it.
+    ASSERT_TRUE(QDir(folder()).mkpath(QStringLiteral("rszamok3/sub")));
+    put(QStringLiteral("x.txt"), "1\r\n2\r\n");
+    setRoomBox(QStringLiteral("3/sub/../../x"));
+    for (const char *action : {"teljes", "ttorles", "utolso"}) {
         trigger(QLatin1String(action));
         EXPECT_EQ(platform->messages.back().text, QString::fromUtf8("Hibás teremszám beállítás !"));
     }
+    EXPECT_TRUE(platform->prompts.empty());
     expectNoRestart();
     EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("<missing>"));
 }
