@@ -6,26 +6,23 @@
 
 namespace vintaro {
 
+namespace {
+
+// The chart counts a 0 by plain arithmetic on the number: black, low, first
+// third, column D, even, "Oszlop  M D"; the statistics table counts it in no
+// row. For 1..36 both follow the same membership rules.
+constexpr std::array<bool, kRowCount> kZeroHits = {true,  false, true,  false, true, false, false,
+                                                    false, false, true,  true,  false, false, true};
+
+} // namespace
+
 bool isChartHit(int option, int x, const Selection &selection)
 {
-    switch (option) {
-    case 0: return !isRed(x);
-    case 1: return isRed(x);
-    case 2: return x < 19;
-    case 3: return x > 18;
-    case 4: return x < 13;
-    case 5: return x > 12 && x < 25;
-    case 6: return x > 24;
-    case 7: return x % 3 == 1;
-    case 8: return x % 3 == 2;
-    case 9: return x % 3 == 0;
-    case 10: return x % 2 == 0;
-    case 11: return x % 2 != 0;
-    case 12: return x % 3 == 1 || x % 3 == 2;
-    case 13: return x % 3 == 2 || x % 3 == 0;
-    case kSelectedNumbersOption: return selection.isSelected(x);
-    default: return false;
-    }
+    if (option == kSelectedNumbersOption)
+        return selection.isSelected(x);
+    if (option < 0 || option >= kRowCount || !isNumber(x))
+        return false;
+    return x == 0 ? kZeroHits[static_cast<size_t>(option)] : isRowMember(option, x);
 }
 
 std::vector<std::int16_t> chartSeries(std::span<const std::int16_t> spins, int option, const Selection &selection)
@@ -40,7 +37,7 @@ std::vector<std::int16_t> chartSeries(std::span<const std::int16_t> spins, int o
     std::vector<std::int16_t> series;
     series.reserve(spins.size());
     for (std::int16_t x : spins)
-        series.push_back(isNumber(x) ? hit[static_cast<size_t>(x)] : std::int16_t(isChartHit(option, x, selection)));
+        series.push_back(isNumber(x) ? hit[static_cast<size_t>(x)] : std::int16_t(0));
     return series;
 }
 

@@ -18,10 +18,10 @@ constexpr int kSelectedNumbersOption = 14;
 // The chart holds at most this many points, one per spin.
 constexpr int kChartCapacity = SpinHistory::kCapacity;
 
-// Whether a spin of `number` is a hit for `option`. The tests are plain
-// arithmetic on the number, so unlike the outside-bet rows a 0 is black, low,
-// in the first third, in column D, even and in "Oszlop  M D". An option
-// outside 0..14 hits nothing.
+// Whether a spin of `number` is a hit for `option`. Options 0..13 follow the
+// outside-bet rows, except that a 0 counts as black, low, in the first
+// third, in column D, even and in "Oszlop  M D". An option outside 0..14,
+// or a value outside 0..36, hits nothing.
 bool isChartHit(int option, int number, const Selection &selection);
 
 // One point per spin, point 1 the oldest. A longer list keeps its newest

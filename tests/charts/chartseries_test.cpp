@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
+
+#include "core/numbermodel.h"
 
 #include "charts/series/chartlayout.h"
 #include "charts/series/chartseries.h"
@@ -31,6 +34,43 @@ TEST(ChartSeries, ZeroIsJudgedLikeAnyOtherNumber)
     selection.toggle(5);
     selection.toggle(0);
     EXPECT_EQ(seriesOf({0, 5, 0}, kSelectedNumbersOption, selection), (Series{0, 1, 0}));
+}
+
+// Every option on every number against the rows written out plainly: red
+// numbers, halves, thirds, columns P (1, 4, ...), M (2, 5, ...), D (3, 6, ...),
+// parity and the two double columns.
+TEST(ChartSeries, EveryOptionOnEveryNumberFollowsTheOutsideBets)
+{
+    const std::set<int> red = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+    const auto plain = [&](int option, int x) {
+        switch (option) {
+        case 0: return !red.count(x);
+        case 1: return bool(red.count(x));
+        case 2: return x < 19;
+        case 3: return x > 18;
+        case 4: return x < 13;
+        case 5: return x > 12 && x < 25;
+        case 6: return x > 24;
+        case 7: return x % 3 == 1;
+        case 8: return x % 3 == 2;
+        case 9: return x % 3 == 0;
+        case 10: return x % 2 == 0;
+        case 11: return x % 2 != 0;
+        case 12: return x % 3 != 0;
+        case 13: return x % 3 != 1;
+        }
+        return false;
+    };
+    for (int option = 0; option < kRowCount; ++option)
+        for (int x = 0; x <= kHighestNumber; ++x) {
+            EXPECT_EQ(isChartHit(option, x, {}), plain(option, x)) << option << " " << x;
+            if (x > 0) {
+                EXPECT_EQ(isRowMember(option, x), plain(option, x)) << option << " " << x;
+            }
+        }
+    for (int x : {-1, 37})
+        EXPECT_FALSE(isChartHit(0, x, {}));
+    EXPECT_FALSE(isChartHit(15, 1, {}));
 }
 
 TEST(ChartSeries, ALongerListKeepsItsNewestSpins)

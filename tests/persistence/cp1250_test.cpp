@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+
 #include "persistence/cp1250.h"
 
 namespace vintaro {
@@ -23,6 +25,22 @@ TEST(Cp1250, EveryByteSurvivesDecodingAndEncoding)
     ASSERT_EQ(text.size(), 256);
     EXPECT_TRUE(fitsCp1250(text));
     EXPECT_EQ(toCp1250(text), all);
+}
+
+// The 123 assigned upper bytes against Qt's own Windows-1250 decoder.
+TEST(Cp1250, UpperHalfAgreesWithQtsDecoder)
+{
+    QStringDecoder qt("windows-1250");
+    if (!qt.isValid())
+        GTEST_SKIP() << "this Qt has no Windows-1250 decoder";
+    for (int b = 0x80; b < 0x100; ++b) {
+        if (b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98)
+            continue; // unassigned in the code page
+        const QByteArray byte(1, static_cast<char>(b));
+        const QString expected = qt.decode(byte);
+        EXPECT_EQ(fromCp1250(byte), expected) << std::hex << b;
+        EXPECT_EQ(toCp1250(expected), byte) << std::hex << b;
+    }
 }
 
 TEST(Cp1250, CharactersOutsideThePageBecomeOneQuestionMarkEach)
