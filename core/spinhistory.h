@@ -31,8 +31,6 @@ public:
     // Replaces the whole history; a longer list keeps its newest kCapacity spins.
     void assign(const std::vector<std::int16_t> &spins);
 
-    // Raw access: element 0 unused, elements 1..count the spins.
-    const std::int16_t *data() const { return m_spins.data(); }
     // The spins, oldest first.
     std::span<const std::int16_t> spins() const { return {m_spins.data() + 1, static_cast<size_t>(m_count)}; }
 

@@ -48,9 +48,10 @@ RowFigures statisticsPass(const SpinHistory &history, int n, LastPositions &last
         __builtin_memcpy(&keep[x], keepTable().keep[x].data(), sizeof(Vector));
 
     n = std::clamp(n, 0, history.count());
-    const std::int16_t *spins = history.data();
-    for (int i = 1; i <= n; ++i) {
-        const int x = spins[i];
+    const std::span<const std::int16_t> spins = history.spins().first(static_cast<size_t>(n));
+    int i = 0;
+    for (const int x : spins) {
+        ++i;
         int entry = kNumberCount; // 0 and out-of-range values miss every row
         if (x >= 1 && x <= kHighestNumber) {
             lastPositions[x] = i;

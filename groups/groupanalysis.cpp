@@ -7,24 +7,6 @@
 
 namespace vintaro {
 
-BetFigures betFigures(const bool *isMember, const SpinHistory &history)
-{
-    BetFigures f;
-    const std::int16_t *spins = history.data();
-    const int count = history.count();
-    for (int k = 1; k <= count; ++k) {
-        const int n = spins[k];
-        if (isNumber(n) && isMember[n]) {
-            ++f.hits;
-            f.current = 0;
-        } else if (++f.current > f.longest) {
-            f.longest = f.current;
-            f.longestPosition = k;
-        }
-    }
-    return f;
-}
-
 GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, const SpinHistory &history)
 {
     GroupAnalysis analysis;
@@ -32,11 +14,11 @@ GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, co
     analysis.results.reserve(groups.size());
     int leadingAbsence = 0;
     for (const Group &group : groups) {
-        std::array<bool, kNumberCount> isMember{};
+        BetMembers isMember{};
         for (int n : group.members)
             if (isNumber(n))
                 isMember[static_cast<size_t>(n)] = true;
-        GroupResult result{group, betFigures(isMember.data(), history)};
+        GroupResult result{group, betFigures(isMember, history.spins())};
         // Strictly greater: the first of equally absent groups leads, and a
         // group that has just hit never does.
         if (result.figures.current > leadingAbsence) {

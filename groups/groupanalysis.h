@@ -1,11 +1,14 @@
 #pragma once
 // A group analysis: every group's hits and absences over the whole history,
 // the report lines, and the group that has been absent longest.
+#include <array>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "groups/groupkind.h"
 #include "groups/grouptables.h"
+#include "core/numbermodel.h"
 #include "core/spinhistory.h"
 
 namespace vintaro {
@@ -40,8 +43,38 @@ struct GroupAnalysis
 // Walks the whole history once per group, oldest spin first.
 GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, const SpinHistory &history);
 
-// The figures of the bet on `isMember` (indexed 0..36) over the history.
-BetFigures betFigures(const bool *isMember, const SpinHistory &history);
+// Membership of a bet, indexed by number 0..36.
+using BetMembers = std::array<bool, kNumberCount>;
+
+// Walks the spins oldest first with the bet on `isMember`; `visit(position,
+// hit, absence)` sees every spin, with the absence a hit ends (0 for a miss).
+template <typename Visit>
+BetFigures walkBet(const BetMembers &isMember, std::span<const std::int16_t> spins, Visit &&visit)
+{
+    BetFigures f;
+    int position = 0;
+    for (const std::int16_t n : spins) {
+        ++position;
+        if (isNumber(n) && isMember[static_cast<size_t>(n)]) {
+            ++f.hits;
+            visit(position, true, f.current);
+            f.current = 0;
+        } else {
+            visit(position, false, 0);
+            if (++f.current > f.longest) {
+                f.longest = f.current;
+                f.longestPosition = position;
+            }
+        }
+    }
+    return f;
+}
+
+// The figures of the bet on `isMember` over the spins.
+inline BetFigures betFigures(const BetMembers &isMember, std::span<const std::int16_t> spins)
+{
+    return walkBet(isMember, spins, [](int, bool, int) {});
+}
 
 // The report list: per group an empty line, the group line(s), the three
 // figures and a line of asterisks.

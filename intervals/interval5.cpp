@@ -106,7 +106,7 @@ void Interval5::buildWindow()
 
 void Interval5::load()
 {
-    const auto spins = spinsOf(m_session.history());
+    const auto spins = m_session.history().spins();
     m_snapshot.assign(spins.begin(), spins.end());
     m_lines->setCount(static_cast<int>(m_snapshot.size()));
 
@@ -127,7 +127,7 @@ void Interval5::showReport()
     if (!m_reportButton->isEnabled())
         return;
     QStringList lines;
-    for (const std::string &line : intervalReport(longestIntervalAbsences(spinsOf(m_session.history()))))
+    for (const std::string &line : intervalReport(longestIntervalAbsences(m_session.history().spins())))
         lines << QString::fromStdString(line);
     m_report->setLines(std::move(lines));
     m_reportButton->setEnabled(false);

@@ -31,7 +31,7 @@ void Form1::requestChart()
     if (option == kSelectedNumbersOption)
         examineSelection();
 
-    const std::span<const std::int16_t> spins(m_session.history().data() + 1, static_cast<size_t>(count));
+    const std::span<const std::int16_t> spins = m_session.history().spins().first(static_cast<size_t>(count));
     Diagramm chart(chartSeries(spins, option, m_selection), this);
     chart.move(geometry().center() - chart.rect().center());
     chart.exec();

@@ -24,12 +24,6 @@ int intervalOf(int number);
 int intervalLow(int k);
 int intervalHigh(int k);
 
-// The spins of a history, oldest first.
-inline std::span<const std::int16_t> spinsOf(const SpinHistory &history)
-{
-    return {history.data() + 1, static_cast<size_t>(history.count())};
-}
-
 // One line of the spin-by-spin list: the position zero-padded to at least
 // four digits, a blank, then per interval " 1" when this spin hit it and
 // " _" when it did not. Position 1, number 7 gives "0001  _ 1 _ _ _ _ _".
