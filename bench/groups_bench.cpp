@@ -34,7 +34,7 @@ void BM_PairAnalysis(benchmark::State &state)
 {
     auto &bench = fullWindow();
     for (auto _ : state) {
-        bench.window->analyseGroups(static_cast<int>(GroupKind::Pair));
+        bench.window->analyseGroups(GroupKind::Pair);
         state.PauseTiming();
         QCoreApplication::processEvents(); // repaint, as after a real click
         state.ResumeTiming();

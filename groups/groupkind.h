@@ -17,8 +17,6 @@ enum class GroupKind {
 
 constexpr int kGroupKindCount = 7;
 
-constexpr bool isGroupKind(int kind) { return kind >= 0 && kind < kGroupKindCount; }
-
 // How many groups the kind has (its table capacity; 37 for single numbers).
 int groupCount(GroupKind kind);
 

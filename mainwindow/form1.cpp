@@ -87,14 +87,17 @@ void Form1::buildWindow()
             setBackground(l, client->palette().color(QPalette::Button));
         return l;
     };
-    auto button = [client](const char *name, const QString &text, QRect geometry, int colour = -1) {
+    auto button = [this, client](const char *name, const QString &text, QRect geometry, int colour,
+                                 auto &&onClick) {
         auto *b = new QPushButton(text, client);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(geometry);
         if (colour >= 0)
             setButtonColour(b, rgb(unsigned(colour)));
+        connect(b, &QAbstractButton::clicked, this, onClick);
         return b;
     };
+    auto analysis = [this](GroupKind kind) { return [this, kind] { analyseGroups(kind); }; };
 
     label("Label2", u8("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kBlue);
     m_label3 = label("Label3", QString(), twipsRect(2640, 960, 315, 255), true);
@@ -109,8 +112,8 @@ void Form1::buildWindow()
     m_text1->setTextMargins(0, 0, 0, 0);
     m_text1->installEventFilter(this);
 
-    button("Command16", u8("Rendez I."), twipsRect(7650, 885, 990, 390))->setToolTip(u8(" Kihagyás szerint "));
-    button("Command17", u8("II."), twipsRect(8745, 885, 405, 390))->setToolTip(u8(" Szám szerint "));
+    button("Command16", u8("Rendez I."), twipsRect(7650, 885, 990, 390), -1, [this] { sortByAbsence(); })->setToolTip(u8(" Kihagyás szerint "));
+    button("Command17", u8("II."), twipsRect(8745, 885, 405, 390), -1, [this] { sortByNumber(); })->setToolTip(u8(" Szám szerint "));
     label("Label9", u8("Hányszor"), twipsRect(9255, 960, 870, 255), false, kBlue);
     label("Label10", u8("Kihagy."), twipsRect(10140, 960, 690, 255), false, kBlue);
     label("Label15", u8("MaxKh"), twipsRect(10845, 960, 750, 255), false, kBlue);
@@ -118,7 +121,7 @@ void Form1::buildWindow()
     label("Label22", u8("M"), twipsRect(405, 1905, 210, 270), false, kBlue);
     label("Label23", u8("P"), twipsRect(405, 2340, 210, 270), false, kBlue);
 
-    button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF)->hide();
+    button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF, [this] { applySpin(); })->hide();
 
     auto list = [client](const char *name, QAbstractItemModel *model, QRect geometry) {
         auto *view = new ListBox(client);
@@ -144,27 +147,28 @@ void Form1::buildWindow()
     m_label12 = label("Label12", QString(), twipsRect(1410, 4590, 780, 255), true, -1, false);
     label("Label13", u8("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kBlue);
     m_label14 = label("Label14", QString(), twipsRect(3270, 4590, 735, 255), true, -1, false);
-    button("Command11", u8("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF);
+    button("Command11", u8("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF, [this] { examineSelection(); });
     label("Label17", u8("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kBlue);
     m_label18 = label("Label18", QString(), twipsRect(1860, 5100, 735, 255), true, -1, false);
     m_label20 = label("Label20", QString(), twipsRect(2640, 5100, 630, 255), true, -1, false);
     m_label20->setToolTip(u8(" Max. kimarad. ssz. "));
     m_label24 = label("Label24", u8("0"), twipsRect(3495, 5100, 435, 255), true, -1, false);
-    button("Command12", u8("Kijelölés töröl"), twipsRect(4065, 5055, 1545, 375), 0xFFFFC0)
+    button("Command12", u8("Kijelölés töröl"), twipsRect(4065, 5055, 1545, 375), 0xFFFFC0, [this] { clearSelection(); })
         ->setToolTip(u8(" Kijelölés törlése "));
 
-    button("Command10", u8("Egyszám"), twipsRect(410, 5550, 1400, 375), 0xC0C0C0);
-    button("Command3", u8("Utca - street"), twipsRect(1940, 5550, 1400, 375), 0xC0C0C0);
-    button("Command4", u8("Corner"), twipsRect(3470, 5550, 1400, 375), 0xC0C0C0);
-    button("Command5", u8("Párok"), twipsRect(410, 6060, 1400, 375), 0xC0C0C0);
-    button("Command6", u8("Nagyátló"), twipsRect(1940, 6060, 1400, 375));
-    button("Command7", u8("Kisátló"), twipsRect(3470, 6060, 1400, 375));
-    button("Command14", u8("Hat szám"), twipsRect(410, 6585, 1400, 375), 0xC0C0C0);
-    button("Command18", u8("Grafikon"), twipsRect(1940, 6585, 1400, 375));
-    button("Command15", u8("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80);
-    button("Command1", u8("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0);
+    button("Command10", u8("Egyszám"), twipsRect(410, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::SingleNumber));
+    button("Command3", u8("Utca - street"), twipsRect(1940, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Street));
+    button("Command4", u8("Corner"), twipsRect(3470, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Corner));
+    button("Command5", u8("Párok"), twipsRect(410, 6060, 1400, 375), 0xC0C0C0, analysis(GroupKind::Pair));
+    button("Command6", u8("Nagyátló"), twipsRect(1940, 6060, 1400, 375), -1, analysis(GroupKind::BigDiagonal));
+    button("Command7", u8("Kisátló"), twipsRect(3470, 6060, 1400, 375), -1, analysis(GroupKind::SmallDiagonal));
+    button("Command14", u8("Hat szám"), twipsRect(410, 6585, 1400, 375), 0xC0C0C0, analysis(GroupKind::SixLine));
+    button("Command18", u8("Grafikon"), twipsRect(1940, 6585, 1400, 375), -1, [this] { requestChart(); });
+    button("Command15", u8("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80, [this] { saveRoom(); });
+    button("Command1", u8("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0, [this] { undoSpin(); });
 
-    SSCommand::create(client, QStringLiteral("Command3D2"), u8("Vége"), twipsRect(9660, 6585, 1545, 375));
+    connect(SSCommand::create(client, QStringLiteral("Command3D2"), u8("Vége"), twipsRect(9660, 6585, 1545, 375)),
+            &QAbstractButton::clicked, this, &Form1::exitProgram);
 
     buildStatisticsTable();
     buildGrids();
@@ -326,34 +330,6 @@ void Form1::connectControls()
         connect(m_streetToggles[i], &QPushButton::clicked, this, [this, i] { toggleStreet(i); });
     for (int i = 0; i < 3; ++i)
         connect(m_rowToggles[i], &QPushButton::clicked, this, [this, i] { toggleRow(i); });
-
-    auto onClick = [this](const char *name, void (Form1::*slot)()) {
-        if (auto *b = centralWidget()->findChild<QAbstractButton *>(QLatin1String(name)))
-            connect(b, &QAbstractButton::clicked, this, slot);
-    };
-    onClick("Command13", &Form1::applySpin);
-    onClick("Command1", &Form1::undoSpin);
-    onClick("Command15", &Form1::saveRoom);
-    onClick("Command3D2", &Form1::exitProgram);
-    onClick("Command11", &Form1::examineSelection);
-    onClick("Command12", &Form1::clearSelection);
-    onClick("Command16", &Form1::sortByAbsence);
-    onClick("Command17", &Form1::sortByNumber);
-    onClick("Command18", &Form1::requestChart);
-
-    auto onAnalysis = [this](const char *name, int kind) {
-        if (auto *b = centralWidget()->findChild<QAbstractButton *>(QLatin1String(name)))
-            connect(b, &QAbstractButton::clicked, this, [this, kind] { analyseGroups(kind); });
-    };
-    // Kinds in the order of GroupKind: street, six-line, corner, pair, big
-    // diagonal, small diagonal, single number.
-    onAnalysis("Command3", 0);
-    onAnalysis("Command14", 1);
-    onAnalysis("Command4", 2);
-    onAnalysis("Command5", 3);
-    onAnalysis("Command6", 4);
-    onAnalysis("Command7", 5);
-    onAnalysis("Command10", 6);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

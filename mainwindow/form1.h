@@ -12,6 +12,7 @@
 #include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
 #include "widgets/platform.h"
+#include "groups/groupkind.h"
 #include "core/selection.h"
 #include "core/session.h"
 
@@ -62,7 +63,7 @@ public:
     void clearRoomBox();          // Text1 double click
     void clearSelection();        // Command12
     void examineSelection();      // Command11
-    void analyseGroups(int kind); // Command3/4/5/6/7/10/14, by GroupKind
+    void analyseGroups(GroupKind kind); // Command3/4/5/6/7/10/14
     void sortByAbsence();         // Command16
     void sortByNumber();          // Command17
     void requestChart();          // Command18

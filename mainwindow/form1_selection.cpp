@@ -111,11 +111,10 @@ void Form1::clearSelection()
     setLabelText(m_label18, QString());
 }
 
-void Form1::analyseGroups(int kindNumber)
+void Form1::analyseGroups(GroupKind kind)
 {
-    if (!isGroupKind(kindNumber) || m_historyModel->count() == 0)
+    if (m_historyModel->count() == 0)
         return;
-    const auto kind = static_cast<GroupKind>(kindNumber);
     clearSelection();
 
     const GroupAnalysis analysis = vintaro::analyseGroups(kind, m_groups->groups(kind), m_session.history());
