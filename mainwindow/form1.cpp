@@ -43,7 +43,12 @@ QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").a
 } // namespace
 
 Form1::Form1(const QString &programFolder, std::unique_ptr<Platform> platform, QWidget *parent)
-    : QMainWindow(parent), m_folder(programFolder),
+    : Form1(portableFolders(programFolder), std::move(platform), parent)
+{
+}
+
+Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget *parent)
+    : QMainWindow(parent), m_folders(folders), m_folder(folders.data),
       m_platform(platform ? std::move(platform) : std::make_unique<DesktopPlatform>()),
       m_groups(std::make_unique<GroupTables>())
 {
@@ -311,6 +316,7 @@ void Form1::buildMenu()
     m_tools = bar->addMenu(u8("Eszközök"));
     m_tools->setObjectName(QStringLiteral("eszkozok"));
     m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
+    connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);

@@ -15,6 +15,7 @@
 #include "groups/groupkind.h"
 #include "core/selection.h"
 #include "core/session.h"
+#include "persistence/locations.h"
 
 class QAction;
 class QLabel;
@@ -40,15 +41,23 @@ public:
     // (the desktop one when none is given).
     explicit Form1(const QString &programFolder, std::unique_ptr<Platform> platform = nullptr,
                    QWidget *parent = nullptr);
+    // The data files from `folders.data`, the spin lists in `folders.lists`.
+    explicit Form1(const Folders &folders, std::unique_ptr<Platform> platform = nullptr,
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
     const Session &session() const { return m_session; }
     const Selection &selection() const { return m_selection; }
     Selection &selection() { return m_selection; }
     Platform &platform() { return *m_platform; }
+    // The folder of the read-only data files (the program folder when portable).
     QString programFolder() const { return m_folder; }
-    // A file of the program folder: "terem.txt" -> <folder>/terem.txt.
+    // A data file: "parok.txt" -> <data folder>/parok.txt.
     QString programFile(const QString &name) const;
+    // Where every file lives: data, spin lists, the executable to restart.
+    const Folders &folders() const { return m_folders; }
+    // The folder of the spin lists and terem.txt.
+    QString listFolder() const { return m_folders.lists; }
 
     // Actions, public so that tests and benchmarks can run them directly.
     void enterSpin(int number);   // Command3D1(n) click
@@ -73,6 +82,7 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
+    void exportCsv();             // exportcsv
 
 signals:
     // After every change of the history: entry, undo, Start.
@@ -105,7 +115,8 @@ private:
     void showSelection();
     void showSelectionButton(int n);
 
-    QString m_folder;
+    Folders m_folders;
+    QString m_folder; // the data folder, m_folders.data
     std::unique_ptr<Platform> m_platform;
     Session m_session;
     Selection m_selection;

@@ -55,13 +55,13 @@ void Form1::startList()
     m_indit->setEnabled(false);
 
     ReadStatus roomStatus = ReadStatus::Ok;
-    m_text1->setText(readFirstField(roomNumberFile(m_folder), &roomStatus).value_or(QString()));
+    m_text1->setText(readFirstField(roomNumberFile(m_folders.lists), &roomStatus).value_or(QString()));
     if (roomStatus == ReadStatus::Unreadable)
-        m_platform->message(this, unreadableText(roomNumberFile(m_folder)));
+        m_platform->message(this, unreadableText(roomNumberFile(m_folders.lists)));
 
-    const SpinList list = readSpinList(workingListFile(m_folder));
+    const SpinList list = readSpinList(workingListFile(m_folders.lists));
     if (list.status == ReadStatus::Unreadable)
-        m_platform->message(this, unreadableText(workingListFile(m_folder)));
+        m_platform->message(this, unreadableText(workingListFile(m_folders.lists)));
     // The room's saved list ends with these spins (unless it was saved
     // elsewhere since): a save to that room keeps whatever came before them.
     m_savedTail = {roomText(m_text1->text()), list.spins};
@@ -89,9 +89,9 @@ void Form1::saveRoom()
     }
     const QString room = roomText(box);
     const auto spins = m_session.history().spins();
-    const SavePlan plan = planSave(m_folder, room, spins, m_savedTail);
+    const SavePlan plan = planSave(m_folders.lists, room, spins, m_savedTail);
     if (plan.status == ReadStatus::Unreadable) {
-        m_platform->message(this, unreadableText(roomListFile(m_folder, room)));
+        m_platform->message(this, unreadableText(roomListFile(m_folders.lists, room)));
         return;
     }
     if (plan.dropsSavedSpins &&
@@ -100,7 +100,7 @@ void Form1::saveRoom()
                                       "Biztosan felülírja a terem listáját ?")
                                        .arg(room)))
         return;
-    const QStringList failed = saveRoomFiles(m_folder, room, spins, plan);
+    const QStringList failed = saveRoomFiles(m_folders.lists, room, spins, plan);
     if (failed.isEmpty()) {
         m_session.setUnsaved(false);
         m_savedTail = {room, {spins.begin(), spins.end()}};
@@ -151,8 +151,8 @@ void Form1::restart(const QString &message, const QString &roomBox)
     m_platform->message(this, message);
     // Every file is complete before the new instance starts; this one then
     // ends without asking anything.
-    const QString program = programFile(QStringLiteral("vintaro2011"));
-    if (!m_platform->startProcess(program, {})) {
+    const QString program = m_folders.program;
+    if (!m_platform->startProcess(program, m_folders.restartArguments)) {
         m_platform->message(this, u8("Nem sikerült elindítani a programot:\n%1\nA program tovább fut.")
                                       .arg(shown(program)));
         // The spins shown stay filed under the room they came from.
@@ -168,7 +168,7 @@ void Form1::switchRoom(int room)
     if (!leaveUnsaved())
         return;
     const QString r = QString::number(room);
-    if (!filesWritten(restoreRoomFiles(m_folder, r)))
+    if (!filesWritten(restoreRoomFiles(m_folders.lists, r)))
         return;
     const QString before = m_text1->text();
     m_text1->setText(r);
@@ -178,7 +178,7 @@ void Form1::switchRoom(int room)
 void Form1::restoreFull()
 {
     const auto room = safeRoomText();
-    if (!room || !leaveUnsaved() || !filesWritten(restoreRoomFiles(m_folder, *room)))
+    if (!room || !leaveUnsaved() || !filesWritten(restoreRoomFiles(m_folders.lists, *room)))
         return;
     restart(u8(kRestartAfterRestore), m_text1->text());
 }
@@ -192,7 +192,7 @@ void Form1::deleteFull()
                                       "A törlés nem vonható vissza.")
                                        .arg(*room)))
         return;
-    if (!filesWritten(deleteRoomFiles(m_folder, *room)))
+    if (!filesWritten(deleteRoomFiles(m_folders.lists, *room)))
         return;
     restart(u8(kRestart), m_text1->text());
 }
@@ -203,7 +203,7 @@ void Form1::narrowList()
     const auto room = safeRoomText();
     if (!room)
         return;
-    const QString source = roomListFile(m_folder, *room);
+    const QString source = roomListFile(m_folders.lists, *room);
     const FieldCount fields = countFields(source);
     if (fields.status == ReadStatus::Missing)
         return; // no saved list to narrow
@@ -229,7 +229,7 @@ void Form1::narrowList()
         if (narrowingAccepted(n, fields.count))
             break;
     }
-    if (!filesWritten(narrowRoomFiles(m_folder, *room, fields.count, n)))
+    if (!filesWritten(narrowRoomFiles(m_folders.lists, *room, fields.count, n)))
         return;
     restart(u8(kRestart), m_text1->text());
 }

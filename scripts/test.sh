@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds Vintaro with its tests and runs them all:
-# once in a normal build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once in a normal build, once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# builds the Debian package from the normal build and checks it with lintian.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,6 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
+scripts/package.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVINTARO_SANITIZE=ON -DVINTARO_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"

@@ -1,5 +1,8 @@
 #include "widgets/listbox.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -123,6 +126,37 @@ void ListBox::paintEvent(QPaintEvent *)
             option.state |= QStyle::State_Selected;
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
+}
+
+QString ListBox::copyText() const
+{
+    if (!model())
+        return {};
+    QList<int> rows;
+    if (selectionModel())
+        for (const QModelIndex &index : selectionModel()->selectedIndexes())
+            rows << index.row();
+    if (rows.isEmpty()) {
+        rows.reserve(rowCount());
+        for (int row = 0; row < rowCount(); ++row)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QString text;
+    for (int row : rows)
+        text += model()->index(row, 0, rootIndex()).data().toString() + QLatin1Char('\n');
+    return text;
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Copy) {
+        QApplication::clipboard()->setText(copyText());
+        event->accept();
+        return;
+    }
+    QAbstractItemView::keyPressEvent(event);
 }
 
 void ListBox::updateGeometries()

@@ -25,6 +25,9 @@ public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint &point) const override;
 
+    // The selected lines, or every line when none is selected, one per line.
+    QString copyText() const;
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
@@ -33,6 +36,8 @@ protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags flags) override;
     QRegion visualRegionForSelection(const QItemSelection &selection) const override;
     void paintEvent(QPaintEvent *event) override;
+    // Ctrl+C copies copyText() to the clipboard.
+    void keyPressEvent(QKeyEvent *event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;

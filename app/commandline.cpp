@@ -1,0 +1,69 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace vintaro {
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // "-style fusion" is one option, as Qt's own options are written.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Vintaro: rulett-statisztika termenként (roulette statistics per gaming room)."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Ez a súgó."));
+    parser.addOption(help);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("A program verziója."));
+    parser.addOption(version);
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("A pörgetési listák mappája (rszamok*.txt, terem.txt)."),
+                                     QStringLiteral("DIR"));
+    parser.addOption(dataDir);
+    // The options that QApplication takes itself (a session manager restores
+    // a program with -session ID): accepted here, read by QApplication.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "name", "style", "stylesheet",
+                             "geometry", "title"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+
+    CommandLine result;
+    auto fail = [&result](const QString &message) {
+        result.action = CommandLine::Action::Exit;
+        result.exitCode = 2;
+        result.error = QStringLiteral("vintaro2011: ") + message + QStringLiteral("\nSúgó: vintaro2011 --help\n");
+        return result;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Ismeretlen argumentum: %1").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help)) {
+        result.action = CommandLine::Action::Exit;
+        result.out = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vintaro2011"));
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = CommandLine::Action::Exit;
+        result.out = QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                     QLatin1Char('\n');
+        return result;
+    }
+    if (parser.isSet(dataDir)) {
+        result.dataDir = parser.value(dataDir);
+        if (result.dataDir.isEmpty())
+            return fail(QStringLiteral("A --data-dir után egy mappa neve kell."));
+    }
+    return result;
+}
+
+} // namespace vintaro

@@ -1,0 +1,109 @@
+#include "persistence/csvexport.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <initializer_list>
+
+#include "core/numbermodel.h"
+#include "core/session.h"
+
+namespace vintaro {
+
+namespace {
+
+// Rows of the statistics table, by their place in it.
+enum Row { Black, Red, Low, High, Third1, Third2, Third3, ColumnP, ColumnM, ColumnD, Even, Odd };
+
+std::string caption(int row) { return std::string(rowCaption(row)); }
+
+// The caption of the first of `rows` that holds n; empty for 0.
+std::string memberCaption(int n, std::initializer_list<int> rows)
+{
+    for (int row : rows)
+        if (isRowMember(row, n))
+            return caption(row);
+    return {};
+}
+
+} // namespace
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string csvRecord(const std::vector<std::string> &fields)
+{
+    std::string out;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += csvField(fields[i]);
+    }
+    out += "\r\n";
+    return out;
+}
+
+std::string historyCsv(std::span<const std::int16_t> spins)
+{
+    std::string out = csvRecord({"Sorszám", "Szám", "Szín", "Harmad", "Oszlop", "Páros/páratlan", "Alacsony/magas"});
+    out.reserve(out.size() + spins.size() * 48);
+    int index = 0;
+    for (const std::int16_t n : spins) {
+        const std::string colour = n == 0 ? "Zöld" : memberCaption(n, {Red, Black});
+        out += csvRecord({std::to_string(++index), std::to_string(n), colour,
+                          memberCaption(n, {Third1, Third2, Third3}), memberCaption(n, {ColumnP, ColumnM, ColumnD}),
+                          memberCaption(n, {Even, Odd}), memberCaption(n, {Low, High})});
+    }
+    return out;
+}
+
+std::string statisticsCsv(const Session &session)
+{
+    std::string out = csvRecord({"Megnevezés", "Hányszor", "Kimaradás", "Maximális kimaradás"});
+    const RowFigures &figures = session.figures();
+    for (int row = 0; row < kRowCount; ++row) {
+        const Figures &f = figures[static_cast<size_t>(row)];
+        out += csvRecord({caption(row), std::to_string(f.hits), std::to_string(f.current), std::to_string(f.longest)});
+    }
+    for (int n = 1; n <= kHighestNumber; ++n)
+        out += csvRecord({std::to_string(n), {}, std::to_string(session.absence(n)), {}});
+    return out;
+}
+
+std::string statisticsPath(std::string_view historyPath)
+{
+    std::string_view base = historyPath;
+    const size_t slash = base.find_last_of('/');
+    const size_t dot = base.rfind('.');
+    if (dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash + 1))
+        base = base.substr(0, dot);
+    return std::string(base) + "_stat.csv";
+}
+
+bool writeWholeFile(const QString &path, std::string_view bytes)
+{
+    // Unbuffered, so that every write reports its own failure: a buffered
+    // flush that fails inside commit() would still let commit() succeed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace vintaro

@@ -1,0 +1,39 @@
+#pragma once
+// CSV export of the history and of the statistics: UTF-8, RFC 4180 (comma
+// separated, CR LF line ends, fields quoted when they need it), a header row
+// first.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QString;
+
+namespace vintaro {
+
+class Session;
+
+// One field as RFC 4180 writes it: quoted (with inner quotes doubled) when it
+// holds a comma, a quote, CR or LF.
+std::string csvField(std::string_view text);
+// One record: the fields joined by commas, ending in CR LF.
+std::string csvRecord(const std::vector<std::string> &fields);
+
+// One record per spin, oldest first: spin index (1-based), number, colour,
+// third, column, even/odd, low/high. A spin of 0 has a colour only.
+std::string historyCsv(std::span<const std::int16_t> spins);
+
+// The fourteen outside bets with their hits, current and longest absence, then
+// the numbers 1 to 36 with their current absence.
+std::string statisticsCsv(const Session &session);
+
+// The statistics file beside the history file the user named:
+// "/x/tura.csv" -> "/x/tura_stat.csv", "/x/tura" -> "/x/tura_stat.csv".
+std::string statisticsPath(std::string_view historyPath);
+
+// Writes the bytes in full or not at all: the file appears (or replaces the
+// old one) only when every byte reached the disk.
+bool writeWholeFile(const QString &path, std::string_view bytes);
+
+} // namespace vintaro

@@ -1,0 +1,39 @@
+#pragma once
+// Where the program's files live. Run from a folder of its own that holds the
+// data files and can be written (portable mode), every file lies beside the
+// executable. Installed, the read-only files come from <prefix>/share/vintaro
+// and the spin lists go to the user's own data folder.
+#include <QString>
+#include <QStringList>
+
+namespace vintaro {
+
+struct Folders
+{
+    QString data;    // read only: piros.bmp, XX.BMP, the four group files, Vintaro.doc
+    QString lists;   // read and written: rszamok*.txt, terem.txt
+    QString program; // the executable that a restart starts again
+    QStringList restartArguments; // what the restart passes on (a --data-dir)
+
+    bool operator==(const Folders &) const = default;
+};
+
+// The files that lie beside the executable in a program folder.
+const QStringList &dataFileNames();
+
+// Everything in one folder, as the program has always kept it.
+Folders portableFolders(const QString &folder);
+
+// Decides the folders from the executable's path and the user's data folder
+// (QStandardPaths::AppDataLocation). A non-empty `listsOverride` (--data-dir)
+// takes the place of the lists folder in either mode.
+Folders decideFolders(const QString &executable, const QString &userDataFolder, const QString &listsOverride = {});
+
+// Whether a file can be created in the folder (tried, not guessed from the
+// permission bits).
+bool folderWritable(const QString &folder);
+
+// Creates the lists folder when it is missing; false when it cannot be made.
+bool prepareListFolder(const Folders &folders);
+
+} // namespace vintaro

@@ -1,0 +1,153 @@
+// The CSV export read back with a small RFC 4180 reader.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/numbermodel.h"
+#include "core/session.h"
+#include "persistence/csvexport.h"
+#include "tests/support/readonlyfolder.h"
+
+namespace vintaro {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// Records end in CR LF; a quoted field may hold commas, doubled quotes and
+// line breaks. Fails the test on anything else.
+Table readCsv(const std::string &text)
+{
+    Table table;
+    std::vector<std::string> record;
+    std::string field;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == '"') {
+            for (++i; i < text.size(); ++i) {
+                if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                    field += text[++i];
+                else if (text[i] == '"')
+                    break;
+                else
+                    field += text[i];
+            }
+            ++i;
+        }
+        for (; i < text.size() && text[i] != ',' && text[i] != '\r'; ++i) {
+            EXPECT_NE(text[i], '\n') << "a bare LF at byte " << i;
+            EXPECT_NE(text[i], '"') << "a bare quote at byte " << i;
+            field += text[i];
+        }
+        record.push_back(std::move(field));
+        field.clear();
+        if (i < text.size() && text[i] == ',') {
+            ++i;
+            continue;
+        }
+        EXPECT_EQ(text.substr(i, 2), "\r\n") << "a record not ended by CR LF at byte " << i;
+        i += 2;
+        table.push_back(std::move(record));
+        record.clear();
+    }
+    return table;
+}
+
+std::string readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
+}
+
+TEST(CsvExport, FieldsSurviveTheRoundTrip)
+{
+    const std::vector<std::string> fields{"", "plain", "a,b", "say \"hi\"", "two\r\nlines", "\"", "Páros/páratlan"};
+    const Table table = readCsv(csvRecord(fields) + csvRecord({"x"}));
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table[0], fields);
+    EXPECT_EQ(csvField("plain"), "plain");
+}
+
+TEST(CsvExport, TheHistoryReadsBackSpinBySpin)
+{
+    std::mt19937 random(12);
+    std::vector<std::int16_t> spins{0, 1, 2, 36, 19, 18};
+    for (int i = 0; i < 500; ++i)
+        spins.push_back(static_cast<std::int16_t>(random() % 37));
+    const Table table = readCsv(historyCsv(spins));
+    ASSERT_EQ(table.size(), spins.size() + 1);
+    EXPECT_EQ(table[0], (std::vector<std::string>{"Sorszám", "Szám", "Szín", "Harmad", "Oszlop", "Páros/páratlan",
+                                                  "Alacsony/magas"}));
+    EXPECT_EQ(table[1], (std::vector<std::string>{"1", "0", "Zöld", "", "", "", ""}));
+    for (size_t i = 0; i < spins.size(); ++i) {
+        const auto &record = table[i + 1];
+        const int n = spins[i];
+        ASSERT_EQ(record.size(), 7u);
+        EXPECT_EQ(record[0], std::to_string(i + 1));
+        EXPECT_EQ(std::stoi(record[1]), n);
+        if (n == 0)
+            continue;
+        // Every caption names a row that holds the number.
+        EXPECT_EQ(record[2], isRed(n) ? "Piros" : "Fekete");
+        for (size_t column = 3; column < 7; ++column) {
+            bool named = false;
+            for (int row = 0; row < kRowCount; ++row)
+                named = named || (record[column] == rowCaption(row) && isRowMember(row, n));
+            EXPECT_TRUE(named) << n << " " << record[column];
+        }
+    }
+    EXPECT_EQ(readCsv(historyCsv({})).size(), 1u);
+}
+
+TEST(CsvExport, TheStatisticsReadBackAsTheSessionHasThem)
+{
+    Session session;
+    for (int n : {5, 17, 0, 32, 5, 36, 12, 12, 1})
+        session.enter(n);
+    const Table table = readCsv(statisticsCsv(session));
+    ASSERT_EQ(table.size(), 1u + kRowCount + kHighestNumber);
+    EXPECT_EQ(table[0], (std::vector<std::string>{"Megnevezés", "Hányszor", "Kimaradás", "Maximális kimaradás"}));
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto &record = table[1 + row];
+        const Figures &f = session.figures()[row];
+        EXPECT_EQ(record, (std::vector<std::string>{std::string(rowCaption(row)), std::to_string(f.hits),
+                                                    std::to_string(f.current), std::to_string(f.longest)}));
+    }
+    EXPECT_EQ(table[1 + 1], (std::vector<std::string>{"Piros", "7", "0", "2"}));
+    for (int n = 1; n <= kHighestNumber; ++n)
+        EXPECT_EQ(table[kRowCount + n], (std::vector<std::string>{std::to_string(n), "", std::to_string(session.absence(n)), ""}));
+}
+
+TEST(CsvExport, TheStatisticsFileIsNamedAfterTheHistoryFile)
+{
+    EXPECT_EQ(statisticsPath("/x/tura.csv"), "/x/tura_stat.csv");
+    EXPECT_EQ(statisticsPath("/x/tura"), "/x/tura_stat.csv");
+    EXPECT_EQ(statisticsPath("/x.y/.rejtett"), "/x.y/.rejtett_stat.csv");
+    EXPECT_EQ(statisticsPath("/x/a.b.csv"), "/x/a.b_stat.csv");
+}
+
+TEST(CsvExport, AFailedWriteLeavesNoFileAndTheOldOneWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tura.csv"));
+    ASSERT_TRUE(writeWholeFile(path, "old\r\n"));
+    EXPECT_EQ(readFile(path), "old\r\n");
+    EXPECT_FALSE(writeWholeFile(dir.filePath(QStringLiteral("nincs/tura.csv")), "x"));
+
+    {
+        const test::ReadOnlyFolder readOnly(dir.path());
+        if (readOnly.active()) {
+            EXPECT_FALSE(writeWholeFile(path, "new\r\n"));
+        }
+    }
+    EXPECT_EQ(readFile(path), "old\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("tura.csv")});
+}
+
+} // namespace
+} // namespace vintaro
