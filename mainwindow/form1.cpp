@@ -55,6 +55,7 @@ Form1::Form1(const QString &programFolder, std::unique_ptr<Platform> platform, Q
     buildMenu();
     connectControls();
     loadGroupTables();
+    installEntryKeys();
 }
 
 Form1::~Form1() = default;
@@ -307,6 +308,7 @@ void Form1::buildMenu()
     m_tools = bar->addMenu(u8("Eszközök"));
     m_tools->setObjectName(QStringLiteral("eszkozok"));
     m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
+    connect(action(m_tools, "kerek", u8("Kerék")), &QAction::triggered, this, &Form1::openWheel);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);

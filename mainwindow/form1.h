@@ -70,6 +70,7 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
+    void openWheel();             // kerek
 
 signals:
     // After every change of the history: entry, undo, Start.
@@ -128,6 +129,14 @@ private:
     void showBetFigures(const BetFigures &figures);
 
     // Secondary windows (form1_windows.cpp) add their state here.
+    QPointer<QWidget> m_wheelWindow; // Kerek (form1_wheel.cpp)
+
+    // Keyboard entry (form1_keys.cpp): digits, Enter, Esc, Backspace, Ctrl+Z.
+    void installEntryKeys();
+    bool entryKey(QObject *watched, QEvent *event);
+    void pressEntryButton(int number); // as a click on Command3D1(number)
+    void dropPendingDigit();
+    int m_pendingDigit = -1; // a first digit 1..3 waiting for the second
 
     // Controls (names as their objectName).
     QLabel *m_label3 = nullptr;  // spun number
