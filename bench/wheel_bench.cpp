@@ -1,11 +1,12 @@
 // The wheel window at 32 736 spins: one spin entered through the main window
 // with the wheel open (apply, the wheel's sector and heat pass, its repaint),
-// and the wheel's own share of it alone.
+// the wheel's own share of it alone, and its sector pass alone.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 
 #include "bench/support/benchsupport.h"
+#include "core/wheelstatistics.h"
 #include "wheel/kerek.h"
 
 namespace {
@@ -55,5 +56,17 @@ void BM_WheelUpdateAtCapacity(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WheelUpdateAtCapacity)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_SectorPassAtCapacity(benchmark::State &state)
+{
+    const auto spins = vintaro::bench::sampleSpins(vintaro::SpinHistory::kCapacity);
+    std::vector<vintaro::NumberSet> sets;
+    for (vintaro::Sector s : vintaro::kSectors)
+        sets.push_back(vintaro::sectorSet(s));
+    sets.push_back(vintaro::neighbourSet(26, 4));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vintaro::setFigures(spins, sets));
+}
+BENCHMARK(BM_SectorPassAtCapacity)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -163,6 +163,9 @@ private:
     std::array<QRadioButton *, 15> m_options{}; // Option1
     QAction *m_indit = nullptr;
     QMenu *m_tools = nullptr; // "Eszközök": the tools beyond the statistics
+    // Keyboard entry's application-wide filter; declared last, so it goes
+    // first, before any control of the window.
+    std::unique_ptr<QObject> m_keyWatcher;
 };
 
 } // namespace vintaro

@@ -24,11 +24,14 @@ constexpr unsigned kPendingGrey = 0x808080;
 class KeyWatcher : public QObject
 {
 public:
-    KeyWatcher(std::function<bool(QObject *, QEvent *)> handler, QObject *parent)
-        : QObject(parent), m_handler(std::move(handler))
+    explicit KeyWatcher(std::function<bool(QObject *, QEvent *)> handler) : m_handler(std::move(handler)) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
+            return false;
+        return m_handler(watched, event);
     }
-    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
 
 private:
     std::function<bool(QObject *, QEvent *)> m_handler;
@@ -59,7 +62,8 @@ EntryKey classify(const QKeyEvent &key)
 
 void Form1::installEntryKeys()
 {
-    qApp->installEventFilter(new KeyWatcher([this](QObject *o, QEvent *e) { return entryKey(o, e); }, this));
+    m_keyWatcher = std::make_unique<KeyWatcher>([this](QObject *o, QEvent *e) { return entryKey(o, e); });
+    qApp->installEventFilter(m_keyWatcher.get());
     // A spin entered or taken back any other way ends a waiting digit; Label3
     // already shows the usual text then.
     connect(this, &Form1::historyChanged, this, [this] { m_pendingDigit = -1; });
@@ -68,8 +72,6 @@ void Form1::installEntryKeys()
 bool Form1::entryKey(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
-        return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || widget->window() != this || widget == m_text1)
         return false;
