@@ -82,6 +82,7 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
+    void openWheel();             // kerek
     void exportCsv();             // exportcsv
 
 signals:
@@ -146,6 +147,15 @@ private:
     // Hits, current and longest absence and its position of a bet.
     void showBetFigures(const BetFigures &figures);
 
+    QPointer<QWidget> m_wheelWindow; // Kerek (form1_wheel.cpp)
+
+    // Keyboard entry (form1_keys.cpp): digits, Enter, Esc, Backspace, Ctrl+Z.
+    void installEntryKeys();
+    bool entryKey(QObject *watched, QEvent *event);
+    void pressEntryButton(int number); // as a click on Command3D1(number)
+    void dropPendingDigit();
+    int m_pendingDigit = -1; // a first digit 1..3 waiting for the second
+
     // Controls (names as their objectName).
     QLabel *m_label3 = nullptr;  // spun number
     QLabel *m_label5 = nullptr;  // spin count
@@ -171,6 +181,9 @@ private:
     std::array<QRadioButton *, 15> m_options{}; // Option1
     QAction *m_indit = nullptr;
     QMenu *m_tools = nullptr; // "Eszközök": the tools beyond the statistics
+    // Keyboard entry's application-wide filter; declared last, so it goes
+    // first, before any control of the window.
+    std::unique_ptr<QObject> m_keyWatcher;
 };
 
 } // namespace vintaro

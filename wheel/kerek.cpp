@@ -1,0 +1,241 @@
+#include "wheel/kerek.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+
+#include <algorithm>
+#include <optional>
+
+#include "core/session.h"
+#include "core/wheelstatistics.h"
+#include "wheel/sectormodel.h"
+#include "wheel/wheelview.h"
+#include "widgets/appearance.h"
+
+namespace vintaro {
+
+namespace {
+
+constexpr unsigned kFaceGrey = 0xE0E0E0;
+constexpr unsigned kCaptionBlue = 0x0000FF;
+
+// The heat measures in the order of their radio buttons: hits in the newest
+// N spins (0: all of them), then the current absence.
+struct Measure
+{
+    const char *name;
+    const char *caption;
+    int window;
+};
+constexpr std::array<Measure, 6> kMeasures = {{
+    {"Heat37", "37", 37},
+    {"Heat74", "74", 74},
+    {"Heat185", "185", 185},
+    {"Heat370", "370", 370},
+    {"HeatAll", "mind", 0},
+    {"HeatAbsence", "Kihagyás (pörgetés, amióta nem jött)", -1},
+}};
+
+QString colourName(double t) { return WheelView::heatColour(t).name(); }
+
+} // namespace
+
+Kerek::Kerek(const Session &session, QWidget *parent) : QWidget(parent, Qt::Window), m_session(session)
+{
+    setObjectName(QStringLiteral("Kerek"));
+    setWindowTitle(u8("Kerék"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(programFont());
+    setBackground(this, rgb(kFaceGrey));
+    buildWindow();
+    refresh();
+}
+
+void Kerek::buildWindow()
+{
+    auto *columns = new QHBoxLayout(this);
+
+    auto *left = new QVBoxLayout;
+    m_view = new WheelView(this);
+    left->addWidget(m_view, 1);
+    auto *hint = new QLabel(u8("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"), this);
+    hint->setObjectName(QStringLiteral("Hint"));
+    hint->setAlignment(Qt::AlignCenter);
+    left->addWidget(hint);
+    columns->addLayout(left, 1);
+
+    auto *right = new QVBoxLayout;
+    auto *heat = new QGroupBox(u8("Hőgyűrű"), this);
+    heat->setObjectName(QStringLiteral("HeatBox"));
+    auto *heatGrid = new QGridLayout(heat);
+    heatGrid->addWidget(new QLabel(u8("Találat az utolsó"), heat), 0, 0);
+    m_measures = new QButtonGroup(this);
+    for (int i = 0; i < int(kMeasures.size()); ++i) {
+        auto *option = new QRadioButton(u8(kMeasures[size_t(i)].caption), heat);
+        option->setObjectName(QLatin1String(kMeasures[size_t(i)].name));
+        m_measures->addButton(option, i);
+        if (kMeasures[size_t(i)].window < 0)
+            heatGrid->addWidget(option, 1, 0, 1, 7);
+        else
+            heatGrid->addWidget(option, 0, i + 1);
+    }
+    heatGrid->addWidget(new QLabel(u8("pörgetésben"), heat), 0, 6);
+    m_measures->button(0)->setChecked(true);
+    connect(m_measures, &QButtonGroup::idClicked, this, [this] { showHeat(); });
+    right->addWidget(heat);
+
+    m_legendCaption = new QLabel(this);
+    m_legendCaption->setObjectName(QStringLiteral("LegendCaption"));
+    right->addWidget(m_legendCaption);
+    auto *legend = new QHBoxLayout;
+    m_legendLow = new QLabel(this);
+    m_legendLow->setObjectName(QStringLiteral("LegendLow"));
+    m_legendBar = new QLabel(this);
+    m_legendBar->setObjectName(QStringLiteral("LegendBar"));
+    m_legendBar->setMinimumSize(160, 14);
+    m_legendHigh = new QLabel(this);
+    m_legendHigh->setObjectName(QStringLiteral("LegendHigh"));
+    for (QLabel *end : {m_legendLow, m_legendHigh}) {
+        end->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("32736")) + 4);
+        end->setAlignment(Qt::AlignCenter);
+    }
+    legend->addWidget(m_legendLow);
+    legend->addWidget(m_legendBar, 1);
+    legend->addWidget(m_legendHigh);
+    right->addLayout(legend);
+
+    m_chosenLabel = new QLabel(this);
+    m_chosenLabel->setObjectName(QStringLiteral("Chosen"));
+    setTextColour(m_chosenLabel, rgb(kCaptionBlue));
+    right->addSpacing(8);
+    right->addWidget(m_chosenLabel);
+    auto *neighbourRow = new QHBoxLayout;
+    neighbourRow->addWidget(new QLabel(u8("Szomszédok mindkét oldalon:"), this));
+    m_neighbours = new QSpinBox(this);
+    m_neighbours->setObjectName(QStringLiteral("Neighbours"));
+    m_neighbours->setRange(1, 4);
+    m_neighbours->setValue(2);
+    connect(m_neighbours, &QSpinBox::valueChanged, this, [this] {
+        showChosen();
+        refresh();
+    });
+    neighbourRow->addWidget(m_neighbours);
+    neighbourRow->addStretch(1);
+    right->addLayout(neighbourRow);
+
+    m_model = new SectorModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("SectorTable"));
+    m_table->setModel(m_model);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const int widest = fontMetrics().horizontalAdvance(QStringLiteral("32736,0"));
+    for (int c = 0; c < SectorModel::kColumns; ++c) {
+        const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
+        m_table->setColumnWidth(c, std::max(widest, fontMetrics().horizontalAdvance(caption)) + 14);
+    }
+    m_table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    right->addWidget(m_table);
+    right->addStretch(1);
+    columns->addLayout(right);
+
+    connect(m_view, &WheelView::pocketClicked, this, &Kerek::choosePocket);
+    connect(m_view, &WheelView::pocketDoubleClicked, this, &Kerek::numberEntered);
+    showChosen();
+}
+
+void Kerek::choosePocket(int number)
+{
+    m_chosen = isNumber(number) ? number : -1;
+    m_view->setChosen(m_chosen);
+    showChosen();
+    refresh();
+}
+
+void Kerek::showChosen()
+{
+    if (m_chosen < 0) {
+        setLabelText(m_chosenLabel, u8("Választott zseb: nincs"));
+        return;
+    }
+    QStringList pockets;
+    const int k = m_neighbours->value();
+    for (int i = -k; i <= k; ++i)
+        pockets << QString::number(kWheelOrder[size_t((wheelIndex(m_chosen) + i + kNumberCount) % kNumberCount)]);
+    setLabelText(m_chosenLabel, u8("Választott zseb: %1   Szomszédok: %2").arg(m_chosen).arg(pockets.join(QLatin1Char(' '))));
+}
+
+void Kerek::refresh()
+{
+    const Spins spins = m_session.history().spins();
+    std::vector<NumberSet> sets;
+    for (Sector s : kSectors)
+        sets.push_back(sectorSet(s));
+    const int k = m_neighbours->value();
+    if (m_chosen >= 0)
+        sets.push_back(neighbourSet(m_chosen, k));
+    std::vector<Figures> figures = setFigures(spins, sets);
+    std::optional<Figures> neighbours;
+    if (m_chosen >= 0) {
+        neighbours = figures.back();
+        figures.pop_back();
+    }
+    m_model->setFigures(int(spins.size()), figures, neighbours, 2 * k + 1);
+
+    m_view->setNewest(spins.empty() ? -1 : spins.back());
+    m_view->setCentreText(spins.empty() ? u8("Nincs pörgetés") : u8("%1 pörgetés").arg(spins.size()));
+    showHeat();
+}
+
+void Kerek::showHeat()
+{
+    const Spins spins = m_session.history().spins();
+    const Measure &measure = kMeasures[size_t(std::max(0, m_measures->checkedId()))];
+    const bool absence = measure.window < 0;
+    const int window = measure.window > 0 ? std::min<int>(measure.window, int(spins.size())) : int(spins.size());
+    setLabelText(m_legendCaption, absence ? u8("Kihagyás: pörgetés, amióta a szám nem jött")
+                                          : u8("Találat az utolsó %1 pörgetésben").arg(window));
+
+    std::array<QString, kNumberCount> tips;
+    if (spins.empty()) {
+        for (int n = 0; n < kNumberCount; ++n)
+            tips[size_t(n)] = QString::number(n);
+        m_view->clearHeat(tips);
+        setLabelText(m_legendLow, QString());
+        setLabelText(m_legendHigh, QString());
+        m_legendBar->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #808080;")
+                                       .arg(WheelView::neutralColour().name()));
+        return;
+    }
+    const PocketValues values = absence ? currentAbsences(spins) : recentHits(spins, measure.window);
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    std::array<double, kNumberCount> heat{};
+    for (int n = 0; n < kNumberCount; ++n) {
+        const int v = values[size_t(n)];
+        heat[size_t(n)] = *high > *low ? double(v - *low) / (*high - *low) : 0.0;
+        tips[size_t(n)] = absence ? u8("%1: %2 pörgetés óta nem jött").arg(n).arg(v)
+                                  : u8("%1: %2 találat").arg(n).arg(v);
+    }
+    m_view->setHeat(heat, tips);
+    setLabelText(m_legendLow, QString::number(*low));
+    setLabelText(m_legendHigh, QString::number(*high));
+    static const QString gradient =
+        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:0.5 %2, stop:1 %3);"
+                       " border: 1px solid #808080;")
+            .arg(colourName(0), colourName(0.5), colourName(1));
+    if (m_legendBar->styleSheet() != gradient)
+        m_legendBar->setStyleSheet(gradient);
+}
+
+} // namespace vintaro
