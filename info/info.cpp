@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "widgets/appearance.h"
+#include "widgets/palette.h"
 #include "widgets/platform.h"
 #include "widgets/sscommand.h"
 #include "widgets/twips.h"
@@ -15,8 +16,6 @@ namespace vintaro {
 
 namespace {
 
-constexpr unsigned kFaceGrey = 0xE0E0E0;
-constexpr unsigned kBlue = 0x0000FF;
 
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
@@ -72,7 +71,7 @@ void Info::buildWindow()
                             u8("Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt "
                                "hibakövetőjében várjuk."),
                             twipsRect(75, 4365, 3780, 870));
-    setTextColour(help, rgb(kBlue));
+    setTextColour(help, rgb(kCaptionBlue));
 
     auto *manual = SSCommand::create(this, QStringLiteral("Command3D1"), u8("Dokumentáció"), twipsRect(270, 2610, 1920, 390));
     connect(manual, &QPushButton::clicked, this, &Info::openManual);

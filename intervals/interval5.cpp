@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "widgets/appearance.h"
+#include "widgets/palette.h"
 #include "intervals/analysis/intervals.h"
 #include "widgets/linesmodel.h"
 #include "widgets/listbox.h"
@@ -16,8 +17,6 @@ namespace vintaro {
 
 namespace {
 
-constexpr unsigned kWindowGrey = 0xC0C0C0;
-constexpr unsigned kYellow = 0xFFFF00;
 // Lines of List1 below its top line once the window opens: the newest ones.
 constexpr int kListRows = 15;
 

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "widgets/appearance.h"
+#include "widgets/palette.h"
 #include "groups/grouptables.h"
 #include "widgets/linesmodel.h"
 #include "widgets/listbox.h"
@@ -22,8 +23,6 @@ namespace vintaro {
 
 namespace {
 
-constexpr unsigned kFaceGrey = 0xE0E0E0;
-constexpr unsigned kBlue = 0x0000FF;
 
 // Tops of the fourteen statistics rows.
 constexpr std::array<int, kRowCount> kRowTops = {1410, 1755, 2100, 2445, 2775, 3120, 3465,
@@ -34,7 +33,7 @@ unsigned captionColour(int row)
     switch (row) {
     case 2: case 3: case 7: case 8: case 9: return 0xC000C0;
     case 12: case 13: return 0xFF00FF;
-    default: return kBlue;
+    default: return kCaptionBlue;
     }
 }
 
@@ -105,9 +104,9 @@ void Form1::buildWindow()
     };
     auto analysis = [this](GroupKind kind) { return [this, kind] { analyseGroups(kind); }; };
 
-    label("Label2", u8("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kBlue);
+    label("Label2", u8("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kCaptionBlue);
     m_label3 = label("Label3", QString(), twipsRect(2640, 960, 315, 255), true);
-    label("Label4", u8("Össz. pörgetés:"), twipsRect(3045, 960, 1335, 255), false, kBlue);
+    label("Label4", u8("Össz. pörgetés:"), twipsRect(3045, 960, 1335, 255), false, kCaptionBlue);
     m_label5 = label("Label5", QString(), twipsRect(4455, 960, 810, 255), true, -1, false);
     label("Label19", u8("Terem :"), twipsRect(5340, 960, 675, 255), false, 0xC00000);
 
@@ -120,12 +119,12 @@ void Form1::buildWindow()
 
     button("Command16", u8("Rendez I."), twipsRect(7650, 885, 990, 390), -1, [this] { sortByAbsence(); })->setToolTip(u8(" Kihagyás szerint "));
     button("Command17", u8("II."), twipsRect(8745, 885, 405, 390), -1, [this] { sortByNumber(); })->setToolTip(u8(" Szám szerint "));
-    label("Label9", u8("Hányszor"), twipsRect(9255, 960, 870, 255), false, kBlue);
-    label("Label10", u8("Kihagy."), twipsRect(10140, 960, 690, 255), false, kBlue);
-    label("Label15", u8("MaxKh"), twipsRect(10845, 960, 750, 255), false, kBlue);
-    label("Label21", u8("D"), twipsRect(405, 1485, 210, 270), false, kBlue);
-    label("Label22", u8("M"), twipsRect(405, 1905, 210, 270), false, kBlue);
-    label("Label23", u8("P"), twipsRect(405, 2340, 210, 270), false, kBlue);
+    label("Label9", u8("Hányszor"), twipsRect(9255, 960, 870, 255), false, kCaptionBlue);
+    label("Label10", u8("Kihagy."), twipsRect(10140, 960, 690, 255), false, kCaptionBlue);
+    label("Label15", u8("MaxKh"), twipsRect(10845, 960, 750, 255), false, kCaptionBlue);
+    label("Label21", u8("D"), twipsRect(405, 1485, 210, 270), false, kCaptionBlue);
+    label("Label22", u8("M"), twipsRect(405, 1905, 210, 270), false, kCaptionBlue);
+    label("Label23", u8("P"), twipsRect(405, 2340, 210, 270), false, kCaptionBlue);
 
     button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF, [this] { applySpin(); })->hide();
 
@@ -149,12 +148,12 @@ void Form1::buildWindow()
     m_reportModel = new LinesModel(this);
     m_list2 = list("List2", m_reportModel, twipsRect(5055, 5715, 2370, 1230));
 
-    label("Label11", u8("Hányszor"), twipsRect(465, 4620, 900, 255), false, kBlue);
+    label("Label11", u8("Hányszor"), twipsRect(465, 4620, 900, 255), false, kCaptionBlue);
     m_label12 = label("Label12", QString(), twipsRect(1410, 4590, 780, 255), true, -1, false);
-    label("Label13", u8("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kBlue);
+    label("Label13", u8("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kCaptionBlue);
     m_label14 = label("Label14", QString(), twipsRect(3270, 4590, 735, 255), true, -1, false);
     button("Command11", u8("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF, [this] { examineSelection(); });
-    label("Label17", u8("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kBlue);
+    label("Label17", u8("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kCaptionBlue);
     m_label18 = label("Label18", QString(), twipsRect(1860, 5100, 735, 255), true, -1, false);
     m_label20 = label("Label20", QString(), twipsRect(2640, 5100, 630, 255), true, -1, false);
     m_label20->setToolTip(u8(" Max. kimarad. ssz. "));
@@ -213,7 +212,7 @@ void Form1::buildStatisticsTable()
     auto *all = new QRadioButton(u8(" A bejelölt szám(ok) gyakorisági grafikonja "), client);
     all->setObjectName(indexed("Option1", 14));
     all->setGeometry(twipsRect(7635, 6240, 3960, 195));
-    setTextColour(all, rgb(kBlue));
+    setTextColour(all, rgb(kCaptionBlue));
     all->setChecked(true);
     m_options[14] = all;
 }
@@ -280,7 +279,7 @@ void Form1::buildNumberRows()
         absence->setObjectName(indexed("Label26", i));
         absence->setGeometry(twipsRect(60 + 325 * (i - 1), 555, 320, 255));
         absence->setAlignment(Qt::AlignCenter);
-        setTextColour(absence, rgb(kBlue));
+        setTextColour(absence, rgb(kCaptionBlue));
         m_absenceRow[i] = absence;
     }
 }

@@ -17,13 +17,12 @@
 #include "wheel/sectormodel.h"
 #include "wheel/wheelview.h"
 #include "widgets/appearance.h"
+#include "widgets/palette.h"
 
 namespace vintaro {
 
 namespace {
 
-constexpr unsigned kFaceGrey = 0xE0E0E0;
-constexpr unsigned kCaptionBlue = 0x0000FF;
 
 // The heat measures in the order of their radio buttons: hits in the newest
 // N spins (0: all of them), then the current absence.

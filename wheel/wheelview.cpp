@@ -12,6 +12,7 @@
 
 #include "core/wheel.h"
 #include "widgets/appearance.h"
+#include "widgets/palette.h"
 
 namespace vintaro {
 
@@ -19,15 +20,11 @@ namespace {
 
 constexpr double kStep = 360.0 / kNumberCount; // degrees a pocket spans
 constexpr int kSmallestRadius = 175;           // pixels: every number still fits its pocket
-constexpr unsigned kFaceGrey = 0xE0E0E0;
-constexpr unsigned kCentreGrey = 0xC0C0C0;
 constexpr unsigned kZeroGreen = 0x008000; // dark enough for a white number
-constexpr unsigned kCaptionBlue = 0x0000FF;
 constexpr unsigned kVoisinsPink = 0xFFC0FF;
 constexpr unsigned kJeuZeroPurple = 0xC000C0;
 constexpr unsigned kTiersCyan = 0x80FFFF;
 constexpr unsigned kOrphelinsGreen = 0x80FF80;
-constexpr unsigned kChosenYellow = 0xFFFF00;
 
 // A point at `radius` from the centre, `degrees` clockwise from the top.
 QPointF polar(QPointF centre, double radius, double degrees)
@@ -134,7 +131,7 @@ QColor WheelView::heatColour(double t)
     return QColor(mix(0), mix(1), mix(2));
 }
 
-QColor WheelView::neutralColour() { return rgb(kCentreGrey); }
+QColor WheelView::neutralColour() { return rgb(kWindowGrey); }
 
 int WheelView::horizontalMargin() const
 {
@@ -200,7 +197,7 @@ void WheelView::paintEvent(QPaintEvent *)
         painter.setPen(QPen(rgb(0x808080), 1));
         painter.setBrush(m_hasHeat ? heatColour(m_heat[static_cast<size_t>(n)]) : neutralColour());
         painter.drawPath(pocketPiece(r.centre, r.heatInner, r.heatOuter, i));
-        painter.setPen(QPen(rgb(kCentreGrey), 1));
+        painter.setPen(QPen(rgb(kWindowGrey), 1));
         painter.setBrush(pocketColour(n));
         painter.drawPath(pocketPiece(r.centre, r.pocketInner, r.pocketOuter, i));
     }
@@ -216,7 +213,7 @@ void WheelView::paintEvent(QPaintEvent *)
 
     // Centre.
     painter.setPen(QPen(rgb(0x808080), 1));
-    painter.setBrush(rgb(kCentreGrey));
+    painter.setBrush(rgb(kWindowGrey));
     painter.drawEllipse(circle(r.centre, r.pocketInner));
     painter.setFont(font());
     painter.setPen(rgb(kCaptionBlue));
@@ -238,7 +235,7 @@ void WheelView::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::black, 5));
         painter.drawPath(frame);
-        painter.setPen(QPen(rgb(kChosenYellow), 3));
+        painter.setPen(QPen(rgb(kYellow), 3));
         painter.drawPath(frame);
     }
 }
