@@ -1,6 +1,7 @@
 #pragma once
 // The main window: entry grid, selection grid, statistics table, per-number
 // rows, history and report lists, analysis buttons and the menu bar.
+#include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
@@ -128,8 +129,8 @@ private:
     QPointer<QWidget> m_intervalWindow;
 
     // Files, Start, save and exit (form1_files.cpp).
-    // The spins the saved list of a room is known to end with.
-    SavedTail m_savedTail;
+    // Per room, the spins its saved list is known to end with.
+    QHash<QString, std::vector<std::int16_t>> m_savedTails;
     // Whether unsaved spins may be left: asks the exit question while there
     // are any; true when there are none or the user says OK.
     bool leaveUnsaved();

@@ -64,7 +64,7 @@ void Form1::startList()
         m_platform->message(this, unreadableText(workingListFile(m_folders.lists)));
     // The room's saved list ends with these spins (unless it was saved
     // elsewhere since): a save to that room keeps whatever came before them.
-    m_savedTail = {roomText(m_text1->text()), list.spins};
+    m_savedTails.insert(roomText(m_text1->text()), list.spins);
     m_session.load(list.spins);
     // An empty list leaves the history list, the spun number and the
     // statistics as they were; the number row is never reset here.
@@ -89,7 +89,7 @@ void Form1::saveRoom()
     }
     const QString room = roomText(box);
     const auto spins = m_session.history().spins();
-    const SavePlan plan = planSave(m_folders.lists, room, spins, m_savedTail);
+    const SavePlan plan = planSave(m_folders.lists, room, spins, {room, m_savedTails.value(room)});
     if (plan.status == ReadStatus::Unreadable) {
         m_platform->message(this, unreadableText(roomListFile(m_folders.lists, room)));
         return;
@@ -103,7 +103,7 @@ void Form1::saveRoom()
     const QStringList failed = saveRoomFiles(m_folders.lists, room, spins, plan);
     if (failed.isEmpty()) {
         m_session.setUnsaved(false);
-        m_savedTail = {room, {spins.begin(), spins.end()}};
+        m_savedTails.insert(room, {spins.begin(), spins.end()});
         return;
     }
     // The spins stay unsaved, so leaving the program still asks.

@@ -26,6 +26,10 @@ bool roomTextSafe(const QString &room)
 {
     if (room.contains(QLatin1Char('/')) || room.contains(QLatin1Char('\\')) || room.contains(QLatin1String("..")))
         return false;
+    // The room number file gives back its first field: a comma would end it,
+    // and the list would come back under another room.
+    if (room.contains(QLatin1Char(',')))
+        return false;
     for (const QChar c : room)
         if (c.category() == QChar::Other_Control)
             return false;

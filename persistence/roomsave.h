@@ -16,9 +16,9 @@ namespace vintaro {
 // The room text: the room box text without leading and trailing blanks.
 QString roomText(const QString &roomBox);
 
-// Whether a room text stays a plain file name inside the program folder (no
-// "/", "\", "..", control character, or character that the room number file
-// cannot hold).
+// Whether a room text stays a plain file name inside the program folder and
+// comes back whole from the room number file (no "/", "\", "..", comma,
+// control character, or character that the room number file cannot hold).
 bool roomTextSafe(const QString &room);
 
 // Whether the room box names a room a list may be saved for: its numeric

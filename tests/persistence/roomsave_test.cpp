@@ -23,7 +23,7 @@ TEST(RoomSave, RoomBoxTexts)
     for (const char *outOfRange : {"", " ", "0", "11", "10.5", "0.9", "abc", "-3"})
         EXPECT_FALSE(roomBoxAccepted(QString::fromUtf8(outOfRange))) << outOfRange;
     // Texts that would lead the file name out of the program folder.
-    for (const char *unsafe : {"../x", "3/x", "3/../../x", "3\\x", "3..", "1..\\x", "3\tx", "4\x7f"})
+    for (const char *unsafe : {"../x", "3/x", "3/../../x", "3\\x", "3..", "1..\\x", "3\tx", "4\x7f", "3,5"})
         EXPECT_FALSE(roomBoxAccepted(QString::fromUtf8(unsafe))) << unsafe;
     EXPECT_FALSE(roomBoxAccepted(QStringLiteral("4") + QChar(0x85)));
     // A character the room number file cannot hold.
