@@ -26,8 +26,8 @@ std::string pad(const std::string &text, size_t w, bool right)
 }
 
 // Writes rows of cells in columns as wide as their widest cell; the first
-// column to the left, the rest to the right.
-void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>> &rows, size_t leftColumns)
+// column to the left, the rest to the right but for a verdict at the end.
+void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>> &rows, bool lastLeft)
 {
     std::vector<size_t> widths;
     for (const auto &row : rows)
@@ -38,7 +38,7 @@ void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>>
     for (const auto &row : rows) {
         std::string line;
         for (size_t i = 0; i < row.size(); ++i)
-            line += (i ? "  " : "") + pad(row[i], widths[i], i >= leftColumns);
+            line += (i ? "  " : "") + pad(row[i], widths[i], i > 0 && !(lastLeft && i + 1 == row.size()));
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
         out << line << '\n';
@@ -66,11 +66,7 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
             rows.push_back({biasName(line), biasStatistic(line),
                             line.kind == BiasLine::Kind::Arc ? "-" : std::to_string(line.degrees),
                             formatPValue(line.p), formatPValue(line.adjusted), std::string(line.verdict)});
-        // The verdict reads best left-aligned too.
-        std::vector<std::vector<std::string>> body = rows;
-        for (auto &row : body)
-            row.back() = "  " + row.back();
-        writeColumns(out, body, 1);
+        writeColumns(out, rows, true);
     }
     if (!bias.numberTest && n > 0)
         out << tooShortLine(n) << '\n';
@@ -84,7 +80,7 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
                         formatDecimal(line.expected, 1), formatDecimal(line.z, 2), formatInteger(line.current),
                         formatChance(line.currentChance), formatOneIn(line.currentOneIn), formatInteger(line.longest),
                         formatChance(line.longestChance), formatDecimal(line.expectedLongest, 1)});
-    writeColumns(out, rows, 1);
+    writeColumns(out, rows, false);
     out << '\n' << honestyLine() << '\n';
 }
 

@@ -29,10 +29,16 @@ public:
     static constexpr std::size_t kJunkTextLimit = 40;
 
 private:
-    void endJunk(const unsigned char *tokenStart, const unsigned char *tokenEnd);
+    void endJunk(const unsigned char *tokenStart, const unsigned char *tokenEnd, const unsigned char *blockStart,
+                 bool carried);
+    void token(const unsigned char *s, const unsigned char *e, std::uint8_t *out, std::size_t &written,
+               const unsigned char *blockStart);
+    const unsigned char *chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
+                                std::size_t &written, const unsigned char *blockStart);
+    static std::int64_t lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr);
 
-    std::int64_t m_line = 1;
-    std::int64_t m_tokenLine = 1;
+    std::int64_t m_line = 1;      // at the start of the block (counted until the first junk)
+    std::int64_t m_tokenLine = 1; // of a token carried over from an earlier block
     int m_value = 0;
     bool m_inToken = false;
     bool m_tokenJunk = false;
