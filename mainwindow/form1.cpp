@@ -307,6 +307,7 @@ void Form1::buildMenu()
     m_tools = bar->addMenu(u8("Eszközök"));
     m_tools->setObjectName(QStringLiteral("eszkozok"));
     m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
+    connect(action(m_tools, "eselyek", u8("Esélyek")), &QAction::triggered, this, &Form1::openOdds);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);

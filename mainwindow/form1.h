@@ -70,6 +70,7 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
+    void openOdds();              // eselyek
 
 signals:
     // After every change of the history: entry, undo, Start.
@@ -111,6 +112,7 @@ private:
     QPixmap m_redPicture;
     QPixmap m_markPicture;
     QPointer<QWidget> m_intervalWindow;
+    QPointer<QWidget> m_oddsWindow;
 
     // Files, Start, save and exit (form1_files.cpp) add their state here.
     // The room text of the room box, or nothing (after telling the user)

@@ -1,0 +1,33 @@
+#include "odds/window/tableview.h"
+
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+namespace vintaro {
+
+QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    if (sortable) {
+        auto *proxy = new QSortFilterProxyModel(view);
+        proxy->setSortRole(Qt::UserRole);
+        proxy->setSourceModel(model);
+        view->setModel(proxy);
+        // The bets' own order until the user picks a column.
+        view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        view->setSortingEnabled(true);
+    } else {
+        view->setModel(model);
+    }
+    return view;
+}
+
+} // namespace vintaro
