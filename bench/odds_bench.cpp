@@ -2,6 +2,7 @@
 // spins, and the analysis of a file of 10 000 000 spins (37 MB).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "odds/biastest.h"
 #include "odds/spinfile.h"
 #include "odds/spintokenizer.h"
+#include "odds/window/eselyek.h"
 
 namespace {
 
@@ -32,6 +34,45 @@ void BM_OddsAfterOneSpin(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OddsAfterOneSpin)->Unit(benchmark::kMillisecond);
+
+// One spin entered in the main window at 32 736 spins with the odds window
+// open: the odds part of the work (the window's refresh and its repaint),
+// taken alone, and the whole spin with everything else the main window does.
+void BM_OddsWindowRefreshAfterOneSpin(benchmark::State &state)
+{
+    bench::BenchWindow bench;
+    bench.load(bench::sampleSpins(SpinHistory::kCapacity - 1));
+    bench.window->openOdds();
+    auto *odds = bench.window->findChild<Eselyek *>(QStringLiteral("Eselyek"));
+    bench.window->enterSpin(5);
+    QCoreApplication::processEvents();
+    if (!odds || bench.window->session().count() != SpinHistory::kCapacity)
+        state.SkipWithError("no odds window over a full history");
+    for (auto _ : state) {
+        odds->refresh();
+        odds->repaint();
+    }
+}
+BENCHMARK(BM_OddsWindowRefreshAfterOneSpin)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_SpinWithOddsWindowOpen(benchmark::State &state)
+{
+    bench::BenchWindow bench;
+    bench.load(bench::sampleSpins(SpinHistory::kCapacity - 1));
+    bench.window->openOdds();
+    QCoreApplication::processEvents();
+    int next = 0;
+    for (auto _ : state) {
+        bench.window->enterSpin(next); // 32 736 spins
+        QCoreApplication::processEvents(); // every repaint
+        state.PauseTiming();
+        bench.window->undoSpin();
+        QCoreApplication::processEvents();
+        next = (next + 7) % 37;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SpinWithOddsWindowOpen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A file of ten million spins, one per line with CR LF, as a recorder writes it.
 const std::string &bigFile()

@@ -55,10 +55,13 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
                                                          "szabályos kerékhez mérik az előzményeket; a p-értékeket "
                                                          "együtt igazítja a Holm-módszer.")));
     m_bias = new BiasModel(this);
-    biasLayout->addWidget(makeOddsTable(biasPage, QStringLiteral("BiasTable"), m_bias, false), 1);
+    QTableView *bias = makeOddsTable(biasPage, QStringLiteral("BiasTable"), m_bias, false);
+    bias->setFixedHeight(fittingHeight(bias, 8));
+    biasLayout->addWidget(bias);
     m_tooShort = wrappedLabel(biasPage, "TulRovid");
     biasLayout->addWidget(m_tooShort);
     biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", QString::fromStdString(sampleSizeLine())));
+    biasLayout->addStretch(1);
     tabs->addTab(biasPage, QString::fromUtf8("Torzításpróba"));
 
     m_file = new FilePanel(platform, tabs);

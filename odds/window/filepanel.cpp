@@ -48,15 +48,15 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     layout->addWidget(m_status);
     m_bias = new BiasModel(this);
     QTableView *bias = makeOddsTable(this, QStringLiteral("FajlTorzitas"), m_bias, false);
-    bias->setMaximumHeight(bias->verticalHeader()->defaultSectionSize() * 9 +
-                           bias->horizontalHeader()->sizeHint().height() + 4);
+    bias->setFixedHeight(fittingHeight(bias, 8));
     layout->addWidget(bias);
     m_tooShort = new QLabel(this);
     m_tooShort->setObjectName(QStringLiteral("FajlTulRovid"));
     m_tooShort->setWordWrap(true);
     layout->addWidget(m_tooShort);
     m_bets = new BetsModel(this);
-    layout->addWidget(makeOddsTable(this, QStringLiteral("FajlTetek"), m_bets, true), 1);
+    m_betsView = makeOddsTable(this, QStringLiteral("FajlTetek"), m_bets, true);
+    layout->addWidget(m_betsView, 1);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(50);
@@ -143,6 +143,7 @@ void FilePanel::showResult()
         m_tooShort->setText(!report.numberTest && n > 0 ? QString::fromStdString(tooShortLine(n)) : QString());
         m_bias->setReport(std::move(report));
         m_bets->setLines(betTable(analysis.tally));
+        m_betsView->resizeColumnsToContents();
     }
     m_job.reset();
     emit finished();

@@ -13,6 +13,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTableView;
 class QTimer;
 
 namespace vintaro {
@@ -60,6 +61,7 @@ private:
     QLabel *m_tooShort = nullptr;
     BiasModel *m_bias = nullptr;
     BetsModel *m_bets = nullptr;
+    QTableView *m_betsView = nullptr;
 };
 
 } // namespace vintaro

@@ -6,6 +6,12 @@
 
 namespace vintaro {
 
+int fittingHeight(QTableView *view, int rows)
+{
+    return view->verticalHeader()->defaultSectionSize() * rows + view->horizontalHeader()->sizeHint().height() +
+           2 * view->frameWidth();
+}
+
 QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
 {
     auto *view = new QTableView(parent);
@@ -25,7 +31,10 @@ QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemMod
         view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         view->setSortingEnabled(true);
     } else {
+        // A handful of rows: the columns follow their texts.
         view->setModel(model);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->horizontalHeader()->setStretchLastSection(true);
     }
     return view;
 }

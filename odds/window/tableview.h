@@ -11,4 +11,7 @@ namespace vintaro {
 
 QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable);
 
+// The height that shows `rows` rows and the header.
+int fittingHeight(QTableView *view, int rows);
+
 } // namespace vintaro
