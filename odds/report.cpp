@@ -1,5 +1,6 @@
 #include "odds/report.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "odds/bettable.h"

@@ -41,7 +41,8 @@ private:
     // longest absence that a hit has ended.
     std::array<std::int64_t, kNumberCount> m_lastHit{};
     std::array<std::int64_t, kNumberCount> m_longestGap{};
-    // Group bets, one lane each: current and longest absence.
+    // Group bets, one lane each: current and longest absence (32-bit lanes:
+    // absences up to two thousand million spins).
     alignas(32) std::array<std::int32_t, kLanes> m_current{};
     alignas(32) std::array<std::int32_t, kLanes> m_longest{};
 
