@@ -2,6 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+
+#include <iostream>
+
+#include "odds/report.h"
+#include "odds/spinfile.h"
 
 namespace vintaro {
 
@@ -21,6 +27,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                      QStringLiteral("A pörgetési listák mappája (rszamok*.txt, terem.txt)."),
                                      QStringLiteral("DIR"));
     parser.addOption(dataDir);
+    const QCommandLineOption analyse(QStringLiteral("analyse"),
+                                     QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a "
+                                                       "szabványos kimenetre, ablak nélkül."),
+                                     QString::fromUtf8("FÁJL"));
+    parser.addOption(analyse);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -63,7 +74,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (result.dataDir.isEmpty())
             return fail(QStringLiteral("A --data-dir után egy mappa neve kell."));
     }
+    if (parser.isSet(analyse))
+        result.analyse = parser.value(analyse);
     return result;
+}
+
+int runAnalyse(const QString &file)
+{
+    const SpinFileAnalysis analysis = analyseSpinFile(QFile::encodeName(file).toStdString());
+    if (analysis.status != SpinFileAnalysis::Status::Done) {
+        std::cerr << "vintaro2011: a(z) " << file.toStdString() << " fájl nem olvasható: " << analysis.error << '\n';
+        return 2;
+    }
+    std::ios::sync_with_stdio(false);
+    writeAnalysisReport(std::cout, file.toStdString(), analysis);
+    std::cout.flush();
+    return std::cout ? 0 : 2;
 }
 
 } // namespace vintaro

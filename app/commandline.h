@@ -1,6 +1,7 @@
 #pragma once
-// The command line: --help, --version and --data-dir DIR. Read before any
-// window exists, so that --help and --version need no display.
+// The command line: --help, --version, --data-dir DIR and --analyse FILE.
+// Read before any window exists, so that --help, --version and the analysis
+// of a file need no display.
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +17,15 @@ struct CommandLine
     QString out;     // for stdout (--help, --version)
     QString error;   // for stderr (a wrong command line)
     QString dataDir; // --data-dir: the folder of the spin lists, or empty
+    QString analyse; // --analyse: a spin file to analyse as text, or empty
 };
 
 // Reads `arguments` (the program name first, as argv gives them). A wrong
 // command line ends with exit code 2 and a message for stderr.
 CommandLine parseCommandLine(const QStringList &arguments);
+
+// --analyse FILE: the bias test and the bet table of the file on standard
+// output; the program's exit code (2 for a file it cannot read).
+int runAnalyse(const QString &file);
 
 } // namespace vintaro

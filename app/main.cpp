@@ -26,6 +26,8 @@ int main(int argc, char *argv[])
         std::fputs(line.error.toLocal8Bit().constData(), stderr);
         return line.exitCode;
     }
+    if (!line.analyse.isEmpty())
+        return vintaro::runAnalyse(line.analyse);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));

@@ -84,6 +84,7 @@ public:
     void openIntervals();         // interval5x
     void openInfo();              // doku
     void openWheel();             // kerek
+    void openOdds();              // eselyek
     void exportCsv();             // exportcsv
 
 signals:
@@ -127,6 +128,7 @@ private:
     QPixmap m_redPicture;
     QPixmap m_markPicture;
     QPointer<QWidget> m_intervalWindow;
+    QPointer<QWidget> m_oddsWindow;
 
     // Files, Start, save and exit (form1_files.cpp).
     // Per room, the spins its saved list is known to end with.

@@ -3,7 +3,7 @@
 # needs, and nothing that is already there.
 set -eu
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-liberation2 xvfb xauth
+libgtest-dev libgmock-dev googletest libbenchmark-dev libboost-math-dev fonts-liberation2 xvfb xauth
 imagemagick xdg-utils desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin"
 missing=""
 for p in $PACKAGES; do

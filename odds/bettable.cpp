@@ -1,0 +1,42 @@
+#include "odds/bettable.h"
+
+#include <cmath>
+#include <map>
+
+#include "odds/runs.h"
+
+namespace vintaro {
+
+std::vector<BetLine> betTable(const SpinTally &tally)
+{
+    const std::int64_t n = tally.total();
+    std::vector<BetLine> out;
+    out.reserve(kBetCount);
+    // The expected longest absence depends on the bet's size alone.
+    std::map<int, double> expectedLongest;
+    for (int i = 0; i < kBetCount; ++i) {
+        const Bet &bet = oddsBets()[static_cast<size_t>(i)];
+        BetLine line;
+        line.name = bet.name;
+        line.size = int(bet.numbers.count());
+        const double p = bet.chance(), q = 1 - p;
+        line.chance = p;
+        line.hits = tally.hits(i);
+        line.expected = double(n) * p;
+        const double spread = std::sqrt(double(n) * p * q);
+        line.z = spread > 0 ? (double(line.hits) - line.expected) / spread : 0;
+        line.current = tally.currentAbsence(i);
+        line.currentChance = std::exp(double(line.current) * std::log(q));
+        line.currentOneIn = std::exp(-double(line.current) * std::log(q));
+        line.longest = tally.longestAbsence(i);
+        line.longestChance = longestRunChance(n, line.longest, p);
+        auto [it, fresh] = expectedLongest.try_emplace(line.size, 0.0);
+        if (fresh)
+            it->second = expectedLongestRun(n, p);
+        line.expectedLongest = it->second;
+        out.push_back(std::move(line));
+    }
+    return out;
+}
+
+} // namespace vintaro

@@ -1,0 +1,33 @@
+#pragma once
+// One line of the odds table per bet: what the history shows and how likely
+// that is on a fair wheel.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "odds/tally.h"
+
+namespace vintaro {
+
+struct BetLine
+{
+    std::string name;
+    int size = 0;         // numbers covered
+    double chance = 0;    // p = size / 37
+    std::int64_t hits = 0;
+    double expected = 0;  // N p
+    double z = 0;         // (hits - N p) / sqrt(N p q); 0 without spins
+    std::int64_t current = 0;
+    double currentChance = 1; // q^current
+    double currentOneIn = 1;  // 1 / q^current
+    std::int64_t longest = 0;
+    double longestChance = 1; // P(longest absence >= longest in N spins)
+    double expectedLongest = 0;
+};
+
+std::vector<BetLine> betTable(const SpinTally &tally);
+
+// Chances below this are highlighted.
+inline constexpr double kRareChance = 0.01;
+
+} // namespace vintaro

@@ -1,0 +1,88 @@
+#include "odds/report.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "odds/bettable.h"
+#include "odds/biastest.h"
+#include "odds/oddstext.h"
+
+namespace vintaro {
+
+namespace {
+
+// Characters, not bytes, of UTF-8 text.
+size_t width(const std::string &text)
+{
+    size_t n = 0;
+    for (char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+std::string pad(const std::string &text, size_t w, bool right)
+{
+    const std::string fill(w > width(text) ? w - width(text) : 0, ' ');
+    return right ? fill + text : text + fill;
+}
+
+// Writes rows of cells in columns as wide as their widest cell; the first
+// column to the left, the rest to the right but for a verdict at the end.
+void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>> &rows, bool lastLeft)
+{
+    std::vector<size_t> widths;
+    for (const auto &row : rows)
+        for (size_t i = 0; i < row.size(); ++i) {
+            widths.resize(std::max(widths.size(), row.size()));
+            widths[i] = std::max(widths[i], width(row[i]));
+        }
+    for (const auto &row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i)
+            line += (i ? "  " : "") + pad(row[i], widths[i], i > 0 && !(lastLeft && i + 1 == row.size()));
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out << line << '\n';
+    }
+}
+
+} // namespace
+
+void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinFileAnalysis &analysis)
+{
+    const std::int64_t n = analysis.tally.total();
+    out << "Elemzett fájl: " << path << '\n';
+    out << "Pörgetések: " << formatInteger(n) << '\n';
+    const std::string junk = junkLine(analysis);
+    if (!junk.empty())
+        out << junk << '\n';
+
+    out << "\nTorzításpróba (szabályos kerékhez mérve)\n";
+    const BiasReport bias = biasTests(analysis.tally.counts());
+    if (bias.lines.empty()) {
+        out << "Nincs mit vizsgálni: a fájlban nincs pörgetés.\n";
+    } else {
+        std::vector<std::vector<std::string>> rows{{"Próba", "Érték", "Szf.", "p", "Holm-p", "Ítélet"}};
+        for (const BiasLine &line : bias.lines)
+            rows.push_back({biasName(line), biasStatistic(line),
+                            line.kind == BiasLine::Kind::Arc ? "-" : std::to_string(line.degrees),
+                            formatPValue(line.p), formatPValue(line.adjusted), std::string(line.verdict)});
+        writeColumns(out, rows, true);
+    }
+    if (!bias.numberTest && n > 0)
+        out << tooShortLine(n) << '\n';
+    out << sampleSizeLine() << '\n';
+
+    out << "\nTétek\n";
+    std::vector<std::vector<std::string>> rows{{"Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Esélye",
+                                                "1 : x", "Leghosszabb", "Esélye", "Várható leghosszabb"}};
+    for (const BetLine &line : betTable(analysis.tally))
+        rows.push_back({line.name, std::to_string(line.size), formatInteger(line.hits),
+                        formatDecimal(line.expected, 1), formatDecimal(line.z, 2), formatInteger(line.current),
+                        formatChance(line.currentChance), formatOneIn(line.currentOneIn), formatInteger(line.longest),
+                        formatChance(line.longestChance), formatDecimal(line.expectedLongest, 1)});
+    writeColumns(out, rows, false);
+    out << '\n' << honestyLine() << '\n';
+}
+
+} // namespace vintaro

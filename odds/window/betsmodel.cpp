@@ -1,0 +1,86 @@
+#include "odds/window/betsmodel.h"
+
+#include <QColor>
+
+#include "odds/oddstext.h"
+
+namespace vintaro {
+
+void BetsModel::setLines(std::vector<BetLine> lines)
+{
+    if (lines.size() != m_lines.size()) {
+        beginResetModel();
+        m_lines = std::move(lines);
+        endResetModel();
+        return;
+    }
+    // Same rows, new figures: sorting and selection stay.
+    m_lines = std::move(lines);
+    if (!m_lines.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+int BetsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
+int BetsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+bool BetsModel::rare(int row, int column) const
+{
+    const BetLine &l = m_lines[size_t(row)];
+    return (column == CurrentChance || column == CurrentOneIn) ? l.currentChance < kRareChance
+           : column == LongestChance                           ? l.longestChance < kRareChance
+                                                               : false;
+}
+
+QVariant BetsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const BetLine &l = m_lines[size_t(index.row())];
+    const int c = index.column();
+    if (role == Qt::DisplayRole) {
+        switch (c) {
+        case Name: return QString::fromStdString(l.name);
+        case Size: return l.size;
+        case Hits: return QString::fromStdString(formatInteger(l.hits));
+        case Expected: return QString::fromStdString(formatDecimal(l.expected, 1));
+        case Z: return QString::fromStdString(formatDecimal(l.z, 2));
+        case Current: return QString::fromStdString(formatInteger(l.current));
+        case CurrentChance: return QString::fromStdString(formatChance(l.currentChance));
+        case CurrentOneIn: return QString::fromStdString(formatOneIn(l.currentOneIn));
+        case Longest: return QString::fromStdString(formatInteger(l.longest));
+        case LongestChance: return QString::fromStdString(formatChance(l.longestChance));
+        case ExpectedLongest: return QString::fromStdString(formatDecimal(l.expectedLongest, 1));
+        }
+    } else if (role == Qt::UserRole) { // sort keys
+        switch (c) {
+        case Name: return index.row(); // the order of the table
+        case Size: return l.size;
+        case Hits: return qlonglong(l.hits);
+        case Expected: return l.expected;
+        case Z: return l.z;
+        case Current: return qlonglong(l.current);
+        case CurrentChance: return l.currentChance;
+        case CurrentOneIn: return l.currentOneIn;
+        case Longest: return qlonglong(l.longest);
+        case LongestChance: return l.longestChance;
+        case ExpectedLongest: return l.expectedLongest;
+        }
+    } else if (role == Qt::BackgroundRole && rare(index.row(), c)) {
+        return QColor(0xFF, 0xC8, 0xC8);
+    } else if (role == Qt::TextAlignmentRole) {
+        return c == Name ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char *const titles[ColumnCount] = {
+        "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Esélye", "1 : x", "Leghosszabb", "Esélye",
+        "Várható\nleghosszabb"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+}
+
+} // namespace vintaro

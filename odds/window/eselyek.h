@@ -1,0 +1,36 @@
+#pragma once
+// The odds window: how unusual the history really is. The bets with their
+// absences in probability terms, the bias test of the wheel, and the same for
+// any spin file. Follows the history live; modeless.
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+
+namespace vintaro {
+
+class BetsModel;
+class BiasModel;
+class FilePanel;
+class Platform;
+class Session;
+
+class Eselyek : public QWidget
+{
+    Q_OBJECT
+public:
+    Eselyek(const Session &session, Platform &platform, QWidget *parent = nullptr);
+
+    // Reads the history again: after every entry, undo and Start.
+    void refresh();
+
+private:
+    const Session &m_session;
+    BetsModel *m_bets = nullptr;
+    BiasModel *m_bias = nullptr;
+    QLabel *m_summary = nullptr;
+    QLabel *m_tooShort = nullptr;
+    FilePanel *m_file = nullptr;
+};
+
+} // namespace vintaro

@@ -1,0 +1,152 @@
+#include "odds/window/filepanel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "odds/bettable.h"
+#include "odds/oddstext.h"
+#include "odds/window/betsmodel.h"
+#include "odds/window/biasmodel.h"
+#include "odds/window/tableview.h"
+#include "widgets/platform.h"
+
+namespace vintaro {
+
+FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("FajlPanel"));
+    auto *layout = new QVBoxLayout(this);
+    auto *row = new QHBoxLayout;
+    m_choose = new QPushButton(QString::fromUtf8("Fájl elemzése…"), this);
+    m_choose->setObjectName(QStringLiteral("FajlElemzese"));
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Folyamat"));
+    m_progress->setRange(0, 1000);
+    m_progress->setVisible(false);
+    m_cancel = new QPushButton(QString::fromUtf8("Mégse"), this);
+    m_cancel->setObjectName(QStringLiteral("Megszakit"));
+    m_cancel->setEnabled(false);
+    row->addWidget(m_choose);
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_cancel);
+    layout->addLayout(row);
+
+    m_status = new QLabel(QString::fromUtf8("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
+                                            "változnak."),
+                          this);
+    m_status->setObjectName(QStringLiteral("FajlAllapot"));
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+    m_bias = new BiasModel(this);
+    QTableView *bias = makeOddsTable(this, QStringLiteral("FajlTorzitas"), m_bias, false);
+    bias->setFixedHeight(fittingHeight(bias, 8));
+    layout->addWidget(bias);
+    m_tooShort = new QLabel(this);
+    m_tooShort->setObjectName(QStringLiteral("FajlTulRovid"));
+    m_tooShort->setWordWrap(true);
+    layout->addWidget(m_tooShort);
+    m_bets = new BetsModel(this);
+    m_betsView = makeOddsTable(this, QStringLiteral("FajlTetek"), m_bets, true);
+    layout->addWidget(m_betsView, 1);
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(50);
+    connect(m_timer, &QTimer::timeout, this, &FilePanel::showProgress);
+    connect(m_choose, &QPushButton::clicked, this, &FilePanel::chooseFile);
+    connect(m_cancel, &QPushButton::clicked, this, &FilePanel::cancel);
+    connect(&m_watcher, &QFutureWatcher<SpinFileAnalysis>::finished, this, &FilePanel::showResult);
+}
+
+FilePanel::~FilePanel()
+{
+    // The worker stops at its next block.
+    if (m_job)
+        m_job->cancel = true;
+    m_watcher.waitForFinished();
+}
+
+void FilePanel::chooseFile()
+{
+    if (running())
+        return;
+    const QString path = m_platform.openFileName(this, QString::fromUtf8("Pörgetésfájl elemzése"),
+                                                 QString::fromUtf8("Szöveg (*.txt);;Minden fájl (*)"));
+    if (!path.isEmpty())
+        start(path);
+}
+
+void FilePanel::start(const QString &path)
+{
+    m_path = path;
+    m_job = std::make_shared<Job>();
+    m_choose->setEnabled(false);
+    m_cancel->setEnabled(true);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+    m_status->setText(QString::fromUtf8("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
+    m_timer->start();
+    const std::string file = QFile::encodeName(path).toStdString();
+    m_watcher.setFuture(QtConcurrent::run([job = m_job, file] {
+        return analyseSpinFile(file, [&job](std::uint64_t done, std::uint64_t total) {
+            job->total = total;
+            job->done = done;
+            return !job->cancel.load();
+        });
+    }));
+}
+
+void FilePanel::cancel()
+{
+    if (m_job)
+        m_job->cancel = true;
+    m_cancel->setEnabled(false);
+}
+
+void FilePanel::showProgress()
+{
+    if (!m_job)
+        return;
+    const double total = double(std::max<std::uint64_t>(1, m_job->total));
+    m_progress->setValue(int(1000 * double(m_job->done) / total));
+}
+
+void FilePanel::showResult()
+{
+    m_timer->stop();
+    m_progress->setVisible(false);
+    m_choose->setEnabled(true);
+    m_cancel->setEnabled(false);
+    const SpinFileAnalysis analysis = m_watcher.result();
+    const QString name = QDir::toNativeSeparators(m_path);
+    if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
+        m_status->setText(QString::fromUtf8("Az elemzés megszakítva: %1").arg(name));
+    } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
+        m_status->setText(QString::fromUtf8("A fájl nem olvasható: %1 (%2)")
+                              .arg(name, QString::fromLocal8Bit(analysis.error.c_str())));
+    } else {
+        const std::int64_t n = analysis.tally.total();
+        QString text = QString::fromUtf8("%1: %2 pörgetés.").arg(name, QString::fromStdString(formatInteger(n)));
+        const std::string junk = junkLine(analysis);
+        if (!junk.empty())
+            text += QLatin1Char(' ') + QString::fromStdString(junk);
+        m_status->setText(text);
+        BiasReport report = biasTests(analysis.tally.counts());
+        m_tooShort->setText(!report.numberTest && n > 0 ? QString::fromStdString(tooShortLine(n)) : QString());
+        m_bias->setReport(std::move(report));
+        m_bets->setLines(betTable(analysis.tally));
+        m_betsView->resizeColumnsToContents();
+    }
+    m_job.reset();
+    emit finished();
+}
+
+} // namespace vintaro

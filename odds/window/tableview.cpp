@@ -1,0 +1,42 @@
+#include "odds/window/tableview.h"
+
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+namespace vintaro {
+
+int fittingHeight(QTableView *view, int rows)
+{
+    return view->verticalHeader()->defaultSectionSize() * rows + view->horizontalHeader()->sizeHint().height() +
+           2 * view->frameWidth();
+}
+
+QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    if (sortable) {
+        auto *proxy = new QSortFilterProxyModel(view);
+        proxy->setSortRole(Qt::UserRole);
+        proxy->setSourceModel(model);
+        view->setModel(proxy);
+        // The bets' own order until the user picks a column.
+        view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        view->setSortingEnabled(true);
+    } else {
+        // A handful of rows: the columns follow their texts.
+        view->setModel(model);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->horizontalHeader()->setStretchLastSection(true);
+    }
+    return view;
+}
+
+} // namespace vintaro

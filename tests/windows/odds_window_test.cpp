@@ -1,0 +1,168 @@
+// The odds window as a user meets it: opened from the Eszközök menu, following
+// the spins entered in the main window, and analysing spin files.
+#include <QApplication>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <fstream>
+
+#include "odds/window/filepanel.h"
+#include "tests/support/windowfixture.h"
+
+namespace vintaro::test {
+namespace {
+
+class OddsWindowTest : public WindowTest
+{
+protected:
+    QWidget *open()
+    {
+        trigger(QStringLiteral("eselyek"));
+        QWidget *found = nullptr;
+        int count = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Eselyek") && w->isVisible()) {
+                found = w;
+                ++count;
+            }
+        EXPECT_EQ(count, 1);
+        return found;
+    }
+    template <typename T = QWidget> static T *control(QWidget *window, const char *name)
+    {
+        T *w = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    static QString label(QWidget *window, const char *name) { return control<QLabel>(window, name)->text(); }
+    // The cell of a table view in the row whose first column reads `bet`.
+    static QString cell(QWidget *window, const char *table, const QString &bet, int column)
+    {
+        const QAbstractItemModel *m = control<QTableView>(window, table)->model();
+        for (int row = 0; row < m->rowCount(); ++row)
+            if (m->index(row, 0).data().toString() == bet)
+                return m->index(row, column).data().toString();
+        return QStringLiteral("<no row %1>").arg(bet);
+    }
+    void load(int spins)
+    {
+        QByteArray list;
+        for (int i = 0; i < spins; ++i)
+            list += QByteArray::number(i % 37) + "\r\n";
+        put(QStringLiteral("rszamok.txt"), list);
+        trigger(QStringLiteral("indit"));
+    }
+    // The "Fájl elemzése" tab, where the file's button is.
+    static void showFilePage(QWidget *window) { control<QTabWidget>(window, "Lapok")->setCurrentIndex(2); }
+    static void waitForAnalysis(QWidget *window)
+    {
+        auto *panel = control<FilePanel>(window, "FajlPanel");
+        for (int i = 0; i < 500 && panel->running(); ++i)
+            QTest::qWait(20);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(panel->running());
+    }
+};
+
+TEST_F(OddsWindowTest, FollowsTheHistoryLive)
+{
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Esélyek"));
+    auto *table = control<QTableView>(w, "OddsTable");
+    EXPECT_EQ(table->model()->rowCount(), 55);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("Fekete"));
+    EXPECT_EQ(table->model()->index(18, 0).data().toString(), QStringLiteral("0"));
+    EXPECT_EQ(label(w, "TulRovid"), QString::fromUtf8("Még nincs pörgetés: nincs mit vizsgálni."));
+    EXPECT_TRUE(label(w, "Oszinte").contains(QString::fromUtf8("1/37")));
+
+    enter({17, 17, 0});
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("17"), 2), QStringLiteral("2"));
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 5), QStringLiteral("3"));   // current absence
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 7), QStringLiteral("1 : 7")); // (37/19)^3
+    click(QStringLiteral("Command1")); // undo
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 5), QStringLiteral("2"));
+    EXPECT_TRUE(label(w, "Osszesites").startsWith(QStringLiteral("2 ")));
+
+    // A second click of the menu item brings the same window forward.
+    EXPECT_EQ(open(), w);
+
+    // Sorting by current absence, longest first; rare chances stand out.
+    enter({0, 0, 0, 0, 0, 0, 0, 0});
+    table->sortByColumn(5, Qt::DescendingOrder);
+    EXPECT_EQ(table->model()->index(0, 5).data().toString(), QStringLiteral("10"));
+    const QModelIndex chance = table->model()->index(0, 6);
+    EXPECT_TRUE(chance.data(Qt::BackgroundRole).isValid()) << chance.data().toString().toStdString();
+    EXPECT_FALSE(table->model()->index(54, 6).data(Qt::BackgroundRole).isValid());
+}
+
+TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
+{
+    load(184);
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(label(w, "TulRovid").contains(QString::fromUtf8("184 pörgetés túl kevés")));
+    EXPECT_TRUE(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 1).startsWith(QStringLiteral("<no row")));
+    EXPECT_EQ(control<QTableView>(w, "BiasTable")->model()->rowCount(), 7);
+    EXPECT_TRUE(label(w, "MintaMeret").contains(QStringLiteral("54 228")));
+
+    enter({5});
+    EXPECT_EQ(label(w, "TulRovid"), QString());
+    EXPECT_EQ(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 2), QStringLiteral("36"));
+    EXPECT_EQ(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 5), QString::fromUtf8("nincs jele torzításnak"));
+}
+
+TEST_F(OddsWindowTest, AnalysesAFileWithJunkWithoutTouchingTheHistory)
+{
+    enter({3});
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    showFilePage(w);
+    put(QStringLiteral("spins.txt"), "\xEF\xBB\xBF" "5;17, 0\r\n36\r\nabc 12\r\n37\r\n9\r\n");
+    platform->fileAnswers.push_back(file(QStringLiteral("spins.txt")));
+    QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+    waitForAnalysis(w);
+    ASSERT_EQ(platform->fileDialogs.size(), 1u);
+    const QString status = label(w, "FajlAllapot");
+    EXPECT_TRUE(status.contains(QString::fromUtf8("6 pörgetés"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromUtf8("2 elem nem 0 és 36 közötti szám"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromUtf8("a 3. sorban: \"abc\""))) << status.toStdString();
+    EXPECT_EQ(cell(w, "FajlTetek", QStringLiteral("17"), 2), QStringLiteral("1"));
+    EXPECT_EQ(control<QTableView>(w, "FajlTorzitas")->model()->rowCount(), 7);
+    EXPECT_FALSE(label(w, "FajlTulRovid").isEmpty());
+    // The working history is as it was.
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("1"));
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("3"), 2), QStringLiteral("1"));
+
+    // Cancel: nothing chosen, nothing happens.
+    QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+    EXPECT_FALSE(control<FilePanel>(w, "FajlPanel")->running());
+}
+
+TEST_F(OddsWindowTest, CancelStopsALongAnalysis)
+{
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    {
+        std::ofstream big(file(QStringLiteral("big.txt")).toStdString(), std::ios::binary);
+        const std::string line = "12\r\n";
+        for (int i = 0; i < 6'000'000; ++i) // 24 MB
+            big << line;
+    }
+    showFilePage(w);
+    platform->fileAnswers.push_back(file(QStringLiteral("big.txt")));
+    QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+    EXPECT_TRUE(control<QProgressBar>(w, "Folyamat")->isVisible());
+    EXPECT_FALSE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
+    QTest::mouseClick(control<QAbstractButton>(w, "Megszakit"), Qt::LeftButton);
+    waitForAnalysis(w);
+    EXPECT_TRUE(label(w, "FajlAllapot").contains(QString::fromUtf8("megszakítva")));
+    EXPECT_FALSE(control<QProgressBar>(w, "Folyamat")->isVisible());
+    EXPECT_TRUE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
+    EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
+}
+
+} // namespace
+} // namespace vintaro::test
