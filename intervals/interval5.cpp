@@ -127,7 +127,7 @@ void Interval5::showReport()
         return;
     QStringList lines;
     for (const std::string &line : intervalReport(longestIntervalAbsences(m_session.history().spins())))
-        lines << QString::fromStdString(line);
+        lines << text(line);
     m_report->setLines(std::move(lines));
     m_reportButton->setEnabled(false);
 }

@@ -141,7 +141,7 @@ void Form1::buildWindow()
     m_historyModel = new ComputedLinesModel(
         [this](int row) {
             const int position = row + 1;
-            return QString::fromStdString(historyLine(position, m_session.history().at(position)));
+            return text(historyLine(position, m_session.history().at(position)));
         },
         this);
     m_list1 = list("List1", m_historyModel, twipsRect(5790, 4440, 1635, 1230));
@@ -198,7 +198,7 @@ void Form1::buildStatisticsTable()
             return l;
         };
         m_rowCaptions[r] = makeLabel("Label6", 7980, 1260, false);
-        m_rowCaptions[r]->setText(QString::fromUtf8(rowCaption(r).data(), qsizetype(rowCaption(r).size())));
+        m_rowCaptions[r]->setText(text(rowCaption(r)));
         setTextColour(m_rowCaptions[r], rgb(captionColour(r)));
         m_hits[r] = makeLabel("Label7", 9330, 570, true);
         m_current[r] = makeLabel("Label8", 10170, 465, true);
@@ -332,7 +332,7 @@ void Form1::connectControls()
         connect(m_entryGrid[n], &QPushButton::clicked, this, [this, n] { enterSpin(n); });
         connect(m_selectionGrid[n], &QPushButton::clicked, this, [this, n] { toggleSelection(n); });
         connect(m_selectionGrid[n], &SSCommand::mouseMoved, this,
-                [this, n] { m_selectionGrid[n]->setToolTip(QString::fromStdString(signedText(n) + " ")); });
+                [this, n] { m_selectionGrid[n]->setToolTip(text(signedText(n) + " ")); });
     }
     for (int i = 0; i < 12; ++i)
         connect(m_streetToggles[i], &QPushButton::clicked, this, [this, i] { toggleStreet(i); });

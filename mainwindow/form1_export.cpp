@@ -16,7 +16,7 @@ void Form1::exportCsv()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    const QString statPath = QString::fromStdString(statisticsPath(path.toStdString()));
+    const QString statPath = text(statisticsPath(path.toStdString()));
 
     QStringList failed;
     if (!writeWholeFile(path, historyCsv(m_session.history().spins())))

@@ -26,7 +26,7 @@ QStringList toLines(const std::vector<std::string> &lines)
     QStringList out;
     out.reserve(qsizetype(lines.size()));
     for (const std::string &line : lines)
-        out.append(QString::fromUtf8(line.data(), qsizetype(line.size())));
+        out.append(text(line));
     return out;
 }
 

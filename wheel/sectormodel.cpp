@@ -67,7 +67,7 @@ QVariant SectorModel::headerData(int section, Qt::Orientation orientation, int r
     }
     if (section >= 0 && section < kSectorCount) {
         const std::string_view name = sectorName(kSectors[static_cast<size_t>(section)]);
-        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        return text(name);
     }
     return section == kSectorCount ? u8("Szomszédok") : QVariant();
 }

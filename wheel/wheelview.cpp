@@ -75,7 +75,7 @@ QColor sectorColour(int number)
 QString sectorText(Sector s)
 {
     const std::string_view name = sectorName(s);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return text(name);
 }
 
 } // namespace

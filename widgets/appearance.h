@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QApplication;
 class QLabel;
@@ -23,7 +24,7 @@ void setButtonColour(QWidget *button, const QColor &colour);
 
 // Sets a label's text only when it changes, sparing a repaint.
 void setLabelText(QLabel *label, const QString &value);
-inline QString text(const std::string &s) { return QString::fromStdString(s); }
+inline QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // UTF-8 literal to QString.
 inline QString u8(const char *text) { return QString::fromUtf8(text); }

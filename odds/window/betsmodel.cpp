@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "odds/oddstext.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 
@@ -39,17 +40,17 @@ QVariant BetsModel::data(const QModelIndex &index, int role) const
     const int c = index.column();
     if (role == Qt::DisplayRole) {
         switch (c) {
-        case Name: return QString::fromStdString(l.name);
+        case Name: return text(l.name);
         case Size: return l.size;
-        case Hits: return QString::fromStdString(formatInteger(l.hits));
-        case Expected: return QString::fromStdString(formatDecimal(l.expected, 1));
-        case Z: return QString::fromStdString(formatDecimal(l.z, 2));
-        case Current: return QString::fromStdString(formatInteger(l.current));
-        case CurrentChance: return QString::fromStdString(formatChance(l.currentChance));
-        case CurrentOneIn: return QString::fromStdString(formatOneIn(l.currentOneIn));
-        case Longest: return QString::fromStdString(formatInteger(l.longest));
-        case LongestChance: return QString::fromStdString(formatChance(l.longestChance));
-        case ExpectedLongest: return QString::fromStdString(formatDecimal(l.expectedLongest, 1));
+        case Hits: return text(formatInteger(l.hits));
+        case Expected: return text(formatDecimal(l.expected, 1));
+        case Z: return text(formatDecimal(l.z, 2));
+        case Current: return text(formatInteger(l.current));
+        case CurrentChance: return text(formatChance(l.currentChance));
+        case CurrentOneIn: return text(formatOneIn(l.currentOneIn));
+        case Longest: return text(formatInteger(l.longest));
+        case LongestChance: return text(formatChance(l.longestChance));
+        case ExpectedLongest: return text(formatDecimal(l.expectedLongest, 1));
         }
     } else if (role == Qt::UserRole) { // sort keys
         switch (c) {

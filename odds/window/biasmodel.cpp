@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "odds/oddstext.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 
@@ -24,12 +25,12 @@ QVariant BiasModel::data(const QModelIndex &index, int role) const
     const int c = index.column();
     if (role == Qt::DisplayRole) {
         switch (c) {
-        case Name: return QString::fromStdString(biasName(l));
-        case Statistic: return QString::fromStdString(biasStatistic(l));
+        case Name: return text(biasName(l));
+        case Statistic: return text(biasStatistic(l));
         case Degrees: return l.kind == BiasLine::Kind::Arc ? QStringLiteral("-") : QString::number(l.degrees);
-        case P: return QString::fromStdString(formatPValue(l.p));
-        case Adjusted: return QString::fromStdString(formatPValue(l.adjusted));
-        case Verdict: return QString::fromUtf8(l.verdict.data(), qsizetype(l.verdict.size()));
+        case P: return text(formatPValue(l.p));
+        case Adjusted: return text(formatPValue(l.adjusted));
+        case Verdict: return text(l.verdict);
         }
     } else if (role == Qt::BackgroundRole && c >= Adjusted && l.adjusted < 0.05) {
         return l.adjusted < 0.01 ? QColor(0xFF, 0xC8, 0xC8) : QColor(0xFF, 0xF0, 0xB4);

@@ -13,6 +13,7 @@
 #include "odds/window/biasmodel.h"
 #include "odds/window/filepanel.h"
 #include "odds/window/tableview.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 
@@ -60,14 +61,14 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasLayout->addWidget(bias);
     m_tooShort = wrappedLabel(biasPage, "TulRovid");
     biasLayout->addWidget(m_tooShort);
-    biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", QString::fromStdString(sampleSizeLine())));
+    biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", text(sampleSizeLine())));
     biasLayout->addStretch(1);
     tabs->addTab(biasPage, QString::fromUtf8("Torzításpróba"));
 
     m_file = new FilePanel(platform, tabs);
     tabs->addTab(m_file, QString::fromUtf8("Fájl elemzése"));
 
-    layout->addWidget(wrappedLabel(this, "Oszinte", QString::fromStdString(honestyLine())));
+    layout->addWidget(wrappedLabel(this, "Oszinte", text(honestyLine())));
 
     refresh();
     table->resizeColumnsToContents();
@@ -82,11 +83,11 @@ void Eselyek::refresh()
     const std::int64_t n = tally.total();
     m_summary->setText(QString::fromUtf8("%1 pörgetés. Az esély azt mondja meg, milyen gyakran mutatna ilyet egy "
                                          "szabályos kerék ennyi pörgetés alatt.")
-                           .arg(QString::fromStdString(formatInteger(n))));
+                           .arg(text(formatInteger(n))));
     m_bets->setLines(betTable(tally));
     BiasReport report = biasTests(tally.counts());
     m_tooShort->setText(n == 0              ? QString::fromUtf8("Még nincs pörgetés: nincs mit vizsgálni.")
-                        : !report.numberTest ? QString::fromStdString(tooShortLine(n))
+                        : !report.numberTest ? text(tooShortLine(n))
                                              : QString());
     m_bias->setReport(std::move(report));
 }

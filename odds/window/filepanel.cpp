@@ -18,6 +18,7 @@
 #include "odds/window/biasmodel.h"
 #include "odds/window/tableview.h"
 #include "widgets/platform.h"
+#include "widgets/appearance.h"
 
 namespace vintaro {
 
@@ -134,13 +135,13 @@ void FilePanel::showResult()
                               .arg(name, QString::fromLocal8Bit(analysis.error.c_str())));
     } else {
         const std::int64_t n = analysis.tally.total();
-        QString text = QString::fromUtf8("%1: %2 pörgetés.").arg(name, QString::fromStdString(formatInteger(n)));
+        QString status = QString::fromUtf8("%1: %2 pörgetés.").arg(name, text(formatInteger(n)));
         const std::string junk = junkLine(analysis);
         if (!junk.empty())
-            text += QLatin1Char(' ') + QString::fromStdString(junk);
-        m_status->setText(text);
+            status += QLatin1Char(' ') + text(junk);
+        m_status->setText(status);
         BiasReport report = biasTests(analysis.tally.counts());
-        m_tooShort->setText(!report.numberTest && n > 0 ? QString::fromStdString(tooShortLine(n)) : QString());
+        m_tooShort->setText(!report.numberTest && n > 0 ? text(tooShortLine(n)) : QString());
         m_bias->setReport(std::move(report));
         m_bets->setLines(betTable(analysis.tally));
         m_betsView->resizeColumnsToContents();
