@@ -40,21 +40,6 @@ struct Scale
     int column(int k) const { return int(std::floor(x(k))); }
 };
 
-// `every` points, or a round multiple of it (2, 5, 10, 20, 50, ...) where
-// marks that close would run together.
-int thinned(int every, double slot, double needed)
-{
-    const double spacing = every * slot;
-    if (spacing >= needed || spacing <= 0)
-        return every;
-    const double factor = needed / spacing;
-    for (long long decade = 1; decade < INT_MAX; decade *= 10)
-        for (long long multiple : {decade, 2 * decade, 5 * decade})
-            if (double(multiple) >= factor)
-                return int(std::min<long long>(every * multiple, INT_MAX));
-    return INT_MAX;
-}
-
 // Points from `first` to `last` that are multiples of `step`.
 template <typename Mark> void everyNth(int first, int last, int step, Mark mark)
 {
@@ -180,7 +165,7 @@ void Graph::setPoints(const QList<int> &points) { m_points = points; }
 
 void Graph::setChartType(int type)
 {
-    if (type == 3 || type == 4 || type == 6)
+    if (type == kBars2D || type == kBars3D || type == kLine)
         m_chartType = type;
 }
 
@@ -236,8 +221,8 @@ void Graph::paintEvent(QPaintEvent *event)
     const int last = std::clamp(int((dirty.right() + margin - s.plot.left()) / s.slot) + 2, 1, count);
 
     switch (m_chartType) {
-    case 4: drawSolidBars(p, s, m_points, first, last); break;
-    case 6: drawLine(p, s, m_points, first, last); break;
+    case kBars3D: drawSolidBars(p, s, m_points, first, last); break;
+    case kLine: drawLine(p, s, m_points, first, last); break;
     default: drawFlatBars(p, s, m_points, first, last); break;
     }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "charts/series/chartlayout.h"
+
 namespace vintaro {
 
 class Graph : public QWidget
@@ -58,7 +60,7 @@ protected:
 private:
     QList<int> m_points;
     int m_pointLabels = 0;
-    int m_chartType = 3;
+    int m_chartType = kBars2D;
     int m_labelEvery = 1;
     int m_tickEvery = 1;
     QString m_title;

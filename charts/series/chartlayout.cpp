@@ -1,6 +1,7 @@
 #include "charts/series/chartlayout.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace vintaro {
@@ -34,6 +35,19 @@ std::vector<std::int16_t> chartTail(std::span<const std::int16_t> series)
         return {};
     const auto tail = series.last(static_cast<size_t>(kChartTail));
     return {tail.begin(), tail.end()};
+}
+
+int thinned(int every, double slot, double needed)
+{
+    const double spacing = every * slot;
+    if (spacing >= needed || spacing <= 0)
+        return every;
+    const double factor = needed / spacing;
+    for (long long decade = 1; decade < INT_MAX; decade *= 10)
+        for (long long multiple : {decade, 2 * decade, 5 * decade})
+            if (double(multiple) >= factor)
+                return int(std::min<long long>(every * multiple, INT_MAX));
+    return INT_MAX;
 }
 
 } // namespace vintaro

@@ -46,4 +46,9 @@ ScrollRange scrollRange(int graphWidth, int barLeft, int innerWidth);
 // the series is shorter.
 std::vector<std::int16_t> chartTail(std::span<const std::int16_t> series);
 
+// Marks every `every` points, or a round multiple of it (2, 5, 10, 20, 50,
+// ...) where marks that close would run together: the smallest such step
+// whose marks stand at least `needed` apart with points `slot` apart.
+int thinned(int every, double slot, double needed);
+
 } // namespace vintaro

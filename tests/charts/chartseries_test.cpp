@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 #include <vector>
 
@@ -89,4 +90,20 @@ TEST(ChartLayout, TheWindowIsNarrowerOnASmallScreen)
     EXPECT_EQ(chartWindowWidth(12000), 11950);
     EXPECT_EQ(chartWindowWidth(11999), 9550);
     EXPECT_EQ(chartWindowWidth(0), 9550);
+}
+
+// Labels and ticks keep their spacing where they fit and thin out in round
+// steps where they would run together.
+TEST(ChartLayout, MarksThinOutInRoundSteps)
+{
+    struct Case
+    {
+        int every;
+        double slot, needed;
+        int step;
+    };
+    for (const Case &c : {Case{1, 30, 20, 1}, Case{10, 3, 20, 10}, Case{1, 3, 20, 10}, Case{1, 9, 20, 5},
+                          Case{1, 10, 20, 2}, Case{1, 0.01, 30, 5000}, Case{7, 1, 20, 35}, Case{1, 0, 20, 1}})
+        EXPECT_EQ(thinned(c.every, c.slot, c.needed), c.step) << c.every << " " << c.slot << " " << c.needed;
+    EXPECT_EQ(thinned(1, 1e-300, 20), INT_MAX);
 }
