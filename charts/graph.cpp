@@ -7,7 +7,6 @@
 #include <QPolygonF>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "widgets/appearance.h"

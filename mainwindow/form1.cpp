@@ -47,14 +47,14 @@ Form1::Form1(const QString &programFolder, std::unique_ptr<Platform> platform, Q
 }
 
 Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget *parent)
-    : QMainWindow(parent), m_folders(folders), m_folder(folders.data),
+    : QMainWindow(parent), m_folders(folders),
       m_platform(platform ? std::move(platform) : std::make_unique<DesktopPlatform>()),
       m_groups(std::make_unique<GroupTables>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Vintaro v1.0") + QString(113, QLatin1Char(' ')) + QStringLiteral("Pelmondo/2011"));
-    m_redPicture = QPixmap(programFile(QStringLiteral("piros.bmp")));
-    m_markPicture = QPixmap(programFile(QStringLiteral("XX.BMP")));
+    m_redPicture = QPixmap(dataFile(QStringLiteral("piros.bmp")));
+    m_markPicture = QPixmap(dataFile(QStringLiteral("XX.BMP")));
     buildWindow();
     buildMenu();
     connectControls();
@@ -64,7 +64,7 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
 
 Form1::~Form1() = default;
 
-QString Form1::programFile(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
+QString Form1::dataFile(const QString &name) const { return m_folders.data + QLatin1Char('/') + name; }
 
 void Form1::buildWindow()
 {

@@ -50,13 +50,8 @@ public:
     const Session &session() const { return m_session; }
     const Selection &selection() const { return m_selection; }
     Selection &selection() { return m_selection; }
-    Platform &platform() { return *m_platform; }
-    // The folder of the read-only data files (the program folder when portable).
-    QString programFolder() const { return m_folder; }
     // A data file: "parok.txt" -> <data folder>/parok.txt.
-    QString programFile(const QString &name) const;
-    // Where every file lives: data, spin lists, the executable to restart.
-    const Folders &folders() const { return m_folders; }
+    QString dataFile(const QString &name) const;
     // The folder of the spin lists and terem.txt.
     QString listFolder() const { return m_folders.lists; }
 
@@ -119,7 +114,6 @@ private:
     void showSelectionButton(int n);
 
     Folders m_folders;
-    QString m_folder; // the data folder, m_folders.data
     std::unique_ptr<Platform> m_platform;
     Session m_session;
     Selection m_selection;

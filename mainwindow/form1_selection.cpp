@@ -40,7 +40,7 @@ void Form1::loadGroupTables()
     for (GroupKind kind : kFileKinds) {
         const std::string_view name = groupFileName(kind);
         const QString fileName = QString::fromLatin1(name.data(), qsizetype(name.size()));
-        if (const auto records = readGroupFile(programFile(fileName)))
+        if (const auto records = readGroupFile(dataFile(fileName)))
             m_groups->fill(kind, *records);
         else
             unreadable << fileName;

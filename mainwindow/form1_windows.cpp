@@ -24,7 +24,7 @@ void Form1::openIntervals()
 
 void Form1::openInfo()
 {
-    Info info(programFile(QStringLiteral("Vintaro.doc")), *m_platform, this);
+    Info info(dataFile(QStringLiteral("Vintaro.doc")), *m_platform, this);
     info.move(geometry().center() - info.rect().center());
     info.exec();
 }

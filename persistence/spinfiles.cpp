@@ -94,15 +94,4 @@ SpinList readSpinList(const QString &path)
     return builder.finish(status);
 }
 
-QStringList savedLines(const SpinHistory &history)
-{
-    QStringList lines;
-    lines.reserve(history.count());
-    for (int position = 1; position <= history.count(); ++position) {
-        const std::string line = historyLine(position, history.at(position));
-        lines.append(QString::fromLatin1(line.data() + line.size() - 2, 2));
-    }
-    return lines;
-}
-
 } // namespace vintaro

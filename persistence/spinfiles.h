@@ -43,8 +43,4 @@ SpinList parseSpinList(std::string_view content);
 // kCapacity spins are kept in memory.
 SpinList readSpinList(const QString &path);
 
-// The lines of a saved list: the last two characters of each history line,
-// oldest first (" 5", "17", " 0").
-QStringList savedLines(const SpinHistory &history);
-
 } // namespace vintaro

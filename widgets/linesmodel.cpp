@@ -18,14 +18,6 @@ void LinesModel::setLines(QStringList lines)
     endResetModel();
 }
 
-void LinesModel::append(const QString &line)
-{
-    const int row = int(m_lines.size());
-    beginInsertRows({}, row, row);
-    m_lines.append(line);
-    endInsertRows();
-}
-
 void LinesModel::clear()
 {
     if (m_lines.isEmpty())

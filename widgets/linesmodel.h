@@ -17,9 +17,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     void setLines(QStringList lines);
-    void append(const QString &line);
     void clear();
-    const QStringList &lines() const { return m_lines; }
 
 private:
     QStringList m_lines;

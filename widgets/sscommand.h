@@ -16,7 +16,6 @@ public:
 
     // The picture is also the button's icon(); a null pixmap removes it.
     void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
 
 signals:
     void mouseMoved();
