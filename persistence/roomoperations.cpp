@@ -31,15 +31,8 @@ std::optional<FileFault> underRoom(const QString &folder, const QString &room,
                                    const std::function<std::optional<FileFault>()> &steps)
 {
     const QString numberFile = roomNumberFile(folder);
-    std::optional<QByteArray> before;
-    QByteArray bytes;
-    const ReadStatus status = forEachLine(numberFile, [&](std::string_view text, int, bool) {
-        bytes.append(text.data(), qsizetype(text.size()));
-        bytes += "\r\n";
-        return bytes.size() < kLineLimit;
-    });
-    if (status == ReadStatus::Ok)
-        before = bytes;
+    ReadStatus status = ReadStatus::Ok;
+    const std::optional<QByteArray> before = readSmallFile(numberFile, 1 << 20, &status);
     if (!writeLines(numberFile, {room}))
         return fault(FileFault::Kind::Unwritable, numberFile);
     auto failed = steps();

@@ -185,6 +185,28 @@ std::optional<QString> readFirstField(const QString &path, ReadStatus *status)
     return room.value_or(QString());
 }
 
+std::optional<QByteArray> readSmallFile(const QString &path, qint64 limit, ReadStatus *status)
+{
+    ReadStatus read = ReadStatus::Ok;
+    Fd fd(openRegular(path, read));
+    QByteArray bytes;
+    while (read == ReadStatus::Ok) {
+        char buffer[4096];
+        const ssize_t n = fd.read(buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0 || bytes.size() + n > limit)
+            read = ReadStatus::Unreadable;
+        else
+            bytes.append(buffer, qsizetype(n));
+    }
+    if (status)
+        *status = read;
+    if (read != ReadStatus::Ok)
+        return std::nullopt;
+    return bytes;
+}
+
 struct SafeWriter::Impl
 {
     explicit Impl(const QString &target) : file(target) {}

@@ -38,6 +38,10 @@ ReadStatus forEachLine(const QString &path,
 // missing or unreadable one gives nothing (and says which in `status`).
 std::optional<QString> readFirstField(const QString &path, ReadStatus *status = nullptr);
 
+// The bytes of a small file, read whole; nothing when it is missing,
+// unreadable or longer than `limit` (`status` says which).
+std::optional<QByteArray> readSmallFile(const QString &path, qint64 limit, ReadStatus *status = nullptr);
+
 // Write lines: each text followed by CR LF, replacing the file.
 bool writeLines(const QString &path, const QStringList &lines);
 
