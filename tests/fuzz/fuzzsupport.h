@@ -24,12 +24,14 @@ namespace vintaro::fuzz {
         }                                                                                      \
     } while (false)
 
-// A folder of its own for this process, made once.
+// A folder of its own for this process, made once; in memory (/dev/shm)
+// where there is one, since every input is written to a file.
 inline const std::string &scratchFolder()
 {
     static const std::string folder = [] {
-        char name[] = "/tmp/vintaro-fuzz-XXXXXX";
-        const char *made = ::mkdtemp(name);
+        std::string name = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/vintaro-fuzz-XXXXXX"
+                                                           : "/tmp/vintaro-fuzz-XXXXXX";
+        const char *made = ::mkdtemp(name.data());
         if (!made)
             std::abort();
         return std::string(made);
