@@ -1,5 +1,6 @@
 // The spin list: parsed in memory and read from a file as a stream, the two
 // readings must agree, and every spin kept must be a number of the wheel.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -33,7 +34,16 @@ void checkList(const SpinList &list, std::string_view content)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    // An input that begins with '#' is repeated past the capacity, so that
+    // the newest spins of a long list are kept in the right order.
+    std::string repeated;
+    if (size > 1 && data[0] == '#') {
+        bytes.remove_prefix(1);
+        while (repeated.size() < 200000 && repeated.size() / bytes.size() < size_t(SpinHistory::kCapacity) * 3)
+            repeated += bytes;
+        bytes = repeated;
+    }
     const SpinList fromFile = readSpinList(writeScratch("rszamok.txt", bytes));
     checkList(fromFile, bytes);
 
@@ -47,6 +57,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         FUZZ_CHECK(inMemory.skipped == fromFile.skipped);
         FUZZ_CHECK(inMemory.firstSkippedLine == fromFile.firstSkippedLine);
         FUZZ_CHECK(inMemory.leftOut == fromFile.leftOut);
+
+        // And both keep the newest kCapacity of the fields that give 0-36.
+        std::vector<std::int16_t> valid;
+        const std::vector<Field> fields = readFields(content);
+        for (const Field &field : fields)
+            if (const auto value = fieldValue(field.text); value && *value >= 0 && *value <= 36)
+                valid.push_back(std::int16_t(*value));
+        const size_t keep = std::min(valid.size(), size_t(SpinHistory::kCapacity));
+        FUZZ_CHECK(std::equal(fromFile.spins.begin(), fromFile.spins.end(), valid.end() - std::ptrdiff_t(keep),
+                              valid.end()) &&
+                   fromFile.spins.size() == keep);
+        FUZZ_CHECK(fromFile.leftOut == qint64(valid.size() - keep));
+        FUZZ_CHECK(fromFile.skipped == qint64(fields.size() - valid.size()));
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -34,6 +35,10 @@ inline const std::string &scratchFolder()
         const char *made = ::mkdtemp(name.data());
         if (!made)
             std::abort();
+        // Removed at exit; the name is kept where no destructor reaches it.
+        static char kept[64];
+        std::snprintf(kept, sizeof kept, "%s", made);
+        std::atexit([] { std::error_code ignored; std::filesystem::remove_all(kept, ignored); });
         return std::string(made);
     }();
     return folder;
