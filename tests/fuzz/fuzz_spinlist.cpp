@@ -34,16 +34,7 @@ void checkList(const SpinList &list, std::string_view content)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
-    std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    // An input that begins with '#' is repeated past the capacity, so that
-    // the newest spins of a long list are kept in the right order.
-    std::string repeated;
-    if (size > 1 && data[0] == '#') {
-        bytes.remove_prefix(1);
-        while (repeated.size() < 200000 && repeated.size() / bytes.size() < size_t(SpinHistory::kCapacity) * 3)
-            repeated += bytes;
-        bytes = repeated;
-    }
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const SpinList fromFile = readSpinList(writeScratch("rszamok.txt", bytes));
     checkList(fromFile, bytes);
 
