@@ -5,7 +5,8 @@
 // count and the history list, the selected count, every statistics label
 // (computed here spin by spin, independently of the program's own pass),
 // every file of the program folder, the unsaved flag, and every message
-// and question shown.
+// and question shown. Questions are mostly answered OK, now and then
+// Cancel, which must leave everything as it was.
 //
 // VINTARO_RANDOM_ACTIONS (default 3000) and VINTARO_RANDOM_SEED (default 8)
 // choose the session; scripts/soak.sh runs a long one.
@@ -113,7 +114,7 @@ protected:
 
     std::mt19937 m_random;
     std::deque<std::string> m_recent; // the last actions, shown when a check fails
-    int m_restarts = 0, m_saves = 0, m_starts = 0;
+    int m_restarts = 0, m_saves = 0, m_starts = 0, m_cancels = 0;
     size_t m_longestHistory = 0;
     double m_historyTotal = 0; // summed over the actions, for the mean
 
@@ -232,16 +233,27 @@ protected:
         }
     }
 
+    // The answer to a question the window is about to ask: mostly OK, now
+    // and then Cancel, which must change nothing.
+    bool answer()
+    {
+        const bool ok = pick(0, 4) != 0;
+        platform->confirmAnswers.push_back(ok);
+        ++m_questions;
+        m_cancels += ok ? 0 : 1;
+        return ok;
+    }
+
     void save()
     {
         const QString box = roomBoxText();
-        note("save to '" + box.toStdString() + "'");
         setRoomBox(box);
-        click(QStringLiteral("Command15"));
-        if (m_history.empty())
-            return;
         const int room = leadingInt(box.toStdString());
-        if (room < 1 || room > 10 || box.trimmed() != QString::number(room)) {
+        if (m_history.empty() || room < 1 || room > 10 || box.trimmed() != QString::number(room)) {
+            note("save to '" + box.toStdString() + "'");
+            click(QStringLiteral("Command15"));
+            if (m_history.empty())
+                return; // nothing to save: nothing happens
             ++m_messages; // "Hibás teremszám beállítás !"
             ASSERT_EQ(platform->messages.back().text, kBadRoom);
             return;
@@ -258,10 +270,15 @@ protected:
             kept.assign(saved->second.begin(), saved->second.end() - std::ptrdiff_t(m_tail.size()));
             keepsFront = true;
         }
+        bool go = true;
         if (!keepsFront && saved != m_saved.end() && !saved->second.empty() &&
             !(saved->second.size() <= m_history.size() &&
               std::equal(saved->second.begin(), saved->second.end(), m_history.begin())))
-            ++m_questions; // the save would drop saved spins: asked, answered OK
+            go = answer(); // the save would drop saved spins: asked first
+        note("save to '" + box.toStdString() + (go ? "'" : "', Cancel"));
+        click(QStringLiteral("Command15"));
+        if (!go)
+            return;
         kept.insert(kept.end(), m_history.begin(), m_history.end());
         m_saved[room] = kept;
         m_numberRoom = roomText;
@@ -303,42 +320,57 @@ protected:
         const bool hasSaved = saved != m_saved.end();
         const QString roomText = QString::number(room);
         QString restartText = kRestart;
-        size_t questions = m_unsaved ? 1 : 0; // leaving unsaved spins asks first (answered OK)
-        switch (pick(0, 9)) {
+        const int kind = pick(0, 9);
+        if (kind >= 7 && kind <= 8 && (!hasSaved || saved->second.empty()))
+            return; // nothing to narrow
+        // Leaving unsaved spins asks first; a full delete asks again.
+        bool go = !m_unsaved || answer();
+        if (go && kind == 9)
+            go = answer();
+        std::string cancelled = go ? "" : ", Cancel";
+        const std::optional<QByteArray> workingBefore = m_working;
+        switch (kind) {
         case 0: case 1: case 2: case 3: case 4: case 5:
-            note("terem" + std::to_string(room));
+            note("terem" + std::to_string(room) + cancelled);
             trigger(QStringLiteral("terem%1").arg(room));
             m_working = hasSaved ? listBytes(saved->second) : QByteArray();
             break;
         case 6:
-            note("teljes " + std::to_string(room));
+            note("teljes " + std::to_string(room) + cancelled);
             setRoomBox(roomText);
             trigger(QStringLiteral("teljes"));
             m_working = hasSaved ? listBytes(saved->second) : QByteArray();
             restartText = kRestartAfterRestore;
             break;
         case 7: case 8: {
-            if (!hasSaved || saved->second.empty())
-                return; // nothing to narrow: no restart
             const int n = pick(1, int(saved->second.size()));
-            note("utolso " + std::to_string(room) + " " + std::to_string(n));
+            note("utolso " + std::to_string(room) + " " + std::to_string(n) + cancelled);
             setRoomBox(roomText);
             platform->textAnswers = {QString::number(n)};
             trigger(QStringLiteral("utolso"));
+            platform->textAnswers.clear();
             m_working = listBytes(std::vector<int>(saved->second.end() - n, saved->second.end()), false);
             break;
         }
         default:
-            note("ttorles " + std::to_string(room));
+            note("ttorles " + std::to_string(room) + cancelled);
             setRoomBox(roomText);
             trigger(QStringLiteral("ttorles"));
-            ++questions; // the delete is confirmed (OK)
-            m_saved[room].clear();
+            if (go)
+                m_saved[room].clear();
             m_working = QByteArray();
             break;
         }
+        if (!go) {
+            // Cancel: no file touched, no restart; the spins stay unsaved.
+            m_working = workingBefore;
+            ASSERT_TRUE(platform->started.empty());
+            ASSERT_EQ(platform->exits, 0);
+            checkFiles();
+            return;
+        }
         m_numberRoom = roomText;
-        ASSERT_EQ(platform->questions.size(), m_questions + questions);
+        ASSERT_EQ(platform->questions.size(), m_questions);
         ASSERT_EQ(platform->messages.size(), m_messages + 1);
         ASSERT_EQ(platform->messages.back().text, restartText);
         ASSERT_EQ(platform->started.size(), 1u);
@@ -450,6 +482,7 @@ protected:
         ASSERT_EQ(platform->messages.size(), m_messages)
             << (platform->messages.empty() ? std::string() : platform->messages.back().text.toStdString());
         ASSERT_EQ(platform->questions.size(), m_questions);
+        ASSERT_TRUE(platform->confirmAnswers.empty()) << "a question the window did not ask";
         if (full)
             checkFiles();
     }
@@ -483,8 +516,8 @@ TEST_F(RandomSessionTest, EveryActionKeepsTheWindowAndTheFilesInStep)
         m_historyTotal += double(m_history.size());
     }
     std::printf("random session: seed %ld, %ld actions, %d saves, %d room operations with restart, %d Starts, "
-                "history mean %.0f, longest %zu spins, %.1f s\n",
-                seed, done, m_saves, m_restarts, m_starts, done ? m_historyTotal / double(done) : 0.0,
+                "%d questions answered Cancel, history mean %.0f, longest %zu spins, %.1f s\n",
+                seed, done, m_saves, m_restarts, m_starts, m_cancels, done ? m_historyTotal / double(done) : 0.0,
                 m_longestHistory, double(timer.elapsed()) / 1000);
 }
 
