@@ -161,5 +161,43 @@ TEST_F(FaultsTest, ARestartThatCannotStartKeepsTheProgramRunning)
     EXPECT_EQ(roomBox(), QStringLiteral("7")); // the spins shown stay filed under their room
 }
 
+// Each room remembers what its saved list ends with: a save to another room
+// in between does not make the Start room forget its earlier spins.
+TEST_F(FaultsTest, ASaveToAnotherRoomKeepsTheStartRoomsEarlierSpins)
+{
+    put(QStringLiteral("rszamok3.txt"), " 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n 8\r\n 9\r\n10\r\n");
+    setRoomBox(QStringLiteral("3"));
+    platform->textAnswers = {QStringLiteral("4")};
+    trigger(QStringLiteral("utolso"));
+    ASSERT_EQ(platform->exits, 1);
+    ASSERT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("7\r\n8\r\n9\r\n10\r\n"));
+
+    recreateWindow();
+    trigger(QStringLiteral("indit"));
+    enter({11});
+    setRoomBox(QStringLiteral("5"));
+    click(QStringLiteral("Command15"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok5.txt")), QByteArray(" 7\r\n 8\r\n 9\r\n10\r\n11\r\n"));
+
+    setRoomBox(QStringLiteral("3"));
+    click(QStringLiteral("Command15"));
+    EXPECT_TRUE(platform->questions.empty()) << platform->questions.front().toStdString();
+    EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")),
+              QByteArray(" 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n 8\r\n 9\r\n10\r\n11\r\n"));
+}
+
+// A failed room operation leaves the room number file as it found it, byte
+// for byte.
+TEST_F(FaultsTest, AFailedRoomSwitchLeavesTheRoomNumberFileByteForByte)
+{
+    put(QStringLiteral("terem.txt"), "\xEF\xBB\xBF" "3\n");
+    put(QStringLiteral("rszamok5.txt"), " 5\r\n");
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("rszamok.txt")));
+    trigger(QStringLiteral("terem5"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->exits, 0);
+    EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("\xEF\xBB\xBF" "3\n"));
+}
+
 } // namespace
 } // namespace vintaro::test
