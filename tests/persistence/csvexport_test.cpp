@@ -12,6 +12,7 @@
 #include "core/numbermodel.h"
 #include "core/session.h"
 #include "persistence/csvexport.h"
+#include "tests/support/files.h"
 #include "tests/support/readonlyfolder.h"
 
 namespace vintaro {
@@ -58,11 +59,7 @@ Table readCsv(const std::string &text)
     return table;
 }
 
-std::string readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
-}
+std::string readFile(const QString &path) { return test::bytesOf(path).toStdString(); }
 
 TEST(CsvExport, FieldsSurviveTheRoundTrip)
 {

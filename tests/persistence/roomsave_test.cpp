@@ -4,17 +4,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "../support/readonlyfolder.h"
+#include "tests/support/files.h"
+#include "tests/support/readonlyfolder.h"
 #include "persistence/roomsave.h"
 
 namespace vintaro {
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::bytesOf;
 
 TEST(RoomSave, RoomBoxTexts)
 {

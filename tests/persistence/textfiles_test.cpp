@@ -8,24 +8,16 @@
 #include <sys/stat.h>
 
 #include "tests/support/filefaults.h"
+#include "tests/support/files.h"
 #include "tests/support/readonlyfolder.h"
 #include "persistence/textfiles.h"
 
 namespace vintaro {
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::bytesOf;
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+void put(const QString &path, const QByteArray &bytes) { ASSERT_TRUE(test::putBytes(path, bytes)); }
 
 class TextFiles : public ::testing::Test
 {

@@ -1,5 +1,7 @@
 #include "tests/support/windowfixture.h"
 
+#include "tests/support/files.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -43,6 +45,23 @@ QDialog *openDialog(const char *objectName)
 int topRow(QAbstractItemView *view)
 {
     return view->indexAt(QPoint(2, 2)).row();
+}
+
+QList<QWidget *> openWindows(const char *objectName)
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(objectName) && w->isVisible())
+            found << w;
+    return found;
+}
+
+QWidget *WindowTest::openWindow(const QString &actionName, const char *objectName) const
+{
+    trigger(actionName);
+    const QList<QWidget *> windows = openWindows(objectName);
+    EXPECT_EQ(windows.size(), 1) << objectName;
+    return windows.value(0);
 }
 
 void WindowTest::SetUp()
@@ -94,17 +113,11 @@ void WindowTest::trigger(const QString &actionName) const
     action->trigger();
 }
 
-QByteArray WindowTest::bytes(const QString &name) const
-{
-    QFile f(file(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray WindowTest::bytes(const QString &name) const { return bytesOf(file(name)); }
 
 void WindowTest::put(const QString &name, const QByteArray &content) const
 {
-    QFile f(file(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
+    ASSERT_TRUE(putBytes(file(name), content));
 }
 
 void WindowTest::setRoomBox(const QString &room) const { child<QLineEdit>(QStringLiteral("Text1"))->setText(room); }

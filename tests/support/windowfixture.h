@@ -26,6 +26,15 @@ QStringList listLines(QAbstractItemView *view);
 QDialog *openDialog(const char *objectName);
 // Index of the line at the top of the visible part of a list view.
 int topRow(QAbstractItemView *view);
+// Every visible top-level window of that name.
+QList<QWidget *> openWindows(const char *objectName);
+// A control of a second window, by name.
+template <typename T = QWidget> T *control(QWidget *window, const char *name)
+{
+    T *w = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
 
 class WindowTest : public ::testing::Test
 {
@@ -51,6 +60,8 @@ protected:
     QStringList lines(const QString &listName) const { return listLines(child<QAbstractItemView>(listName)); }
     void enter(std::initializer_list<int> numbers) const;
     void trigger(const QString &actionName) const;
+    // Chooses the menu item and returns the one window of that name it shows.
+    QWidget *openWindow(const QString &actionName, const char *objectName) const;
     // A file of the program folder: its bytes ("<missing>" when there is
     // none), and writing it.
     QByteArray bytes(const QString &name) const;

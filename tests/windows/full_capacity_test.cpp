@@ -110,11 +110,7 @@ TEST_F(FullCapacityTest, AFullHistoryRunsEveryPartAndSurvivesSaveAndReload)
     EXPECT_EQ(openDialog("diagramm"), nullptr);
 
     // The interval window opens over the full history.
-    trigger(QStringLiteral("interval5x"));
-    QWidget *intervals = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("Interval5") && w->isVisible())
-            intervals = w;
+    QWidget *intervals = openWindow(QStringLiteral("interval5x"), "Interval5");
     ASSERT_NE(intervals, nullptr);
     intervals->close();
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "tests/support/files.h"
 #include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
@@ -57,12 +58,8 @@ TEST_F(InstalledTest, SavingWritesTheRoomIntoTheUsersFolderOnly)
         button(QStringLiteral("Command3D1(%1)").arg(n).toLatin1().constData())->click();
     window->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
     button("Command15")->click();
-    QFile saved(folders.lists + QStringLiteral("/rszamok3.txt"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), QByteArray(" 5\r\n17\r\n 0\r\n"));
-    QFile room(folders.lists + QStringLiteral("/terem.txt"));
-    ASSERT_TRUE(room.open(QIODevice::ReadOnly));
-    EXPECT_EQ(room.readAll(), QByteArray("3\r\n"));
+    EXPECT_EQ(bytesOf(folders.lists + QStringLiteral("/rszamok3.txt")), QByteArray(" 5\r\n17\r\n 0\r\n"));
+    EXPECT_EQ(bytesOf(folders.lists + QStringLiteral("/terem.txt")), QByteArray("3\r\n"));
     EXPECT_TRUE(platform->messages.empty());
     EXPECT_EQ(dataNow(), dataBefore);
 }

@@ -15,30 +15,8 @@ namespace {
 class IntervalWindowTest : public WindowTest
 {
 protected:
-    // Every interval window that is open now.
-    static QList<QWidget *> openWindows()
-    {
-        QList<QWidget *> found;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Interval5") && w->isVisible())
-                found << w;
-        return found;
-    }
+    QWidget *open() { return openWindow(QStringLiteral("interval5x"), "Interval5"); }
 
-    QWidget *open()
-    {
-        trigger(QStringLiteral("interval5x"));
-        const auto windows = openWindows();
-        EXPECT_EQ(windows.size(), 1);
-        return windows.value(0);
-    }
-
-    template <typename T = QWidget> static T *control(QWidget *window, const char *name)
-    {
-        T *w = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     static QString label(QWidget *window, const char *name)
     {
         auto *l = control<QLabel>(window, name);
@@ -121,8 +99,8 @@ TEST_F(IntervalWindowTest, OpeningAgainBringsTheSameWindowForward)
 
     first->showMinimized();
     trigger(QStringLiteral("interval5x"));
-    ASSERT_EQ(openWindows().size(), 1);
-    EXPECT_EQ(openWindows().first(), first.data());
+    ASSERT_EQ(openWindows("Interval5").size(), 1);
+    EXPECT_EQ(openWindows("Interval5").first(), first.data());
     EXPECT_FALSE(first->isMinimized());
     // Not recomputed: still two spins and the report already given.
     EXPECT_EQ(list(first, "List1").size(), 2);
@@ -132,7 +110,7 @@ TEST_F(IntervalWindowTest, OpeningAgainBringsTheSameWindowForward)
     // "Kilép" discards the window; the next opening starts afresh.
     closeAndDelete(first);
     EXPECT_TRUE(first.isNull());
-    EXPECT_TRUE(openWindows().isEmpty());
+    EXPECT_TRUE(openWindows("Interval5").isEmpty());
     QWidget *second = open();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(list(second, "List1").size(), 3);

@@ -17,25 +17,7 @@ namespace {
 class OddsWindowTest : public WindowTest
 {
 protected:
-    QWidget *open()
-    {
-        trigger(QStringLiteral("eselyek"));
-        QWidget *found = nullptr;
-        int count = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Eselyek") && w->isVisible()) {
-                found = w;
-                ++count;
-            }
-        EXPECT_EQ(count, 1);
-        return found;
-    }
-    template <typename T = QWidget> static T *control(QWidget *window, const char *name)
-    {
-        T *w = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    QWidget *open() { return openWindow(QStringLiteral("eselyek"), "Eselyek"); }
     static QString label(QWidget *window, const char *name) { return control<QLabel>(window, name)->text(); }
     // The cell of a table view in the row whose first column reads `bet`.
     static QString cell(QWidget *window, const char *table, const QString &bet, int column)

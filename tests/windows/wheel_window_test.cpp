@@ -19,25 +19,7 @@ namespace {
 class WheelWindowTest : public WindowTest
 {
 protected:
-    QWidget *openWheel()
-    {
-        trigger(QStringLiteral("kerek"));
-        QWidget *found = nullptr;
-        int open = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Kerek") && w->isVisible()) {
-                found = w;
-                ++open;
-            }
-        EXPECT_EQ(open, 1);
-        return found;
-    }
-    template <typename T> static T *control(QWidget *wheel, const char *name)
-    {
-        T *w = wheel ? wheel->findChild<T *>(QLatin1String(name)) : nullptr;
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    QWidget *openWheel() { return openWindow(QStringLiteral("kerek"), "Kerek"); }
     static QStringList tableRow(QWidget *wheel, int row)
     {
         const QAbstractItemModel *model = control<QAbstractItemView>(wheel, "SectorTable")->model();
