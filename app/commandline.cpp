@@ -55,7 +55,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return result;
     };
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return fail(parser.unknownOptionNames().isEmpty()
+                        ? parser.errorText()
+                        : QString::fromUtf8("Ismeretlen kapcsoló: %1").arg(parser.unknownOptionNames().constFirst()));
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("Ismeretlen argumentum: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {

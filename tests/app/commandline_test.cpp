@@ -47,7 +47,7 @@ TEST(CommandLine, HelpAndVersionEndWithZeroAWrongLineWithTwo)
         {{"--help"}, 0, "--data-dir <DIR>", ""},
         {{"-h"}, 0, "Usage: vintaro2011", ""},
         {{"--version"}, 0, "vintaro 1.0", ""},
-        {{"--bogus"}, 2, "", "Unknown option 'bogus'"},
+        {{"--bogus"}, 2, "", "Ismeretlen kapcsol"},
         {{"--data-dir"}, 2, "", "--data-dir"},
         {{"--data-dir="}, 2, "", "--data-dir"},
         {{"stray"}, 2, "", "stray"},
