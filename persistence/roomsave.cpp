@@ -124,7 +124,11 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
                 bytes.append(text.data(), qsizetype(text.size()));
                 bytes += "\r\n";
             }
-            return bytes.size() < (1 << 16) || (writer.write(bytes) && (bytes.clear(), true));
+            if (bytes.size() < (1 << 16))
+                return true;
+            const bool written = writer.write(bytes);
+            bytes.clear();
+            return written;
         });
         if (status != ReadStatus::Ok)
             return {listFile}; // the kept spins could not be read again: nothing is written
