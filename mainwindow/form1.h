@@ -144,7 +144,7 @@ private:
     // Hits, current and longest absence and its position of a bet.
     void showBetFigures(const BetFigures &figures);
 
-    QPointer<QWidget> m_wheelWindow; // Kerek (form1_wheel.cpp)
+    QPointer<QWidget> m_wheelWindow; // Kerek
 
     // Keyboard entry (form1_keys.cpp): digits, Enter, Esc, Backspace, Ctrl+Z.
     void installEntryKeys();

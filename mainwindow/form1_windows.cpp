@@ -1,25 +1,62 @@
-// Form1: opening the interval and information windows.
+// Form1: opening the interval, wheel, odds and information windows.
 #include "mainwindow/form1.h"
 
 #include "info/info.h"
 #include "intervals/interval5.h"
+#include "odds/window/eselyek.h"
+#include "wheel/kerek.h"
 
 namespace vintaro {
 
+namespace {
+
+// A window that is open already only comes to the front.
+bool raiseIfOpen(QWidget *window)
+{
+    if (!window)
+        return false;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+} // namespace
+
 void Form1::openIntervals()
 {
-    // An open interval window keeps its snapshot: it only comes to the front.
-    if (m_intervalWindow) {
-        m_intervalWindow->setWindowState(m_intervalWindow->windowState() & ~Qt::WindowMinimized);
-        m_intervalWindow->show();
-        m_intervalWindow->raise();
-        m_intervalWindow->activateWindow();
+    // The interval window keeps the snapshot it opened with.
+    if (raiseIfOpen(m_intervalWindow))
         return;
-    }
     auto *intervals = new Interval5(m_session, this);
     intervals->move(geometry().center() - intervals->rect().center());
     m_intervalWindow = intervals;
     intervals->show();
+}
+
+// The wheel and odds windows follow the history from when they open.
+void Form1::openWheel()
+{
+    if (raiseIfOpen(m_wheelWindow))
+        return;
+    auto *wheel = new Kerek(m_session, this);
+    connect(this, &Form1::historyChanged, wheel, &Kerek::refresh);
+    connect(wheel, &Kerek::numberEntered, this, &Form1::pressEntryButton);
+    wheel->resize(wheel->sizeHint());
+    wheel->move(geometry().center() - wheel->rect().center());
+    m_wheelWindow = wheel;
+    wheel->show();
+}
+
+void Form1::openOdds()
+{
+    if (raiseIfOpen(m_oddsWindow))
+        return;
+    auto *odds = new Eselyek(m_session, *m_platform, this);
+    connect(this, &Form1::historyChanged, odds, &Eselyek::refresh);
+    m_oddsWindow = odds;
+    odds->show();
 }
 
 void Form1::openInfo()
