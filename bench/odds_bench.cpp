@@ -121,12 +121,19 @@ void BM_TokenizeTenMillionSpins(benchmark::State &state)
 }
 BENCHMARK(BM_TokenizeTenMillionSpins)->Unit(benchmark::kMillisecond);
 
-void BM_TallyTenMillionSpins(benchmark::State &state)
+// Ten million random spins, the same every run.
+std::vector<std::uint8_t> tenMillionSpins()
 {
     std::mt19937 random(2011);
     std::vector<std::uint8_t> spins(10'000'000);
     for (auto &s : spins)
         s = std::uint8_t(random() % 37);
+    return spins;
+}
+
+void BM_TallyTenMillionSpins(benchmark::State &state)
+{
+    const std::vector<std::uint8_t> spins = tenMillionSpins();
     for (auto _ : state) {
         SpinTally tally;
         tally.add(spins);
@@ -137,10 +144,7 @@ BENCHMARK(BM_TallyTenMillionSpins)->Unit(benchmark::kMillisecond);
 
 void BM_BetTableOfTenMillion(benchmark::State &state)
 {
-    std::mt19937 random(2011);
-    std::vector<std::uint8_t> spins(10'000'000);
-    for (auto &s : spins)
-        s = std::uint8_t(random() % 37);
+    const std::vector<std::uint8_t> spins = tenMillionSpins();
     SpinTally tally;
     tally.add(spins);
     for (auto _ : state)
