@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/fields.h"
+#include "persistence/fields.h"
 #include "core/numbermodel.h"
 #include "persistence/textfiles.h"
 #include "core/textformat.h"

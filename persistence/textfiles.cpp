@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/fields.h"
+#include "persistence/fields.h"
 #include "persistence/cp1250.h"
 
 namespace vintaro {

@@ -57,7 +57,7 @@ enum class CopyResult { Copied, SourceMissing, SourceUnreadable, TargetUnwritabl
 CopyResult copyFile(const QString &from, const QString &to);
 
 // Calls `field` for every field of the file as a sequential reader reads
-// them (core/fields.h), with the line it stands on; an empty line is one
+// them (persistence/fields.h), with the line it stands on; an empty line is one
 // empty field. A line cut at kLineLimit is one field of its own, flagged.
 ReadStatus forEachField(const QString &path,
                         const std::function<bool(std::string_view text, int line, bool cut)> &field);

@@ -12,7 +12,7 @@
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
 #include "odds/window/filepanel.h"
-#include "odds/window/tableview.h"
+#include "widgets/tableview.h"
 #include "widgets/appearance.h"
 
 namespace vintaro {
@@ -45,7 +45,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     m_summary = wrappedLabel(betsPage, "Osszesites");
     betsLayout->addWidget(m_summary);
     m_bets = new BetsModel(this);
-    QTableView *table = makeOddsTable(betsPage, QStringLiteral("OddsTable"), m_bets, true);
+    QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
     betsLayout->addWidget(table, 1);
     tabs->addTab(betsPage, QString::fromUtf8("Tétek"));
 
@@ -56,7 +56,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
                                                          "szabályos kerékhez mérik az előzményeket; a p-értékeket "
                                                          "együtt igazítja a Holm-módszer.")));
     m_bias = new BiasModel(this);
-    QTableView *bias = makeOddsTable(biasPage, QStringLiteral("BiasTable"), m_bias, false);
+    QTableView *bias = makeTableView(biasPage, QStringLiteral("BiasTable"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
     biasLayout->addWidget(bias);
     m_tooShort = wrappedLabel(biasPage, "TulRovid");

@@ -16,7 +16,7 @@
 #include "odds/oddstext.h"
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
-#include "odds/window/tableview.h"
+#include "widgets/tableview.h"
 #include "widgets/platform.h"
 #include "widgets/appearance.h"
 
@@ -48,7 +48,7 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
     m_bias = new BiasModel(this);
-    QTableView *bias = makeOddsTable(this, QStringLiteral("FajlTorzitas"), m_bias, false);
+    QTableView *bias = makeTableView(this, QStringLiteral("FajlTorzitas"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
     layout->addWidget(bias);
     m_tooShort = new QLabel(this);
@@ -56,7 +56,7 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     m_tooShort->setWordWrap(true);
     layout->addWidget(m_tooShort);
     m_bets = new BetsModel(this);
-    m_betsView = makeOddsTable(this, QStringLiteral("FajlTetek"), m_bets, true);
+    m_betsView = makeTableView(this, QStringLiteral("FajlTetek"), m_bets, true);
     layout->addWidget(m_betsView, 1);
 
     m_timer = new QTimer(this);

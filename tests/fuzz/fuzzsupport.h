@@ -11,7 +11,7 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "core/fields.h"
+#include "persistence/fields.h"
 #include "persistence/textfiles.h"
 
 namespace vintaro::fuzz {

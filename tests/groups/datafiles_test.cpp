@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/fields.h"
+#include "persistence/fields.h"
 #include "groups/grouptables.h"
 
 namespace vintaro {

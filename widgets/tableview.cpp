@@ -1,4 +1,4 @@
-#include "odds/window/tableview.h"
+#include "widgets/tableview.h"
 
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
@@ -12,7 +12,7 @@ int fittingHeight(QTableView *view, int rows)
            2 * view->frameWidth();
 }
 
-QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
+QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
 {
     auto *view = new QTableView(parent);
     view->setObjectName(name);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/fields.h"
+#include "persistence/fields.h"
 
 using namespace vintaro;
 

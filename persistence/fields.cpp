@@ -1,4 +1,4 @@
-#include "core/fields.h"
+#include "persistence/fields.h"
 
 namespace vintaro {
 

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace vintaro {
 
-QTableView *makeOddsTable(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable);
+QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable);
 
 // The height that shows `rows` rows and the header.
 int fittingHeight(QTableView *view, int rows);
