@@ -76,20 +76,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (result.dataDir.isEmpty())
             return fail(QStringLiteral("A --data-dir után egy mappa neve kell."));
     }
-    if (parser.isSet(analyse))
+    if (parser.isSet(analyse)) {
         result.analyse = parser.value(analyse);
+        if (result.analyse.isEmpty())
+            return fail(QString::fromUtf8("A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
+    }
     return result;
 }
 
 int runAnalyse(const QString &file)
 {
-    const SpinFileAnalysis analysis = analyseSpinFile(QFile::encodeName(file).toStdString());
+    // A pipe and standard input are read as a stream; a device or a folder
+    // is refused.
+    const SpinFileAnalysis analysis = analyseSpinFile(QFile::encodeName(file).toStdString(), InputKind::FileOrStream);
+    const bool standardInput = file == QLatin1String("-");
+    const std::string name = standardInput ? "(szabványos bemenet)" : file.toStdString();
     if (analysis.status != SpinFileAnalysis::Status::Done) {
-        std::cerr << "vintaro2011: a(z) " << file.toStdString() << " fájl nem olvasható: " << analysis.error << '\n';
+        std::cerr << "vintaro2011: " << (standardInput ? "a szabványos bemenet" : "a(z) " + name + " fájl")
+                  << " nem olvasható: " << analysis.error << '\n';
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    writeAnalysisReport(std::cout, file.toStdString(), analysis);
+    writeAnalysisReport(std::cout, name, analysis);
     std::cout.flush();
     return std::cout ? 0 : 2;
 }

@@ -15,7 +15,7 @@
 #include "odds/bettable.h"
 #include "odds/biastest.h"
 #include "odds/spinfile.h"
-#include "odds/spintokenizer.h"
+#include "persistence/spintokenizer.h"
 #include "odds/window/eselyek.h"
 
 namespace {
@@ -98,7 +98,7 @@ void BM_AnalyseTenMillionSpinFile(benchmark::State &state)
 {
     const std::string &path = bigFile();
     for (auto _ : state) {
-        const SpinFileAnalysis analysis = analyseSpinFile(path);
+        const SpinFileAnalysis analysis = analyseSpinFile(path, InputKind::RegularFile);
         if (analysis.tally.total() != 10'000'000)
             state.SkipWithError("not every spin was read");
         benchmark::DoNotOptimize(betTable(analysis.tally));

@@ -52,6 +52,8 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
 {
     const std::int64_t n = analysis.tally.total();
     out << "Elemzett fájl: " << path << '\n';
+    if (const std::string format = formatNote(analysis.format); !format.empty())
+        out << "Formátum: " << format << '\n';
     out << "Pörgetések: " << formatInteger(n) << '\n';
     const std::string junk = junkLine(analysis);
     if (!junk.empty())

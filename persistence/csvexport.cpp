@@ -56,7 +56,8 @@ std::string csvRecord(const std::vector<std::string> &fields)
 
 std::string historyCsv(std::span<const std::int16_t> spins)
 {
-    std::string out = csvRecord({"Sorszám", "Szám", "Szín", "Harmad", "Oszlop", "Páros/páratlan", "Alacsony/magas"});
+    std::string out = csvRecord({std::string(kCsvIndexHeader), std::string(kCsvNumberHeader), "Szín", "Harmad",
+                                 "Oszlop", "Páros/páratlan", "Alacsony/magas"});
     out.reserve(out.size() + spins.size() * 48);
     int index = 0;
     for (const std::int16_t n : spins) {

@@ -20,6 +20,11 @@ std::string csvField(std::string_view text);
 // One record: the fields joined by commas, ending in CR LF.
 std::string csvRecord(const std::vector<std::string> &fields);
 
+// The names of the history's first two columns: the analysis reader knows
+// the export by them and reads the spins from the second.
+inline constexpr std::string_view kCsvIndexHeader = "Sorszám";
+inline constexpr std::string_view kCsvNumberHeader = "Szám";
+
 // One record per spin, oldest first: spin index (1-based), number, colour,
 // third, column, even/odd, low/high. A spin of 0 has a colour only.
 std::string historyCsv(std::span<const std::int16_t> spins);

@@ -18,49 +18,11 @@ namespace vintaro {
 
 namespace {
 
-// Opens a regular file for reading without ever waiting on it: a FIFO opened
-// without O_NONBLOCK would block until a writer comes.
-int openRegular(const QString &path, ReadStatus &status)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return -1;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        status = ReadStatus::Unreadable;
-        return -1;
-    }
-    status = ReadStatus::Ok;
-    return fd;
-}
-
-class Fd
+// Every reader of the program folder takes regular files only.
+class Fd : public InputFile
 {
 public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    // Bytes read, 0 at the end, -1 on a read error.
-    ssize_t read(char *buffer, size_t size)
-    {
-        for (;;) {
-            const ssize_t n = ::read(m_fd, buffer, size);
-            if (n >= 0 || errno != EINTR)
-                return n;
-        }
-    }
-
-private:
-    int m_fd;
+    explicit Fd(const QString &path) : InputFile(QFile::encodeName(path).toStdString(), InputKind::RegularFile) {}
 };
 
 constexpr size_t kChunk = 1 << 16;
@@ -92,10 +54,9 @@ QString writeTarget(const QString &path)
 
 ReadStatus forEachLine(const QString &path, const std::function<bool(std::string_view, int, bool)> &line)
 {
-    ReadStatus status = ReadStatus::Ok;
-    Fd fd(openRegular(path, status));
-    if (status != ReadStatus::Ok)
-        return status;
+    Fd fd(path);
+    if (fd.status() != ReadStatus::Ok)
+        return fd.status();
 
     std::array<char, kChunk> buffer;
     std::string pending;     // the line read so far
@@ -187,8 +148,8 @@ std::optional<QString> readFirstField(const QString &path, ReadStatus *status)
 
 std::optional<QByteArray> readSmallFile(const QString &path, qint64 limit, ReadStatus *status)
 {
-    ReadStatus read = ReadStatus::Ok;
-    Fd fd(openRegular(path, read));
+    Fd fd(path);
+    ReadStatus read = fd.status();
     QByteArray bytes;
     while (read == ReadStatus::Ok) {
         char buffer[4096];
@@ -273,8 +234,8 @@ bool truncateFile(const QString &path) { return writeBytes(path, QByteArray()); 
 
 CopyResult copyFile(const QString &from, const QString &to)
 {
-    ReadStatus status = ReadStatus::Ok;
-    Fd fd(openRegular(from, status));
+    Fd fd(from);
+    const ReadStatus status = fd.status();
     if (status == ReadStatus::Missing)
         return CopyResult::SourceMissing;
     if (status != ReadStatus::Ok)

@@ -2,9 +2,10 @@
 // The file primitives of the program folder. Text is Windows-1250 with CR LF
 // line ends.
 //
-// Readers open regular files only: a FIFO, a device or a folder in place of
-// a file is unreadable, never waited on or read without end. Files are read
-// as a stream, so memory does not grow with a file's length.
+// Readers open regular files only, through persistence/readguard.h: a FIFO,
+// a device or a folder in place of a file is unreadable, never waited on or
+// read without end. Files are read as a stream, so memory does not grow with
+// a file's length.
 //
 // Every write goes to a temporary file beside the target that replaces the
 // target only once it is complete and on disk, so a failed or interrupted
@@ -18,9 +19,9 @@
 #include <optional>
 #include <string_view>
 
-namespace vintaro {
+#include "persistence/readguard.h"
 
-enum class ReadStatus { Ok, Missing, Unreadable };
+namespace vintaro {
 
 // Lines longer than this are cut; the cut text is flagged (it cannot be a
 // spin, a room or a group anyway).

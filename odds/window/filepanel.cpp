@@ -97,7 +97,8 @@ void FilePanel::start(const QString &path)
     m_timer->start();
     const std::string file = QFile::encodeName(path).toStdString();
     m_watcher.setFuture(QtConcurrent::run([job = m_job, file] {
-        return analyseSpinFile(file, [&job](std::uint64_t done, std::uint64_t total) {
+        // Regular files only: a pipe or a device would never end.
+        return analyseSpinFile(file, InputKind::RegularFile, [&job](std::uint64_t done, std::uint64_t total) {
             job->total = total;
             job->done = done;
             return !job->cancel.load();
@@ -131,11 +132,12 @@ void FilePanel::showResult()
     if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
         m_status->setText(QString::fromUtf8("Az elemzés megszakítva: %1").arg(name));
     } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
-        m_status->setText(QString::fromUtf8("A fájl nem olvasható: %1 (%2)")
-                              .arg(name, QString::fromLocal8Bit(analysis.error.c_str())));
+        m_status->setText(u8("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
     } else {
         const std::int64_t n = analysis.tally.total();
-        QString status = QString::fromUtf8("%1: %2 pörgetés.").arg(name, text(formatInteger(n)));
+        QString status = u8("%1: %2 pörgetés.").arg(name, text(formatInteger(n)));
+        if (const std::string format = formatNote(analysis.format); !format.empty())
+            status += u8(" Formátum: %1.").arg(text(format));
         const std::string junk = junkLine(analysis);
         if (!junk.empty())
             status += QLatin1Char(' ') + text(junk);

@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "persistence/csvexport.h"
+
 namespace {
 
 struct Finished
@@ -15,7 +22,8 @@ struct Finished
     QString out, err;
 };
 
-Finished run(const QStringList &arguments)
+// `input` goes to standard input; `meanwhile` runs while the program runs.
+Finished run(const QStringList &arguments, const QByteArray &input = {}, const std::function<void()> &meanwhile = {})
 {
     QProcess process;
     // A window system would fail to start with this platform.
@@ -25,6 +33,11 @@ Finished run(const QStringList &arguments)
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VINTARO_PROGRAM), arguments);
+    EXPECT_TRUE(process.waitForStarted(30000));
+    process.write(input);
+    process.closeWriteChannel();
+    if (meanwhile)
+        meanwhile();
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -60,6 +73,74 @@ TEST(AnalyseCommand, PrintsTheReportOfAFileWithJunkAndFailsOnAMissingOne)
     const Finished version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith(QStringLiteral("vintaro "))) << version.out.toStdString();
+}
+
+TEST(AnalyseCommand, ReadsPipesStandardInputTheExportAndUtf16AndRefusesDevicesAndFolders)
+{
+    QTemporaryDir dir;
+    auto contains = [](const Finished &f, const char *text) {
+        return f.out.contains(QString::fromUtf8(text)) || f.err.contains(QString::fromUtf8(text));
+    };
+
+    const Finished empty = run({QStringLiteral("--analyse=")});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_TRUE(empty.out.isEmpty());
+    EXPECT_TRUE(contains(empty, "--analyse")) << empty.err.toStdString();
+
+    const Finished standardInput = run({QStringLiteral("--analyse"), QStringLiteral("-")}, "5\n17\n0\n");
+    EXPECT_EQ(standardInput.exitCode, 0) << standardInput.err.toStdString();
+    EXPECT_TRUE(contains(standardInput, "Pörgetések: 3")) << standardInput.out.toStdString();
+    EXPECT_TRUE(contains(standardInput, "szabványos bemenet")) << standardInput.out.toStdString();
+
+    // A named pipe: the program waits for the writer and reads to its end.
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("cso")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const Finished piped = run({QStringLiteral("--analyse"), QString::fromLocal8Bit(fifo)}, {}, [&fifo] {
+        const int fd = ::open(fifo.constData(), O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray line = QByteArray::number(i % 37) + "\r\n";
+            ASSERT_EQ(::write(fd, line.constData(), size_t(line.size())), line.size());
+        }
+        ::close(fd);
+    });
+    EXPECT_EQ(piped.exitCode, 0) << piped.err.toStdString();
+    EXPECT_TRUE(contains(piped, "Pörgetések: 400")) << piped.out.toStdString();
+
+    // A device would never end, a folder holds no spins: refused at once.
+    for (const QString &refused : {QStringLiteral("/dev/zero"), dir.path()}) {
+        const Finished f = run({QStringLiteral("--analyse"), refused});
+        EXPECT_EQ(f.exitCode, 2) << refused.toStdString();
+        EXPECT_TRUE(f.out.isEmpty()) << refused.toStdString();
+        EXPECT_TRUE(contains(f, "nem olvasható")) << f.err.toStdString();
+    }
+    EXPECT_TRUE(contains(run({QStringLiteral("--analyse"), QStringLiteral("/dev/zero")}), "eszköz"));
+    EXPECT_TRUE(contains(run({QStringLiteral("--analyse"), dir.path()}), "mappa"));
+
+    // The program's own export of ten spins: ten spins, not twenty.
+    const QString tura = dir.filePath(QStringLiteral("tura.csv"));
+    ASSERT_TRUE(vintaro::writeWholeFile(
+        tura, vintaro::historyCsv(std::vector<std::int16_t>{5, 17, 0, 36, 12, 5, 5, 9, 33, 1})));
+    const Finished exported = run({QStringLiteral("--analyse"), tura});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(contains(exported, "Pörgetések: 10")) << exported.out.toStdString();
+    EXPECT_TRUE(contains(exported, "CSV-exportja")) << exported.out.toStdString();
+    EXPECT_FALSE(contains(exported, "nem 0 és 36 közötti")) << exported.out.toStdString();
+
+    // UTF-16 with its byte order mark, as some Windows editors save.
+    const QString wide = dir.filePath(QStringLiteral("wide.txt"));
+    QFile file(wide);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray utf16("\xFF\xFE", 2);
+    for (int i = 0; i < 200; ++i)
+        for (const char c : QByteArray::number(i % 37) + "\r\n")
+            utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+    file.write(utf16);
+    file.close();
+    const Finished wideRun = run({QStringLiteral("--analyse"), wide});
+    EXPECT_EQ(wideRun.exitCode, 0) << wideRun.err.toStdString();
+    EXPECT_TRUE(contains(wideRun, "Pörgetések: 200")) << wideRun.out.toStdString();
+    EXPECT_TRUE(contains(wideRun, "UTF-16")) << wideRun.out.toStdString();
 }
 
 } // namespace

@@ -50,6 +50,7 @@ TEST(CommandLine, HelpAndVersionEndWithZeroAWrongLineWithTwo)
         {{"--bogus"}, 2, "", "Ismeretlen kapcsol"},
         {{"--data-dir"}, 2, "", "--data-dir"},
         {{"--data-dir="}, 2, "", "--data-dir"},
+        {{"--analyse="}, 2, "", "--analyse"}, // not the window, as if nothing was asked
         {{"stray"}, 2, "", "stray"},
     };
     for (const Case &c : cases) {

@@ -1,4 +1,4 @@
-#include "odds/spintokenizer.h"
+#include "persistence/spintokenizer.h"
 
 #include <algorithm>
 #include <array>

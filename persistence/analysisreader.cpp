@@ -1,0 +1,375 @@
+#include "persistence/analysisreader.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "persistence/csvexport.h"
+
+namespace vintaro {
+
+namespace {
+
+// The first line tells whether the text is the program's export; a header
+// row is never longer than this.
+constexpr std::size_t kHeadLimit = 4096;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+
+void appendUtf8(std::string &out, unsigned code)
+{
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xF0 | (code >> 18));
+        out += char(0x80 | ((code >> 12) & 0x3F));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
+// A header cell without its quotes and blanks.
+std::string_view cell(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
+        s = s.substr(1, s.size() - 2);
+    return s;
+}
+
+// The header name in UTF-8 or as a Windows-1250 program would have saved it
+// ("á" is one byte E1 there).
+bool sameName(std::string_view found, std::string_view utf8Name)
+{
+    if (found == utf8Name)
+        return true;
+    std::string cp1250;
+    for (std::size_t i = 0; i < utf8Name.size(); ++i) {
+        const bool a = utf8Name.substr(i, 2) == "\xC3\xA1";
+        cp1250 += a ? '\xE1' : utf8Name[i];
+        i += a;
+    }
+    return found == cp1250;
+}
+
+} // namespace
+
+std::string formatNote(SpinFormat format)
+{
+    switch (format) {
+    case SpinFormat::List: return {};
+    case SpinFormat::Utf16List: return "UTF-16 kódolású szöveg";
+    case SpinFormat::ExportCsv: return "a program CSV-exportja, a „Szám” oszlopa";
+    case SpinFormat::Utf16ExportCsv: return "a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa";
+    }
+    return {};
+}
+
+// UTF-16 (told by its byte order mark, or by a zero byte beside the first
+// character) becomes UTF-8; anything else passes as it is.
+struct SpinStreamReader::Decoder
+{
+    enum class Mode { Undecided, Bytes, Little, Big } mode = Mode::Undecided;
+    unsigned char held[2] = {};
+    int heldCount = 0;
+    unsigned highSurrogate = 0;
+
+    void decide()
+    {
+        const unsigned a = held[0], b = held[1];
+        if (a == 0xFF && b == 0xFE)
+            mode = Mode::Little, heldCount = 0;
+        else if (a == 0xFE && b == 0xFF)
+            mode = Mode::Big, heldCount = 0;
+        else if (b == 0 && a != 0 && a < 0x80)
+            mode = Mode::Little; // the held unit is the first character
+        else if (a == 0 && b != 0 && b < 0x80)
+            mode = Mode::Big;
+        else
+            mode = Mode::Bytes;
+    }
+
+    void unit(unsigned u, std::string &out)
+    {
+        if (highSurrogate) {
+            if (u >= 0xDC00 && u <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((highSurrogate - 0xD800) << 10) + (u - 0xDC00));
+                highSurrogate = 0;
+                return;
+            }
+            out += kReplacement;
+            highSurrogate = 0;
+        }
+        if (u >= 0xD800 && u <= 0xDBFF)
+            highSurrogate = u;
+        else if (u >= 0xDC00 && u <= 0xDFFF)
+            out += kReplacement;
+        else
+            appendUtf8(out, u);
+    }
+
+    // Units of `data` (with a byte held from before) as UTF-8 into `out`.
+    void decode(const unsigned char *data, std::size_t size, std::string &out)
+    {
+        out.clear();
+        std::size_t i = 0;
+        if (heldCount == 1 && size > 0) {
+            held[1] = data[i++];
+            heldCount = 2;
+        }
+        if (heldCount == 2) {
+            unit(mode == Mode::Little ? held[0] | (held[1] << 8) : (held[0] << 8) | held[1], out);
+            heldCount = 0;
+        }
+        for (; i + 1 < size; i += 2)
+            unit(mode == Mode::Little ? data[i] | (data[i + 1] << 8) : (data[i] << 8) | data[i + 1], out);
+        if (i < size) {
+            held[0] = data[i];
+            heldCount = 1;
+        }
+    }
+
+    void end(std::string &out)
+    {
+        out.clear();
+        if (highSurrogate || heldCount == 1)
+            out += kReplacement;
+        highSurrogate = 0;
+        heldCount = 0;
+    }
+};
+
+// The one column of the export that holds the spins: each line becomes that
+// field alone, so that the lines keep their numbers. The header line is none.
+struct SpinStreamReader::Columns
+{
+    char separator = ',';
+    int column = 1;
+    int field = 0;
+    bool skipLine = true; // the header
+    bool fieldStart = true;
+    bool inQuotes = false;
+    bool quoteClosed = false;
+    bool afterCr = false;
+
+    void filter(const unsigned char *data, std::size_t size, std::string &out)
+    {
+        out.clear();
+        for (std::size_t i = 0; i < size; ++i) {
+            const char c = char(data[i]);
+            if (afterCr) {
+                afterCr = false;
+                if (c == '\n')
+                    continue;
+            }
+            if (c == '\r' || c == '\n') { // a quoted field never runs past its line
+                out += '\n';
+                field = 0;
+                skipLine = inQuotes = quoteClosed = false;
+                fieldStart = true;
+                afterCr = c == '\r';
+                continue;
+            }
+            if (skipLine)
+                continue;
+            if (inQuotes) {
+                if (c == '"')
+                    inQuotes = false, quoteClosed = true;
+                else if (field == column)
+                    out += c;
+                continue;
+            }
+            if (c == '"' && (fieldStart || quoteClosed)) {
+                if (quoteClosed && field == column)
+                    out += '"'; // a doubled quote inside the field
+                inQuotes = true;
+                fieldStart = quoteClosed = false;
+                continue;
+            }
+            quoteClosed = false;
+            if (c == separator) {
+                ++field;
+                fieldStart = true;
+                continue;
+            }
+            fieldStart = false;
+            if (field == column)
+                out += c;
+        }
+    }
+};
+
+SpinStreamReader::SpinStreamReader(SpinSink sink) : m_sink(std::move(sink)), m_decoder(std::make_unique<Decoder>())
+{
+}
+
+SpinStreamReader::~SpinStreamReader() = default;
+
+SpinFormat SpinStreamReader::format() const
+{
+    const bool utf16 = m_decoder->mode == Decoder::Mode::Little || m_decoder->mode == Decoder::Mode::Big;
+    if (m_columns)
+        return utf16 ? SpinFormat::Utf16ExportCsv : SpinFormat::ExportCsv;
+    return utf16 ? SpinFormat::Utf16List : SpinFormat::List;
+}
+
+void SpinStreamReader::feed(const unsigned char *data, std::size_t size)
+{
+    Decoder &d = *m_decoder;
+    if (d.mode == Decoder::Mode::Undecided) {
+        while (d.heldCount < 2 && size > 0) {
+            d.held[d.heldCount++] = *data++;
+            --size;
+        }
+        if (d.heldCount < 2)
+            return;
+        d.decide();
+        if (d.mode == Decoder::Mode::Bytes) {
+            d.heldCount = 0;
+            text(d.held, 2);
+        }
+    }
+    if (d.mode == Decoder::Mode::Bytes)
+        return text(data, size);
+    std::string decoded;
+    d.decode(data, size, decoded);
+    text(reinterpret_cast<const unsigned char *>(decoded.data()), decoded.size());
+}
+
+void SpinStreamReader::finish()
+{
+    Decoder &d = *m_decoder;
+    if (d.mode == Decoder::Mode::Undecided) {
+        d.mode = Decoder::Mode::Bytes;
+        text(d.held, std::size_t(d.heldCount));
+        d.heldCount = 0;
+    } else if (d.mode != Decoder::Mode::Bytes) {
+        std::string rest;
+        d.end(rest);
+        text(reinterpret_cast<const unsigned char *>(rest.data()), rest.size());
+    }
+    if (!m_formatKnown)
+        decideFormat();
+    if (m_out.empty())
+        m_out.resize(1);
+    const std::size_t count = m_tokens.finish(m_out.data());
+    if (count > 0)
+        m_sink(std::span<const std::uint8_t>(m_out.data(), count));
+}
+
+void SpinStreamReader::text(const unsigned char *data, std::size_t size)
+{
+    if (!m_formatKnown) {
+        m_head.append(reinterpret_cast<const char *>(data), size);
+        if (m_head.find_first_of("\r\n") == std::string::npos && m_head.size() < kHeadLimit)
+            return;
+        decideFormat();
+        return;
+    }
+    if (!m_columns)
+        return tokens(data, size);
+    m_columns->filter(data, size, m_scratch);
+    tokens(reinterpret_cast<const unsigned char *>(m_scratch.data()), m_scratch.size());
+}
+
+void SpinStreamReader::decideFormat()
+{
+    m_formatKnown = true;
+    std::string_view line(m_head);
+    line = line.substr(0, std::min(line.find_first_of("\r\n"), line.size()));
+    if (line.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        line.remove_prefix(kUtf8Bom.size());
+    // "Sorszám" and the separator after it; then the column named "Szám".
+    const std::size_t first = line.find_first_of(",;\t");
+    if (first != std::string_view::npos && sameName(cell(line.substr(0, first)), kCsvIndexHeader)) {
+        const char separator = line[first];
+        int column = 1;
+        for (std::string_view rest = line.substr(first + 1);; ++column) {
+            const std::size_t end = std::min(rest.find(separator), rest.size());
+            if (sameName(cell(rest.substr(0, end)), kCsvNumberHeader)) {
+                m_columns = std::make_unique<Columns>();
+                m_columns->separator = separator;
+                m_columns->column = column;
+                break;
+            }
+            if (end == rest.size())
+                break;
+            rest.remove_prefix(end + 1);
+        }
+    }
+    std::string head;
+    head.swap(m_head);
+    text(reinterpret_cast<const unsigned char *>(head.data()), head.size());
+}
+
+void SpinStreamReader::tokens(const unsigned char *data, std::size_t size)
+{
+    if (m_out.size() < size + 1)
+        m_out.resize(size + 1);
+    const std::size_t count = m_tokens.feed(data, size, m_out.data());
+    if (count > 0)
+        m_sink(std::span<const std::uint8_t>(m_out.data(), count));
+}
+
+SpinFileRead readSpinFile(const std::string &path, InputKind kind, const SpinSink &sink, const ReadProgress &progress)
+{
+    SpinFileRead result;
+    InputFile file(path, kind);
+    if (file.status() != ReadStatus::Ok) {
+        result.status = SpinFileRead::Status::Unreadable;
+        result.error = file.reason();
+        return result;
+    }
+    std::unique_ptr<char[]> block(new char[kAnalysisBlock]);
+    SpinStreamReader reader(sink);
+    for (bool end = false; !end;) {
+        std::size_t got = 0;
+        while (got < kAnalysisBlock) { // whole blocks, also from a pipe
+            const ssize_t n = file.read(block.get() + got, kAnalysisBlock - got);
+            if (n < 0) {
+                result.status = SpinFileRead::Status::Unreadable;
+                result.error = file.reason();
+                return result;
+            }
+            if (n == 0) {
+                end = true;
+                break;
+            }
+            got += std::size_t(n);
+        }
+        if (got == 0)
+            break;
+        result.bytes += got;
+        reader.feed(reinterpret_cast<const unsigned char *>(block.get()), got);
+        if (progress && !progress(result.bytes, std::max(file.size(), result.bytes))) {
+            result.status = SpinFileRead::Status::Cancelled;
+            return result;
+        }
+    }
+    reader.finish();
+    result.format = reader.format();
+    result.junk = reader.junk();
+    result.firstJunkLine = reader.firstJunkLine();
+    result.firstJunkText = reader.firstJunkText();
+    return result;
+}
+
+SpinFileSpins readSpinFileSpins(const std::string &path, InputKind kind)
+{
+    SpinFileSpins result;
+    static_cast<SpinFileRead &>(result) = readSpinFile(path, kind, [&result](std::span<const std::uint8_t> spins) {
+        result.spins.insert(result.spins.end(), spins.begin(), spins.end());
+    });
+    return result;
+}
+
+} // namespace vintaro

@@ -1,0 +1,123 @@
+#include "persistence/readguard.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vintaro {
+
+namespace {
+
+std::string errorText(int error)
+{
+    switch (error) {
+    case ENOENT: return "nincs ilyen fájl";
+    case EACCES:
+    case EPERM: return "nincs jog az olvasásához";
+    case EISDIR: return "ez egy mappa, nem fájl";
+    case ENOTDIR: return "az útvonal egyik tagja nem mappa";
+    case ELOOP: return "a hivatkozások körbe mutatnak";
+    case EIO: return "olvasási hiba a lemezen";
+    default: return std::string("rendszerhiba: ") + std::strerror(error);
+    }
+}
+
+// Empty when a file of this kind may be read.
+std::string refusal(mode_t mode, InputKind kind, bool standardInput, int fd)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "ez egy mappa, nem fájl";
+    if (kind == InputKind::FileOrStream) {
+        if (S_ISFIFO(mode) || S_ISSOCK(mode))
+            return {};
+        // Typed at the keyboard: read until the end of input (Ctrl+D).
+        if (standardInput && S_ISCHR(mode) && ::isatty(fd))
+            return {};
+        return S_ISCHR(mode) || S_ISBLK(mode) ? "ez egy eszköz, nem fájl; csak fájl vagy csővezeték olvasható"
+                                              : "ez nem közönséges fájl";
+    }
+    if (S_ISFIFO(mode) || S_ISSOCK(mode))
+        return "ez csővezeték, nem közönséges fájl; itt csak fájl elemezhető";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "ez egy eszköz, nem közönséges fájl";
+    return "ez nem közönséges fájl";
+}
+
+} // namespace
+
+void InputFile::refuse(ReadStatus status, std::string reason)
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_status = status;
+    m_reason = std::move(reason);
+}
+
+InputFile::InputFile(const std::string &path, InputKind kind) { open(path, kind); }
+
+void InputFile::open(const std::string &path, InputKind kind)
+{
+    struct stat info {};
+    const bool standardInput = kind == InputKind::FileOrStream && path == "-";
+    if (standardInput) {
+        m_fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (m_fd < 0)
+            return refuse(ReadStatus::Unreadable, "a szabványos bemenet zárva van");
+    } else {
+        // Looked at before it is opened: opening a device can itself do
+        // something, and a FIFO opened without O_NONBLOCK waits for a writer.
+        if (::stat(path.c_str(), &info) != 0)
+            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, errorText(errno));
+        if (std::string why = refusal(info.st_mode, kind, false, -1); !why.empty())
+            return refuse(ReadStatus::Unreadable, std::move(why));
+        // A FIFO the caller reads as a stream: wait for its writer, as a
+        // Unix tool does.
+        const int flags = O_RDONLY | O_CLOEXEC | (S_ISFIFO(info.st_mode) ? 0 : O_NONBLOCK);
+        do
+            m_fd = ::open(path.c_str(), flags);
+        while (m_fd < 0 && errno == EINTR);
+        if (m_fd < 0)
+            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, errorText(errno));
+    }
+    // What was opened is what counts (the name may have changed meanwhile).
+    if (::fstat(m_fd, &info) != 0)
+        return refuse(ReadStatus::Unreadable, errorText(errno));
+    if (std::string why = refusal(info.st_mode, kind, standardInput, m_fd); !why.empty())
+        return refuse(ReadStatus::Unreadable, std::move(why));
+    if (S_ISREG(info.st_mode))
+        m_size = static_cast<std::uint64_t>(info.st_size);
+}
+
+InputFile::~InputFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+ssize_t InputFile::read(char *buffer, std::size_t size)
+{
+    if (m_fd < 0)
+        return -1;
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buffer, size);
+        if (n >= 0)
+            return n;
+        if (errno == EINTR)
+            continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) { // a stream handed over non-blocking
+            pollfd wait{m_fd, POLLIN, 0};
+            if (::poll(&wait, 1, -1) >= 0 || errno == EINTR)
+                continue;
+        }
+        m_reason = errorText(errno);
+        return -1;
+    }
+}
+
+} // namespace vintaro
