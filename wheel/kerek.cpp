@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -17,6 +16,7 @@
 #include "wheel/sectormodel.h"
 #include "wheel/wheelview.h"
 #include "widgets/appearance.h"
+#include "widgets/tableview.h"
 #include "widgets/palette.h"
 
 namespace vintaro {
@@ -129,22 +129,9 @@ void Kerek::buildWindow()
     right->addLayout(neighbourRow);
 
     m_model = new SectorModel(this);
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("SectorTable"));
-    m_table->setModel(m_model);
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    m_table->setFocusPolicy(Qt::NoFocus);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    const int widest = fontMetrics().horizontalAdvance(QStringLiteral("32736,0"));
-    for (int c = 0; c < SectorModel::kColumns; ++c) {
-        const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
-        m_table->setColumnWidth(c, std::max(widest, fontMetrics().horizontalAdvance(caption)) + 14);
-    }
-    m_table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Columns wide enough for the longest history, so that the table keeps
+    // its width as the spins come.
+    m_table = makeFixedTableView(this, QStringLiteral("SectorTable"), m_model, QStringLiteral("32736,0"));
     right->addWidget(m_table);
     right->addStretch(1);
     columns->addLayout(right);

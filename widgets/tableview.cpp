@@ -39,4 +39,21 @@ QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemMod
     return view;
 }
 
+QTableView *makeFixedTableView(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                               const QString &widestText)
+{
+    QTableView *view = makeTableView(parent, name, model, false);
+    view->verticalHeader()->show();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setStretchLastSection(false);
+    view->horizontalHeader()->setMinimumSectionSize(view->fontMetrics().horizontalAdvance(widestText) + 14);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return view;
+}
+
 } // namespace vintaro

@@ -1,6 +1,6 @@
 #pragma once
-// A read-only table view over a model, sortable by any column through a
-// proxy that sorts by the model's Qt::UserRole values.
+// Read-only table views over a model: sortable by any column through a
+// proxy that sorts by the model's Qt::UserRole values, or shown whole.
 #include <QString>
 
 class QAbstractItemModel;
@@ -10,6 +10,11 @@ class QWidget;
 namespace vintaro {
 
 QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable);
+
+// A small table shown whole, beside its row names: no scroll bars, no
+// selection, no focus; every column at least as wide as `widestText`.
+QTableView *makeFixedTableView(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                               const QString &widestText);
 
 // The height that shows `rows` rows and the header.
 int fittingHeight(QTableView *view, int rows);

@@ -27,13 +27,13 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     setObjectName(QStringLiteral("FajlPanel"));
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
-    m_choose = new QPushButton(QString::fromUtf8("Fájl elemzése…"), this);
+    m_choose = new QPushButton(u8("Fájl elemzése…"), this);
     m_choose->setObjectName(QStringLiteral("FajlElemzese"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("Folyamat"));
     m_progress->setRange(0, 1000);
     m_progress->setVisible(false);
-    m_cancel = new QPushButton(QString::fromUtf8("Mégse"), this);
+    m_cancel = new QPushButton(u8("Mégse"), this);
     m_cancel->setObjectName(QStringLiteral("Megszakit"));
     m_cancel->setEnabled(false);
     row->addWidget(m_choose);
@@ -41,8 +41,8 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     row->addWidget(m_cancel);
     layout->addLayout(row);
 
-    m_status = new QLabel(QString::fromUtf8("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
-                                            "változnak."),
+    m_status = new QLabel(u8("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
+                             "változnak."),
                           this);
     m_status->setObjectName(QStringLiteral("FajlAllapot"));
     m_status->setWordWrap(true);
@@ -79,8 +79,8 @@ void FilePanel::chooseFile()
 {
     if (running())
         return;
-    const QString path = m_platform.openFileName(this, QString::fromUtf8("Pörgetésfájl elemzése"),
-                                                 QString::fromUtf8("Szöveg (*.txt);;Minden fájl (*)"));
+    const QString path = m_platform.openFileName(this, u8("Pörgetésfájl elemzése"),
+                                                 u8("Szöveg (*.txt);;Minden fájl (*)"));
     if (!path.isEmpty())
         start(path);
 }
@@ -93,7 +93,7 @@ void FilePanel::start(const QString &path)
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     m_progress->setVisible(true);
-    m_status->setText(QString::fromUtf8("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
+    m_status->setText(u8("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
     m_timer->start();
     const std::string file = QFile::encodeName(path).toStdString();
     m_watcher.setFuture(QtConcurrent::run([job = m_job, file] {
@@ -130,7 +130,7 @@ void FilePanel::showResult()
     const SpinFileAnalysis analysis = m_watcher.result();
     const QString name = QDir::toNativeSeparators(m_path);
     if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
-        m_status->setText(QString::fromUtf8("Az elemzés megszakítva: %1").arg(name));
+        m_status->setText(u8("Az elemzés megszakítva: %1").arg(name));
     } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
         m_status->setText(u8("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
     } else {

@@ -1,16 +1,17 @@
-// The wheel window opened from the "Eszközök" menu: its sector table against
-// a spin-by-spin count, the neighbour row across the 0/26 seam, the heat
-// legend, a double click that enters a spin, and following the history live.
+// The wheel window opened from the "Eszközök" menu: its sector table over a
+// fixed list of spins with the rows written out, the neighbour row across
+// the 0/26 seam, the heat legend, a double click that enters a spin, and
+// following the history live.
 #include <QApplication>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 
-#include <random>
+#include <vector>
 
-#include "core/wheel.h"
 #include "wheel/wheelview.h"
+#include "widgets/appearance.h"
 #include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
@@ -32,28 +33,33 @@ protected:
     {
         return control<QAbstractItemView>(wheel, "SectorTable")->model()->headerData(row, Qt::Vertical).toString();
     }
-    // What the table must show for a set, counted spin by spin.
-    QStringList expectedRow(const NumberSet &set) const
+    // The five rows as the player reads them, each {pockets, hits, expected,
+    // current absence, longest absence}.
+    using Rows = std::vector<QStringList>;
+    static Rows table(QWidget *wheel)
     {
-        int hits = 0, run = 0, longest = 0;
-        const auto spins = window->session().history().spins();
-        for (int x : spins) {
-            const bool hit = set.test(size_t(x));
-            hits += hit;
-            run = hit ? 0 : run + 1;
-            longest = std::max(longest, run);
-        }
-        const QString expected = QString::number(double(spins.size()) * double(set.count()) / 37.0, 'f', 1);
-        return {QString::number(set.count()), QString::number(hits), QString(expected).replace('.', ','),
-                QString::number(run), QString::number(longest)};
-    }
-    void expectTable(QWidget *wheel, int pocket, int k) const
-    {
-        for (int r = 0; r < kSectorCount; ++r)
-            EXPECT_EQ(tableRow(wheel, r), expectedRow(sectorSet(kSectors[size_t(r)]))) << rowName(wheel, r).toStdString();
-        EXPECT_EQ(tableRow(wheel, 4), expectedRow(neighbourSet(pocket, k))) << "pocket " << pocket << " k " << k;
+        Rows rows;
+        for (int r = 0; r < 5; ++r)
+            rows.push_back(tableRow(wheel, r));
+        return rows;
     }
 };
+
+// Fourteen spins that hold, for every sector, the pocket at each of its ends
+// and the pocket just outside, in different numbers: a sector moved by one
+// pocket either way counts other hits. Voisins du zéro: 22 … 25, Jeu zéro:
+// 12 … 15, Tiers du cylindre: 27 … 33, Orphelins: 1 … 9 and 17 … 6.
+//   position  1  2  3  4  5  6  7  8  9 10 11 12 13 14
+//   spin     22  4  0 17 12  5 22  9 36  1 15  6  4 32
+//   Voisins   x  x  x     x     x           x     x  x   8 hits
+//   Jeu zéro        x     x                 x        x   4
+//   Tiers                    x        x                  2
+//   Orphelins          x           x     x     x         4
+const std::initializer_list<int> kSpins = {22, 4, 0, 17, 12, 5, 22, 9, 36, 1, 15, 6, 4, 32};
+const QStringList kVoisins = {"17", "8", "6,4", "0", "3"}; // 14 x 17 / 37 = 6,43
+const QStringList kJeuZero = {"7", "4", "2,6", "0", "5"};
+const QStringList kTiers = {"12", "2", "4,5", "5", "5"};
+const QStringList kOrphelins = {"8", "4", "3,0", "2", "3"};
 
 TEST_F(WheelWindowTest, OpensOnceFromTheToolsMenu)
 {
@@ -61,42 +67,62 @@ TEST_F(WheelWindowTest, OpensOnceFromTheToolsMenu)
     ASSERT_NE(tools, nullptr);
     ASSERT_FALSE(tools->actions().isEmpty());
     EXPECT_EQ(tools->actions().first()->objectName(), QStringLiteral("kerek"));
-    EXPECT_EQ(tools->actions().first()->text(), QString::fromUtf8("Kerék"));
+    EXPECT_EQ(tools->actions().first()->text(), u8("Kerék"));
 
     QWidget *wheel = openWheel();
     ASSERT_NE(wheel, nullptr);
-    EXPECT_EQ(wheel->windowTitle(), QString::fromUtf8("Kerék"));
+    EXPECT_EQ(wheel->windowTitle(), u8("Kerék"));
     EXPECT_EQ(openWheel(), wheel); // chosen again: the same window comes to the front
+    const QStringList pockets = {"17", "7", "12", "8"};
     for (int r = 0; r < 5; ++r)
-        EXPECT_EQ(tableRow(wheel, r), (r < 4 ? QStringList{QString::number(sectorSet(kSectors[size_t(r)]).count()),
-                                                           "0", "0,0", "0", "0"}
+        EXPECT_EQ(tableRow(wheel, r), (r < 4 ? QStringList{pockets[r], "0", "0,0", "0", "0"}
                                              : QStringList{"", "", "", "", ""}))
             << r;
-    EXPECT_EQ(rowName(wheel, 4), QString::fromUtf8("Szomszédok"));
+    EXPECT_EQ(rowName(wheel, 4), u8("Szomszédok"));
 }
 
 TEST_F(WheelWindowTest, TableCountsSectorsAndNeighboursAndFollowsTheHistory)
 {
-    std::mt19937 random(36);
-    for (int i = 0; i < 600; ++i)
-        window->enterSpin(int(random() % 37));
+    enter(kSpins);
     QWidget *wheel = openWheel();
     ASSERT_NE(wheel, nullptr);
     auto *view = control<WheelView>(wheel, "WheelView");
     auto *neighbours = control<QSpinBox>(wheel, "Neighbours");
     ASSERT_TRUE(view && neighbours);
+    EXPECT_EQ(rowName(wheel, 0), QStringLiteral("Voisins du zéro"));
+    EXPECT_EQ(rowName(wheel, 3), QStringLiteral("Orphelins"));
 
-    const struct { int pocket, k; } choices[] = {{0, 1}, {0, 4}, {26, 1}, {26, 4}, {17, 2}};
+    // The neighbours of a pocket, read off the wheel: 19 sits between 15 and
+    // 4; across the seam 26 sits between 3 and 0.
+    const struct
+    {
+        int pocket, k;
+        const char *chosen;
+        QStringList row;
+    } choices[] = {
+        {19, 1, "Választott zseb: 19   Szomszédok: 15 19 4", {"3", "3", "1,1", "1", "8"}},
+        {0, 2, "Választott zseb: 0   Szomszédok: 3 26 0 32 15", {"5", "3", "1,9", "0", "7"}},
+        {26, 1, "Választott zseb: 26   Szomszédok: 3 26 0", {"3", "1", "1,1", "11", "11"}},
+        {17, 2, "Választott zseb: 17   Szomszédok: 2 25 17 34 6", {"5", "2", "1,9", "2", "7"}},
+        {4, 4, "Választott zseb: 4   Szomszédok: 0 32 15 19 4 21 2 25 17", {"9", "6", "3,4", "0", "6"}},
+    };
     for (const auto &c : choices) {
         QTest::mouseClick(view, Qt::LeftButton, {}, view->pocketCentre(c.pocket));
         neighbours->setValue(c.k);
-        expectTable(wheel, c.pocket, c.k);
+        EXPECT_EQ(control<QLabel>(wheel, "Chosen")->text(), u8(c.chosen));
+        EXPECT_EQ(table(wheel), (Rows{kVoisins, kJeuZero, kTiers, kOrphelins, c.row})) << c.chosen;
     }
-    // Live: a spin entered, then taken back.
+    // Live: a spin of 32 (Voisins and Jeu zéro, beside 0), then taken back.
+    neighbours->setValue(2);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->pocketCentre(17));
     enter({32});
-    expectTable(wheel, 17, 2);
+    EXPECT_EQ(table(wheel), (Rows{{"17", "9", "6,9", "0", "3"},
+                                  {"7", "5", "2,8", "0", "5"},
+                                  {"12", "2", "4,9", "6", "6"},
+                                  {"8", "4", "3,2", "3", "3"},
+                                  {"5", "2", "2,0", "3", "7"}}));
     click(QStringLiteral("Command1"));
-    expectTable(wheel, 17, 2);
+    EXPECT_EQ(table(wheel), (Rows{kVoisins, kJeuZero, kTiers, kOrphelins, {"5", "2", "1,9", "2", "7"}}));
 }
 
 TEST_F(WheelWindowTest, HeatLegendEndsFollowTheMeasure)

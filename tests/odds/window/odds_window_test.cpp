@@ -1,14 +1,17 @@
 // The odds window as a user meets it: opened from the Eszközök menu, following
 // the spins entered in the main window, and analysing spin files.
 #include <QApplication>
+#include <QFile>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
 #include <fstream>
+#include <sys/stat.h>
 
 #include "odds/window/filepanel.h"
+#include "widgets/appearance.h"
 #include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
@@ -52,13 +55,13 @@ TEST_F(OddsWindowTest, FollowsTheHistoryLive)
 {
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Esélyek"));
+    EXPECT_EQ(w->windowTitle(), u8("Esélyek"));
     auto *table = control<QTableView>(w, "OddsTable");
     EXPECT_EQ(table->model()->rowCount(), 55);
     EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("Fekete"));
     EXPECT_EQ(table->model()->index(18, 0).data().toString(), QStringLiteral("0"));
-    EXPECT_EQ(label(w, "TulRovid"), QString::fromUtf8("Még nincs pörgetés: nincs mit vizsgálni."));
-    EXPECT_TRUE(label(w, "Oszinte").contains(QString::fromUtf8("1/37")));
+    EXPECT_EQ(label(w, "TulRovid"), u8("Még nincs pörgetés: nincs mit vizsgálni."));
+    EXPECT_TRUE(label(w, "Oszinte").contains(u8("1/37")));
 
     enter({17, 17, 0});
     EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("17"), 2), QStringLiteral("2"));
@@ -85,15 +88,15 @@ TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
     load(184);
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(label(w, "TulRovid").contains(QString::fromUtf8("184 pörgetés túl kevés")));
-    EXPECT_TRUE(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 1).startsWith(QStringLiteral("<no row")));
+    EXPECT_TRUE(label(w, "TulRovid").contains(u8("184 pörgetés túl kevés")));
+    EXPECT_TRUE(cell(w, "BiasTable", u8("A 37 szám"), 1).startsWith(QStringLiteral("<no row")));
     EXPECT_EQ(control<QTableView>(w, "BiasTable")->model()->rowCount(), 7);
     EXPECT_TRUE(label(w, "MintaMeret").contains(QStringLiteral("54 228")));
 
     enter({5});
     EXPECT_EQ(label(w, "TulRovid"), QString());
-    EXPECT_EQ(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 2), QStringLiteral("36"));
-    EXPECT_EQ(cell(w, "BiasTable", QString::fromUtf8("A 37 szám"), 5), QString::fromUtf8("nincs jele torzításnak"));
+    EXPECT_EQ(cell(w, "BiasTable", u8("A 37 szám"), 2), QStringLiteral("36"));
+    EXPECT_EQ(cell(w, "BiasTable", u8("A 37 szám"), 5), u8("nincs jele torzításnak"));
 }
 
 TEST_F(OddsWindowTest, AnalysesAFileWithJunkWithoutTouchingTheHistory)
@@ -108,9 +111,9 @@ TEST_F(OddsWindowTest, AnalysesAFileWithJunkWithoutTouchingTheHistory)
     waitForAnalysis(w);
     ASSERT_EQ(platform->fileDialogs.size(), 1u);
     const QString status = label(w, "FajlAllapot");
-    EXPECT_TRUE(status.contains(QString::fromUtf8("6 pörgetés"))) << status.toStdString();
-    EXPECT_TRUE(status.contains(QString::fromUtf8("2 elem nem 0 és 36 közötti szám"))) << status.toStdString();
-    EXPECT_TRUE(status.contains(QString::fromUtf8("a 3. sorban: \"abc\""))) << status.toStdString();
+    EXPECT_TRUE(status.contains(u8("6 pörgetés"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(u8("2 elem nem 0 és 36 közötti szám"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(u8("a 3. sorban: \"abc\""))) << status.toStdString();
     EXPECT_EQ(cell(w, "FajlTetek", QStringLiteral("17"), 2), QStringLiteral("1"));
     EXPECT_EQ(control<QTableView>(w, "FajlTorzitas")->model()->rowCount(), 7);
     EXPECT_FALSE(label(w, "FajlTulRovid").isEmpty());
@@ -140,10 +143,39 @@ TEST_F(OddsWindowTest, CancelStopsALongAnalysis)
     EXPECT_FALSE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
     QTest::mouseClick(control<QAbstractButton>(w, "Megszakit"), Qt::LeftButton);
     waitForAnalysis(w);
-    EXPECT_TRUE(label(w, "FajlAllapot").contains(QString::fromUtf8("megszakítva")));
+    EXPECT_TRUE(label(w, "FajlAllapot").contains(u8("megszakítva")));
     EXPECT_FALSE(control<QProgressBar>(w, "Folyamat")->isVisible());
     EXPECT_TRUE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
     EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
+}
+
+// "Fájl elemzése…" reads regular files only: a pipe would wait for a writer
+// and a device would never end; each is refused at once with a word why.
+TEST_F(OddsWindowTest, RefusesWhatIsNotARegularFile)
+{
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    showFilePage(w);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file(QStringLiteral("cso.txt"))).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), file(QStringLiteral("nulla.txt"))));
+    const struct
+    {
+        QString path;
+        const char *why;
+    } refused[] = {
+        {file(QStringLiteral("cso.txt")), "csővezeték"},
+        {file(QStringLiteral("nulla.txt")), "eszköz"},
+        {folder(), "mappa"},
+    };
+    for (const auto &r : refused) {
+        platform->fileAnswers.push_back(r.path);
+        QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+        waitForAnalysis(w);
+        const QString status = label(w, "FajlAllapot");
+        EXPECT_TRUE(status.startsWith(u8("A fájl nem elemezhető: "))) << status.toStdString();
+        EXPECT_TRUE(status.contains(u8(r.why))) << status.toStdString();
+        EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
+    }
 }
 
 } // namespace
