@@ -81,7 +81,7 @@ QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int rol
     static const char *const titles[ColumnCount] = {
         "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Esélye", "1 : x", "Leghosszabb", "Esélye",
         "Várható\nleghosszabb"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+    return section >= 0 && section < ColumnCount ? u8(titles[section]) : QVariant();
 }
 
 } // namespace vintaro

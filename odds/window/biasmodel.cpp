@@ -46,7 +46,7 @@ QVariant BiasModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char *const titles[ColumnCount] = {"Próba", "Érték", "Szf.", "p", "Holm-p", "Ítélet"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+    return section >= 0 && section < ColumnCount ? u8(titles[section]) : QVariant();
 }
 
 } // namespace vintaro

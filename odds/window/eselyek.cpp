@@ -33,7 +33,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("Eselyek"));
-    setWindowTitle(QString::fromUtf8("Esélyek"));
+    setWindowTitle(u8("Esélyek"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     auto *tabs = new QTabWidget(this);
@@ -47,14 +47,14 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     m_bets = new BetsModel(this);
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
     betsLayout->addWidget(table, 1);
-    tabs->addTab(betsPage, QString::fromUtf8("Tétek"));
+    tabs->addTab(betsPage, u8("Tétek"));
 
     auto *biasPage = new QWidget(tabs);
     auto *biasLayout = new QVBoxLayout(biasPage);
     biasLayout->addWidget(wrappedLabel(biasPage, "TorzitasMagyarazat",
-                                       QString::fromUtf8("Csak a torzított kerék változtat az esélyeken. A próbák a "
-                                                         "szabályos kerékhez mérik az előzményeket; a p-értékeket "
-                                                         "együtt igazítja a Holm-módszer.")));
+                                       u8("Csak a torzított kerék változtat az esélyeken. A próbák a "
+                                          "szabályos kerékhez mérik az előzményeket; a p-értékeket "
+                                          "együtt igazítja a Holm-módszer.")));
     m_bias = new BiasModel(this);
     QTableView *bias = makeTableView(biasPage, QStringLiteral("BiasTable"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
@@ -63,10 +63,10 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasLayout->addWidget(m_tooShort);
     biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", text(sampleSizeLine())));
     biasLayout->addStretch(1);
-    tabs->addTab(biasPage, QString::fromUtf8("Torzításpróba"));
+    tabs->addTab(biasPage, u8("Torzításpróba"));
 
     m_file = new FilePanel(platform, tabs);
-    tabs->addTab(m_file, QString::fromUtf8("Fájl elemzése"));
+    tabs->addTab(m_file, u8("Fájl elemzése"));
 
     layout->addWidget(wrappedLabel(this, "Oszinte", text(honestyLine())));
 
@@ -81,12 +81,12 @@ void Eselyek::refresh()
     SpinTally tally;
     tally.add(m_session.history().spins());
     const std::int64_t n = tally.total();
-    m_summary->setText(QString::fromUtf8("%1 pörgetés. Az esély azt mondja meg, milyen gyakran mutatna ilyet egy "
-                                         "szabályos kerék ennyi pörgetés alatt.")
+    m_summary->setText(u8("%1 pörgetés. Az esély azt mondja meg, milyen gyakran mutatna ilyet egy "
+                          "szabályos kerék ennyi pörgetés alatt.")
                            .arg(text(formatInteger(n))));
     m_bets->setLines(betTable(tally));
     BiasReport report = biasTests(tally.counts());
-    m_tooShort->setText(n == 0              ? QString::fromUtf8("Még nincs pörgetés: nincs mit vizsgálni.")
+    m_tooShort->setText(n == 0              ? u8("Még nincs pörgetés: nincs mit vizsgálni.")
                         : !report.numberTest ? text(tooShortLine(n))
                                              : QString());
     m_bias->setReport(std::move(report));
