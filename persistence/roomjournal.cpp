@@ -73,18 +73,26 @@ struct ParsedJournal
 
 std::optional<ParsedJournal> parseJournal(const QString &folder, const QByteArray &bytes)
 {
+    // header, operation, a "replace" and a "with" line per file, "end", and
+    // the empty text after the last line end
     const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-    // header, operation, at least one file, "end", and the empty text after the last line end
-    if (lines.size() < 5 || lines.front() != QLatin1String(kHeader) || lines.back() != QString() ||
-        lines.at(lines.size() - 2) != QLatin1String("end") || !lines.at(1).startsWith(QLatin1String("operation ")))
+    if (lines.size() < 6 || lines.size() % 2 != 0 || lines.front() != QLatin1String(kHeader) ||
+        lines.back() != QString() || lines.at(lines.size() - 2) != QLatin1String("end") ||
+        !lines.at(1).startsWith(QLatin1String("operation ")))
         return std::nullopt;
     ParsedJournal parsed;
     parsed.operation = lines.at(1).mid(10);
     const QDir dir(folder);
-    for (qsizetype i = 2; i < lines.size() - 2; ++i) {
-        if (!lines.at(i).startsWith(QLatin1String("replace ")) || lines.at(i).size() <= 8)
+    for (qsizetype i = 2; i + 1 < lines.size() - 2; i += 2) {
+        const QString &replace = lines.at(i);
+        const QString &with = lines.at(i + 1);
+        if (!replace.startsWith(QLatin1String("replace ")) || !with.startsWith(QLatin1String("with ")))
             return std::nullopt;
-        parsed.targets << QDir::cleanPath(dir.absoluteFilePath(lines.at(i).mid(8)));
+        const QString target = QDir::cleanPath(dir.absoluteFilePath(replace.mid(8)));
+        // Only the new content that belongs to the file may replace it.
+        if (target == QDir::cleanPath(folder) || QDir::cleanPath(dir.absoluteFilePath(with.mid(5))) != stagedPath(target))
+            return std::nullopt;
+        parsed.targets << target;
     }
     return parsed;
 }
@@ -147,7 +155,8 @@ std::optional<QString> RoomJournal::commit()
         // The new file keeps the permissions of the one it replaces.
         if (QFileInfo::exists(entry.target))
             QFile::setPermissions(entry.staged, QFile::permissions(entry.target));
-        journal += "replace " + dir.relativeFilePath(entry.target).toUtf8() + '\n';
+        journal += "replace " + dir.relativeFilePath(entry.target).toUtf8() + "\nwith " +
+                   dir.relativeFilePath(entry.staged).toUtf8() + '\n';
         targets << entry.target;
     }
     journal += "end\n";

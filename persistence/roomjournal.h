@@ -6,8 +6,9 @@
 // 1. every file's new content is written beside it, complete and on disk,
 //    as ".<name>.vintaro-new";
 // 2. the journal ".vintaro-journal" is written at once, naming the operation
-//    and every file that gets a new content: from here on the operation
-//    counts as done;
+//    and every file with its new content ("replace rszamok.txt" /
+//    "with .rszamok.txt.vintaro-new"): from here on the operation counts as
+//    done;
 // 3. each new content replaces its file;
 // 4. the journal is removed.
 //

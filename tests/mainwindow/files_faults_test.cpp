@@ -226,7 +226,7 @@ TEST_F(FaultsTest, StartUpFinishesARoomSwitchACrashCutShort)
     put(QStringLiteral("terem.txt"), "3\r\n");
     put(QStringLiteral(".rszamok.txt.vintaro-new"), " 1\r\n 2\r\n");
     put(QStringLiteral(".vintaro-journal"),
-        "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\nreplace terem.txt\nend\n");
+        "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\nwith .rszamok.txt.vintaro-new\nreplace terem.txt\nwith .terem.txt.vintaro-new\nend\n");
     recreateWindow();
     EXPECT_TRUE(platform->messages.empty());
     trigger(QStringLiteral("indit"));

@@ -154,7 +154,9 @@ TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDr
     put("rszamok.txt", " 5\r\n");
     put("terem.txt", "3\r\n");
     put(".rszamok.txt.vintaro-new", " 1\r\n 2\r\n");
-    put(".vintaro-journal", "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\nreplace terem.txt\nend\n");
+    put(".vintaro-journal", "vintaro room operation 1\noperation restore 3\n"
+                            "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"
+                            "replace terem.txt\nwith .terem.txt.vintaro-new\nend\n");
     Recovery recovery = recoverRoomFiles(folder());
     EXPECT_EQ(recovery.kind, Recovery::Kind::Finished);
     EXPECT_EQ(recovery.operation, QStringLiteral("restore 3"));
@@ -170,12 +172,18 @@ TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDr
     EXPECT_EQ(snapshot(folder()).size(), 2u);
     EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Nothing);
 
-    // A journal that is not whole is never acted on, and the next operation
-    // refuses to go on over it.
+    // A journal that is not whole, or that would put another file in place
+    // of one, is never acted on, and the next operation refuses to go on
+    // over it.
     put(".rszamok.txt.vintaro-new", "9\r\n");
-    put(".vintaro-journal", "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n");
-    EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Failed);
-    EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+    for (const char *journal : {"vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
+                                "with .rszamok.txt.vintaro-new\n",
+                                "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
+                                "with rszamok3.txt\nend\n"}) {
+        put(".vintaro-journal", journal);
+        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Failed);
+        EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+    }
     const auto fault = restoreRoomFiles(folder(), QStringLiteral("4"));
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->path, journalFile(folder()));
@@ -324,8 +332,12 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
         const long micros = std::max<long>(100, long(std::chrono::duration_cast<std::chrono::microseconds>(length).count()));
         for (long k = 0; k < kills / long(cases.size()); ++k) {
             restoreSnapshot(where, before);
+            // Half the kills anywhere, half near the end, where the new
+            // contents replace the old ones.
+            const long earliest = k % 2 == 0 ? 0 : micros * 3 / 4;
             bool struck = false;
-            killMidway(c, where, std::chrono::microseconds(std::uniform_int_distribution<long>(0, micros)(random)),
+            killMidway(c, where,
+                       std::chrono::microseconds(std::uniform_int_distribution<long>(earliest, micros)(random)),
                        struck);
             ++killed;
             during += struck ? 1 : 0;
