@@ -1,12 +1,14 @@
 #include <QApplication>
-#include <QStandardPaths>
+#include <QDir>
 
 #include <csignal>
 #include <cstdio>
 
 #include "app/commandline.h"
 #include "mainwindow/form1.h"
+#include "persistence/folderlock.h"
 #include "persistence/locations.h"
+#include "widgets/platform.h"
 #include "widgets/appearance.h"
 
 int main(int argc, char *argv[])
@@ -32,10 +34,22 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));
     vintaro::applyAppearance(app);
-    const vintaro::Folders folders =
-        vintaro::decideFolders(QCoreApplication::applicationFilePath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), line.dataDir);
+    const vintaro::Folders folders = vintaro::decideFolders(
+        QCoreApplication::applicationFilePath(),
+        vintaro::userDataFolder(qgetenv("XDG_DATA_HOME"), QDir::homePath()), line.dataDir);
     vintaro::prepareListFolder(folders);
+    // One program per lists folder; a restart waits for the program it replaces.
+    const bool restarted = qEnvironmentVariableIsSet(vintaro::kRestartVariable);
+    qunsetenv(vintaro::kRestartVariable);
+    vintaro::FolderLock lock(folders.lists);
+    if (lock.acquire(restarted ? vintaro::kRestartLockWaitMs : 0) == vintaro::FolderLock::Result::InUse) {
+        const QString text = QString::fromUtf8("A pörgetési listák mappáját már egy másik futó Vintaro használja:\n%1\n"
+                                               "Egy mappát egyszerre csak egy program használhat.")
+                                 .arg(QDir::toNativeSeparators(folders.lists));
+        std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+        vintaro::DesktopPlatform().message(nullptr, text, vintaro::Platform::Icon::Critical);
+        return 1;
+    }
     vintaro::Form1 window(folders);
     window.show();
     return app.exec();

@@ -48,12 +48,29 @@ std::string_view groupFileName(GroupKind kind)
 
 namespace {
 
-// Left-justified store into a fixed-width text: cut or padded on the right.
+// Where each character of a UTF-8 text begins, and its end. A group file's
+// text comes from a single-byte code page, so one character there is one
+// character here, however many bytes it takes.
+std::vector<size_t> characterStarts(std::string_view s)
+{
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < s.size(); ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    starts.push_back(s.size());
+    return starts;
+}
+
+// Left-justified store into a fixed-width text: cut or padded on the right,
+// the width counted in characters.
 std::string fixedWidth(const std::string &value, int width)
 {
-    std::string out = value.substr(0, static_cast<size_t>(width));
-    out.resize(static_cast<size_t>(width), ' ');
-    return out;
+    const std::vector<size_t> starts = characterStarts(value);
+    const size_t characters = starts.size() - 1;
+    const size_t w = static_cast<size_t>(width);
+    if (characters >= w)
+        return value.substr(0, starts[w]);
+    return value + std::string(w - characters, ' ');
 }
 
 // A table of consecutive numbers: group i holds `members` numbers starting
@@ -134,13 +151,19 @@ std::vector<int> groupMembers(const std::string &text, int memberCount)
     std::vector<int> members;
     if (memberCount < 1)
         return members;
+    // Slices of two characters, not bytes: "01ő02" holds 01 and 02.
     const std::string_view s(text);
-    auto slice = [&s](size_t start) {
-        return start < s.size() ? leadingInt(s.substr(start, 2)) : 0;
+    const std::vector<size_t> starts = characterStarts(s);
+    const size_t characters = starts.size() - 1;
+    auto slice = [&](size_t first) {
+        if (first >= characters)
+            return 0;
+        const size_t end = starts[std::min(first + 2, characters)];
+        return leadingInt(s.substr(starts[first], end - starts[first]));
     };
     for (int m = 1; m < memberCount; ++m)
         members.push_back(slice(static_cast<size_t>(3 * m - 3)));
-    members.push_back(s.size() >= 2 ? slice(s.size() - 2) : leadingInt(s));
+    members.push_back(characters >= 2 ? slice(characters - 2) : leadingInt(s));
     return members;
 }
 

@@ -59,6 +59,7 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
     buildMenu();
     connectControls();
     loadGroupTables();
+    checkListFolder();
     installEntryKeys();
 }
 

@@ -127,6 +127,9 @@ private:
     // Files, Start, save and exit (form1_files.cpp).
     // Per room, the spins its saved list is known to end with.
     QHash<QString, std::vector<std::int16_t>> m_savedTails;
+    // At start-up: finishes a room operation that a crash interrupted, and
+    // says once when the lists folder cannot be written.
+    void checkListFolder();
     // Whether unsaved spins may be left: asks the exit question while there
     // are any; true when there are none or the user says OK.
     bool leaveUnsaved();

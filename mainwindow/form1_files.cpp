@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "persistence/folderlock.h"
 #include "persistence/narrowing.h"
+#include "persistence/roomjournal.h"
 #include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
 #include "persistence/spinfiles.h"
@@ -25,6 +27,13 @@ const char *const kRestart = "A program leáll, majd újraindul !";
 const char *const kRestartAfterRestore = "A program leáll, majd újraindúl !";
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+QString notWritableText(const QString &folder)
+{
+    return u8("A pörgetési listák mappája nem írható:\n%1\nA listák betölthetők, de mentés és teremváltás nem "
+              "lehetséges, amíg a mappa nem írható.")
+        .arg(shown(folder));
+}
 
 QString unreadableText(const QString &path)
 {
@@ -47,6 +56,20 @@ QString loadNotice(const SpinList &list)
 }
 
 } // namespace
+
+void Form1::checkListFolder()
+{
+    QStringList notes;
+    const Recovery recovery = recoverRoomFiles(m_folders.lists);
+    if (recovery.kind == Recovery::Kind::Failed)
+        notes << u8("Egy félbeszakadt teremművelet nem fejezhető be, nem írható:\n%1\n"
+                    "A munkalista és a terem.txt más-más teremhez tartozhat.")
+                     .arg(shown(recovery.failedPath));
+    if (!folderWritable(m_folders.lists))
+        notes << notWritableText(m_folders.lists);
+    if (!notes.isEmpty())
+        m_platform->message(this, notes.join(QStringLiteral("\n\n")));
+}
 
 void Form1::startList()
 {
@@ -110,7 +133,10 @@ void Form1::saveRoom()
     QStringList paths;
     for (const QString &path : failed)
         paths << shown(path);
-    m_platform->message(this, u8("A mentés nem sikerült, nem írható:\n%1").arg(paths.join(QLatin1Char('\n'))));
+    QString text = u8("A mentés nem sikerült, nem írható:\n%1").arg(paths.join(QLatin1Char('\n')));
+    if (!folderWritable(m_folders.lists))
+        text += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
+    m_platform->message(this, text);
 }
 
 void Form1::exitProgram()
@@ -142,7 +168,10 @@ bool Form1::filesWritten(const std::optional<FileFault> &fault)
     const QString text = fault->kind == FileFault::Kind::Unreadable
                              ? unreadableText(fault->path)
                              : u8("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown(fault->path));
-    m_platform->message(this, text + u8("\nA program nem indul újra, semmi sem változott."));
+    QString notes = u8("\nA program nem indul újra, semmi sem változott.");
+    if (!folderWritable(m_folders.lists))
+        notes += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
+    m_platform->message(this, text + notes);
     return false;
 }
 
@@ -152,7 +181,11 @@ void Form1::restart(const QString &message, const QString &roomBox)
     // Every file is complete before the new instance starts; this one then
     // ends without asking anything.
     const QString program = m_folders.program;
-    if (!m_platform->startProcess(program, m_folders.restartArguments)) {
+    // The new program waits for this one to let go of the lists folder.
+    qputenv(kRestartVariable, "1");
+    const bool started = m_platform->startProcess(program, m_folders.restartArguments);
+    qunsetenv(kRestartVariable);
+    if (!started) {
         m_platform->message(this, u8("Nem sikerült elindítani a programot:\n%1\nA program tovább fut.")
                                       .arg(shown(program)));
         // The spins shown stay filed under the room they came from.

@@ -1,6 +1,7 @@
 #include "persistence/locations.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -17,6 +18,14 @@ bool holdsDataFiles(const QString &folder)
         if (QFileInfo::exists(dir.filePath(name)))
             return true;
     return false;
+}
+
+// The working list, a room's list or the room number file.
+bool holdsSpinLists(const QString &folder)
+{
+    const QDir dir(folder);
+    return QFileInfo::exists(dir.filePath(QStringLiteral("terem.txt"))) ||
+           !dir.entryList({QStringLiteral("rszamok*.txt")}, QDir::Files).isEmpty();
 }
 
 } // namespace
@@ -40,19 +49,32 @@ Folders decideFolders(const QString &executable, const QString &userDataFolder, 
     const QString program = clean(executable);
     const QString folder = QFileInfo(program).path();
     Folders folders;
-    if (holdsDataFiles(folder) && folderWritable(folder)) {
+    const bool data = holdsDataFiles(folder);
+    // The player's folder, even when it cannot be written: their lists are
+    // read there, and the program says that it cannot save.
+    if (data || holdsSpinLists(folder)) {
         folders = portableFolders(folder);
-        folders.program = program;
+        if (!data)
+            folders.data = clean(folder + QStringLiteral("/../share/vintaro"));
     } else {
         folders.data = clean(folder + QStringLiteral("/../share/vintaro"));
         folders.lists = clean(userDataFolder);
-        folders.program = program;
     }
+    folders.program = program;
     if (!listsOverride.isEmpty()) {
         folders.lists = clean(listsOverride);
         folders.restartArguments = {QStringLiteral("--data-dir"), folders.lists};
     }
     return folders;
+}
+
+QString userDataFolder(const QByteArray &xdgDataHome, const QString &home)
+{
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    const QString base = !xdgDataHome.isEmpty() && xdgDataHome.startsWith('/')
+                             ? QFile::decodeName(xdgDataHome)
+                             : home + QStringLiteral("/.local/share");
+    return clean(base + QStringLiteral("/vintaro"));
 }
 
 bool folderWritable(const QString &folder)

@@ -1,8 +1,10 @@
 #pragma once
 // Where the program's files live. Run from a folder of its own that holds the
-// data files and can be written (portable mode), every file lies beside the
-// executable. Installed, the read-only files come from <prefix>/share/vintaro
+// data files or the spin lists (portable mode), every file lies beside the
+// executable, even when the folder cannot be written (the program then says
+// so). Installed, the read-only files come from <prefix>/share/vintaro
 // and the spin lists go to the user's own data folder.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,10 @@ Folders portableFolders(const QString &folder);
 // (QStandardPaths::AppDataLocation). A non-empty `listsOverride` (--data-dir)
 // takes the place of the lists folder in either mode.
 Folders decideFolders(const QString &executable, const QString &userDataFolder, const QString &listsOverride = {});
+
+// The user's data folder of the program: $XDG_DATA_HOME/vintaro, or
+// ~/.local/share/vintaro when XDG_DATA_HOME is unset, empty or relative.
+QString userDataFolder(const QByteArray &xdgDataHome, const QString &home);
 
 // Whether a file can be created in the folder (tried, not guessed from the
 // permission bits).

@@ -4,6 +4,9 @@
 
 #include <cmath>
 
+#include "persistence/fields.h"
+#include "persistence/spinfiles.h"
+
 namespace vintaro {
 
 FieldCount countFields(const QString &path)
@@ -38,21 +41,37 @@ bool narrowingAccepted(double n, qint64 count)
     return n >= 1 && n <= double(count);
 }
 
-CopyResult writeLastFields(const QString &from, qint64 count, double n, const QString &to)
+namespace {
+
+// Whether the text, alone on a line, reads back as exactly this spin.
+bool readsBackAs(std::string_view text, int spin)
+{
+    const std::vector<Field> fields = readFields(text);
+    return fields.size() == 1 && fieldSpin(fields.front().text, false) == spin;
+}
+
+} // namespace
+
+CopyResult writeLastFields(const QString &from, qint64 count, double n, SafeWriter &writer)
 {
     const double first = double(count) - n + 1;
-    SafeWriter writer(to);
     QByteArray block;
     qint64 i = 0;
     bool written = true;
-    const ReadStatus status = forEachField(from, [&](std::string_view text, int, bool) {
-        if (double(++i) >= first) {
+    const ReadStatus status = forEachField(from, [&](std::string_view text, int, bool cut) {
+        if (double(++i) < first)
+            return true;
+        const int spin = fieldSpin(text, cut);
+        if (spin < 0)
+            return true;
+        if (readsBackAs(text, spin))
             block.append(text.data(), qsizetype(text.size()));
-            block.append("\r\n");
-            if (block.size() >= (1 << 16)) {
-                written = writer.write(block);
-                block.clear();
-            }
+        else
+            block.append(QByteArray::number(spin));
+        block.append("\r\n");
+        if (block.size() >= (1 << 16)) {
+            written = writer.write(block);
+            block.clear();
         }
         return written;
     });
@@ -60,9 +79,18 @@ CopyResult writeLastFields(const QString &from, qint64 count, double n, const QS
         return CopyResult::SourceMissing;
     if (status != ReadStatus::Ok)
         return CopyResult::SourceUnreadable;
-    if (!written || !writer.write(block) || !writer.commit())
+    if (!written || !writer.write(block))
         return CopyResult::TargetUnwritable;
     return CopyResult::Copied;
+}
+
+CopyResult writeLastFields(const QString &from, qint64 count, double n, const QString &to)
+{
+    SafeWriter writer(to);
+    const CopyResult result = writeLastFields(from, count, n, writer);
+    if (result != CopyResult::Copied)
+        return result;
+    return writer.commit() ? CopyResult::Copied : CopyResult::TargetUnwritable;
 }
 
 } // namespace vintaro

@@ -26,9 +26,16 @@ std::optional<double> narrowingAnswer(const QString &answer);
 // at most all of them.
 bool narrowingAccepted(double n, qint64 count);
 
-// Replaces `to` with the fields of `from` numbered i = 1, 2, ... with
-// i >= count - n + 1 (the last n spins), each as it was read followed by
-// CR LF.
+// Writes the fields of `from` numbered i = 1, 2, ... with i >= count - n + 1
+// (the last n spins) into `to`, each followed by CR LF, so that Start reads
+// from them exactly the spins it reads from those fields of `from`: a field
+// is written as it was read when it reads back alone as the same spin
+// ("5", "17"); a spin whose text would not (a quoted "5,17") is written as
+// its number; a field that gives no spin (a line cut at kLineLimit, one that
+// begins with a byte-order mark) is left out, so that it cannot turn into
+// spins in its new place.
+CopyResult writeLastFields(const QString &from, qint64 count, double n, SafeWriter &to);
+// The same, replacing the file `to`.
 CopyResult writeLastFields(const QString &from, qint64 count, double n, const QString &to);
 
 } // namespace vintaro

@@ -1,10 +1,10 @@
 #include "persistence/roomoperations.h"
 
-#include <QFile>
-
 #include <functional>
 
+#include "persistence/cp1250.h"
 #include "persistence/narrowing.h"
+#include "persistence/roomjournal.h"
 #include "persistence/spinfiles.h"
 #include "persistence/textfiles.h"
 
@@ -13,6 +13,22 @@ namespace vintaro {
 namespace {
 
 std::optional<FileFault> fault(FileFault::Kind kind, const QString &path) { return FileFault{kind, path}; }
+
+// Stages the working list through `fill`, then the room number file, and
+// commits both at once.
+std::optional<FileFault> underRoom(const QString &folder, const QString &room, const QString &operation,
+                                   const std::function<std::optional<FileFault>(RoomJournal &)> &steps)
+{
+    RoomJournal journal(folder, operation + QLatin1Char(' ') + room);
+    if (auto failed = steps(journal))
+        return failed;
+    const QString numberFile = roomNumberFile(folder);
+    if (SafeWriter *number = journal.stage(numberFile))
+        number->write(toCp1250(room) + "\r\n");
+    if (const auto failed = journal.commit())
+        return fault(FileFault::Kind::Unwritable, *failed);
+    return std::nullopt;
+}
 
 std::optional<FileFault> copyFault(CopyResult result, const QString &from, const QString &to)
 {
@@ -25,57 +41,41 @@ std::optional<FileFault> copyFault(CopyResult result, const QString &from, const
     return std::nullopt;
 }
 
-// Writes the room number file, runs the other steps, and puts the room
-// number file back when one of them fails.
-std::optional<FileFault> underRoom(const QString &folder, const QString &room,
-                                   const std::function<std::optional<FileFault>()> &steps)
-{
-    const QString numberFile = roomNumberFile(folder);
-    ReadStatus status = ReadStatus::Ok;
-    const std::optional<QByteArray> before = readSmallFile(numberFile, 1 << 20, &status);
-    if (!writeLines(numberFile, {room}))
-        return fault(FileFault::Kind::Unwritable, numberFile);
-    auto failed = steps();
-    if (failed) {
-        if (before)
-            writeBytes(numberFile, *before);
-        else if (status == ReadStatus::Missing)
-            QFile::remove(numberFile);
-    }
-    return failed;
-}
-
 } // namespace
 
 std::optional<FileFault> restoreRoomFiles(const QString &folder, const QString &room)
 {
-    return underRoom(folder, room, [&]() -> std::optional<FileFault> {
+    return underRoom(folder, room, QStringLiteral("restore"), [&](RoomJournal &journal) {
         const QString source = roomListFile(folder, room);
         const QString working = workingListFile(folder);
-        const CopyResult copied = copyFile(source, working);
-        // A room never saved starts with an empty list, not the previous room's.
-        if (copied == CopyResult::SourceMissing && !truncateFile(working))
-            return fault(FileFault::Kind::Unwritable, working);
-        return copyFault(copied, source, working);
+        SafeWriter *writer = journal.stage(working);
+        if (!writer)
+            return fault(FileFault::Kind::Unwritable, journal.commit().value_or(working));
+        // A room never saved starts with an empty list, not the previous
+        // room's: the staged working list simply stays empty.
+        return copyFault(copyInto(source, *writer), source, working);
     });
 }
 
 std::optional<FileFault> deleteRoomFiles(const QString &folder, const QString &room)
 {
-    return underRoom(folder, room, [&]() -> std::optional<FileFault> {
+    return underRoom(folder, room, QStringLiteral("delete"), [&](RoomJournal &journal) -> std::optional<FileFault> {
         for (const QString &path : {roomListFile(folder, room), workingListFile(folder)})
-            if (!truncateFile(path))
-                return fault(FileFault::Kind::Unwritable, path);
+            if (!journal.stage(path))
+                return fault(FileFault::Kind::Unwritable, journal.commit().value_or(path));
         return std::nullopt;
     });
 }
 
 std::optional<FileFault> narrowRoomFiles(const QString &folder, const QString &room, qint64 count, double n)
 {
-    return underRoom(folder, room, [&]() -> std::optional<FileFault> {
+    return underRoom(folder, room, QStringLiteral("narrow"), [&](RoomJournal &journal) -> std::optional<FileFault> {
         const QString source = roomListFile(folder, room);
         const QString working = workingListFile(folder);
-        const CopyResult written = writeLastFields(source, count, n, working);
+        SafeWriter *writer = journal.stage(working);
+        if (!writer)
+            return fault(FileFault::Kind::Unwritable, journal.commit().value_or(working));
+        const CopyResult written = writeLastFields(source, count, n, *writer);
         if (written == CopyResult::SourceMissing)
             return fault(FileFault::Kind::Unreadable, source);
         return copyFault(written, source, working);

@@ -2,10 +2,10 @@
 // The file steps of the room operations that end in a restart: switching
 // to a room, the full restore, the full delete and the narrowing.
 //
-// The room number file is written first and put back as it was when a later
-// step fails, so that the working list and the room it is filed under never
-// disagree: a failed operation leaves every file as it found it, but for
-// the saved list a full delete was asked to empty.
+// Each one goes through the room journal (persistence/roomjournal.h): every
+// file it changes gets its new content or keeps its old one, together, so
+// that the working list and the room it is filed under never disagree, not
+// even after a crash in the middle.
 #include <QString>
 
 #include <optional>
@@ -20,8 +20,8 @@ struct FileFault
 };
 
 // Room switch and full restore: the working list becomes a copy of the
-// room's saved list, or an empty list when the room was never saved; then
-// the room number file names the room.
+// room's saved list, or an empty list when the room was never saved; the
+// room number file names the room.
 std::optional<FileFault> restoreRoomFiles(const QString &folder, const QString &room);
 
 // Full delete: the room's saved list and the working list are emptied; the

@@ -7,6 +7,7 @@
 #include "core/numbermodel.h"
 #include "core/textformat.h"
 #include "persistence/cp1250.h"
+#include "persistence/roomjournal.h"
 #include "persistence/spinfiles.h"
 
 namespace vintaro {
@@ -46,13 +47,6 @@ bool roomBoxAccepted(const QString &roomBox)
 
 namespace {
 
-// A spin of a saved list, or -1 for a field that holds none.
-int spinOf(std::string_view field, bool cut)
-{
-    const auto value = cut ? std::nullopt : fieldValue(field);
-    return value && isNumber(*value) ? *value : -1;
-}
-
 void appendSavedLine(QByteArray &bytes, int spin)
 {
     // The save writes the last two characters of the history line: " 5", "17".
@@ -76,7 +70,7 @@ SavePlan planSave(const QString &folder, const QString &room, std::span<const st
     qint64 spins = 0, field = 0;
     bool prefixOfHistory = true;
     plan.status = forEachField(roomListFile(folder, room), [&](std::string_view text, int, bool cut) {
-        const int spin = spinOf(text, cut);
+        const int spin = fieldSpin(text, cut);
         if (spin >= 0) {
             if (spins >= qint64(history.size()) || history[size_t(spins)] != spin)
                 prefixOfHistory = false;
@@ -110,14 +104,19 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
                           const SavePlan &plan)
 {
     const QString listFile = roomListFile(folder, room);
-    SafeWriter writer(listFile);
+    // The room's list and the room number file change together or not at
+    // all: the room number names a room only once its list is saved.
+    RoomJournal journal(folder, QStringLiteral("save ") + room);
+    SafeWriter *writer = journal.stage(listFile);
+    if (!writer)
+        return {journal.commit().value_or(listFile)};
     QByteArray bytes;
     if (plan.keptFields > 0) {
         qint64 field = 0;
         const ReadStatus status = forEachField(listFile, [&](std::string_view text, int, bool cut) {
             if (field++ >= plan.keptFields)
                 return false;
-            const int spin = spinOf(text, cut);
+            const int spin = fieldSpin(text, cut);
             if (spin >= 0) {
                 appendSavedLine(bytes, spin);
             } else {
@@ -126,7 +125,7 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
             }
             if (bytes.size() < (1 << 16))
                 return true;
-            const bool written = writer.write(bytes);
+            const bool written = writer->write(bytes);
             bytes.clear();
             return written;
         });
@@ -136,13 +135,11 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
     bytes.reserve(bytes.size() + qsizetype(history.size()) * 4);
     for (const std::int16_t spin : history)
         appendSavedLine(bytes, spin);
-    writer.write(bytes);
-    if (!writer.commit())
-        return {listFile};
-    // The room number names a room only once its list is saved.
-    const QString numberFile = roomNumberFile(folder);
-    if (!writeLines(numberFile, {room}))
-        return {numberFile};
+    writer->write(bytes);
+    if (SafeWriter *number = journal.stage(roomNumberFile(folder)))
+        number->write(toCp1250(room) + "\r\n");
+    if (const auto failed = journal.commit())
+        return {*failed};
     return {};
 }
 

@@ -50,9 +50,9 @@ SavePlan planSave(const QString &folder, const QString &room, std::span<const st
                   const SavedTail &tail);
 
 // Writes the room list file of `room` (the kept fields of its saved list,
-// then the history), then, once that succeeded, the room number file with
-// `room`. The result names every file that could not be written; each of
-// those keeps its old content.
+// then the history) and the room number file with `room`, both or neither
+// (through the room journal). The result names the file that could not be
+// written; every file then keeps its old content.
 QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
                           const SavePlan &plan);
 

@@ -27,6 +27,12 @@ std::optional<int> fieldValue(std::string_view field)
     return roundHalfEven(leadingValue(field));
 }
 
+int fieldSpin(std::string_view field, bool cut)
+{
+    const auto value = cut ? std::nullopt : fieldValue(field);
+    return value && isNumber(*value) ? *value : -1;
+}
+
 namespace {
 
 // Gathers the spins of a list field by field, keeping the newest kCapacity
@@ -38,13 +44,13 @@ public:
 
     void add(std::string_view field, qint64 line, bool cut)
     {
-        const auto value = cut ? std::nullopt : fieldValue(field);
-        if (!value || *value < 0 || *value > kHighestNumber) {
+        const int value = fieldSpin(field, cut);
+        if (value < 0) {
             if (m_list.skipped++ == 0)
                 m_list.firstSkippedLine = line;
             return;
         }
-        const auto spin = static_cast<std::int16_t>(*value);
+        const auto spin = static_cast<std::int16_t>(value);
         if (m_ring.size() < size_t(SpinHistory::kCapacity))
             m_ring.push_back(spin);
         else

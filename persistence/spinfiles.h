@@ -26,6 +26,10 @@ QString roomListFile(const QString &folder, const QString &room);
 // the field holds no number; the range is not checked here.
 std::optional<int> fieldValue(std::string_view field);
 
+// The spin Start reads from a field of a spin list: its value when that is
+// a number 0-36, otherwise (and for a line cut at kLineLimit) -1.
+int fieldSpin(std::string_view field, bool cut);
+
 // A spin list as read back from a file.
 struct SpinList
 {

@@ -27,14 +27,15 @@ public:
 
 constexpr size_t kChunk = 1 << 16;
 
-// Where a write really goes: the file itself, or the regular file a link
-// points to. Empty when the path holds something that must not be replaced.
+// Whether this process may write the file (the superuser may write any).
 bool mayWrite(const QString &path)
 {
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
-QString writeTarget(const QString &path)
+} // namespace
+
+QString replaceableTarget(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isSymLink()) {
@@ -50,7 +51,15 @@ QString writeTarget(const QString &path)
     return path;
 }
 
-} // namespace
+bool syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
 
 ReadStatus forEachLine(const QString &path, const std::function<bool(std::string_view, int, bool)> &line)
 {
@@ -177,7 +186,7 @@ struct SafeWriter::Impl
 
 SafeWriter::SafeWriter(const QString &path) : m_impl(nullptr)
 {
-    const QString target = writeTarget(path);
+    const QString target = replaceableTarget(path);
     m_impl = new Impl(target.isEmpty() ? path : target);
     // Unbuffered: every write reaches the system at once and reports its
     // failure there (a buffered flush that fails later would go unnoticed).
@@ -206,6 +215,9 @@ bool SafeWriter::commit()
         return false;
     }
     m_impl->ok = m_impl->file.commit();
+    // The rename itself reaches the disk only with its folder.
+    if (m_impl->ok)
+        syncFolder(QFileInfo(m_impl->file.fileName()).path());
     return m_impl->ok;
 }
 
@@ -232,7 +244,7 @@ bool writeLines(const QString &path, const QStringList &lines)
 
 bool truncateFile(const QString &path) { return writeBytes(path, QByteArray()); }
 
-CopyResult copyFile(const QString &from, const QString &to)
+CopyResult copyInto(const QString &from, SafeWriter &writer)
 {
     Fd fd(from);
     const ReadStatus status = fd.status();
@@ -240,17 +252,24 @@ CopyResult copyFile(const QString &from, const QString &to)
         return CopyResult::SourceMissing;
     if (status != ReadStatus::Ok)
         return CopyResult::SourceUnreadable;
-    SafeWriter writer(to);
     std::array<char, kChunk> buffer;
     for (;;) {
         const ssize_t n = fd.read(buffer.data(), buffer.size());
         if (n < 0)
-            return CopyResult::SourceUnreadable; // the writer is dropped: `to` stays whole
+            return CopyResult::SourceUnreadable;
         if (n == 0)
-            break;
+            return CopyResult::Copied;
         if (!writer.write(buffer.data(), n))
             return CopyResult::TargetUnwritable;
     }
+}
+
+CopyResult copyFile(const QString &from, const QString &to)
+{
+    SafeWriter writer(to);
+    const CopyResult copied = copyInto(from, writer);
+    if (copied != CopyResult::Copied)
+        return copied; // the writer is dropped: `to` stays whole
     return writer.commit() ? CopyResult::Copied : CopyResult::TargetUnwritable;
 }
 

@@ -8,8 +8,9 @@
 // a file's length.
 //
 // Every write goes to a temporary file beside the target that replaces the
-// target only once it is complete and on disk, so a failed or interrupted
-// write leaves the old file whole. A write never goes through a link to
+// target only once it is complete and on disk, and the folder is synced after
+// the rename, so a failed or interrupted write leaves the old file whole and
+// a finished one stays finished through a power cut. A write never goes through a link to
 // anything but a regular file, and never replaces a folder or a device.
 #include <QByteArray>
 #include <QString>
@@ -83,5 +84,16 @@ private:
     struct Impl;
     Impl *m_impl;
 };
+
+// Streams the bytes of `from` into `to` (nothing is committed here).
+CopyResult copyInto(const QString &from, SafeWriter &to);
+
+// The file a write to `path` really replaces: the path itself, or the
+// regular file a link points to; empty when the path holds something that
+// must not be replaced (a folder, a device, a file made read-only).
+QString replaceableTarget(const QString &path);
+
+// Makes the names in a folder (a rename, a removal) survive a power cut.
+bool syncFolder(const QString &folder);
 
 } // namespace vintaro

@@ -15,3 +15,4 @@ begin=$(date +%s)
 QT_QPA_PLATFORM=offscreen VINTARO_RANDOM_ACTIONS=$actions VINTARO_RANDOM_SEED=$seed \
     build/tests/window_tests --gtest_filter='RandomSessionTest.*' --gtest_brief=1
 echo "soak: $actions actions, seed $seed, $(( $(date +%s) - begin )) s"
+cmake --build build -j2 --target persistence_tests >/dev/null && VINTARO_CRASH_KILLS=$((actions / 20)) build/tests/persistence_tests --gtest_filter='RoomOperations.AKill*' --gtest_brief=1

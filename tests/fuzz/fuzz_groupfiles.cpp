@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         FUZZ_CHECK(groups.size() <= size_t(groupCount(kind)));
         for (const Group &group : groups) {
             FUZZ_CHECK(group.members.size() == size_t(memberCount(kind)));
-            FUZZ_CHECK(group.text.size() == size_t(groupTextWidth(memberCount(kind))));
+            // The width counts characters (one byte each in the file), not UTF-8 bytes.
+            FUZZ_CHECK(QString::fromStdString(group.text).toUcs4().size() == groupTextWidth(memberCount(kind)));
         }
         const GroupAnalysis analysis = analyseGroups(kind, groups, history);
         FUZZ_CHECK(analysis.results.size() == groups.size());

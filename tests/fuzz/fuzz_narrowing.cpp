@@ -1,28 +1,16 @@
 // The narrowing: the answer to "how many of the last spins", counting the
 // fields of a room's saved list, and writing its last n fields. The input
 // is the answer up to the first LF, then the saved list.
-#include <QFile>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
 #include "persistence/narrowing.h"
+#include "persistence/spinfiles.h"
 #include "tests/fuzz/fuzzsupport.h"
 
 using namespace vintaro;
 using namespace vintaro::fuzz;
-
-namespace {
-
-std::string fileBytes(const QString &path)
-{
-    QFile file(path);
-    FUZZ_CHECK(file.open(QIODevice::ReadOnly));
-    return file.readAll().toStdString();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
@@ -60,11 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     FUZZ_CHECK(writeLastFields(from, count.count, n, to) == CopyResult::Copied);
     if (!plain)
         return 0;
-    // The last floor(n) fields, each followed by CR LF.
+    // Start reads from the copy exactly the spins of the last floor(n) fields.
     const size_t kept = size_t(std::floor(n));
-    std::string expected;
-    for (size_t k = fields.size() - kept; k < fields.size(); ++k)
-        expected += fields[k].text + "\r\n";
-    FUZZ_CHECK(fileBytes(to) == expected);
+    std::vector<std::int16_t> expected;
+    for (size_t k = fields.size() - kept; k < fields.size(); ++k) {
+        const auto value = fieldValue(fields[k].text);
+        if (value && *value >= 0 && *value <= 36)
+            expected.push_back(std::int16_t(*value));
+    }
+    const SpinList copied = readSpinList(to);
+    FUZZ_CHECK(copied.skipped == 0);
+    FUZZ_CHECK(copied.spins == expected);
     return 0;
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "groups/grouptables.h"
+#include "persistence/groupfiles.h"
 
 namespace vintaro {
 namespace {
@@ -49,6 +53,27 @@ TEST(GroupTables, MembersAreReadFromFixedSlices)
     EXPECT_EQ(tables.groups(GroupKind::Corner)[0].members, (std::vector<int>{1, 4, 5, 0}));
     EXPECT_EQ(groupMembers("31 32 33 34 35 36", 6), (std::vector<int>{31, 32, 33, 34, 35, 36}));
     EXPECT_EQ(groupMembers("x1 2", 2), (std::vector<int>{0, 2}));
+}
+
+TEST(GroupTables, WidthsCountCharactersOfTheFilesCodePageNotBytes)
+{
+    // "01ő02" in Windows-1250 is five bytes, five characters; as UTF-8 six.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("parok.txt"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("01\xF5" "02\r\n\xE1\xE9\r\n02 03 04\r\n");
+    }
+    const auto records = readGroupFile(file);
+    ASSERT_TRUE(records);
+    GroupTables tables;
+    tables.fill(GroupKind::Pair, *records);
+    EXPECT_EQ(tables.text(GroupKind::Pair, 1), "01\u015102");
+    EXPECT_EQ(tables.groups(GroupKind::Pair)[0].members, (std::vector<int>{1, 2}));
+    EXPECT_EQ(tables.text(GroupKind::Pair, 2), "\u00e1\u00e9   "); // padded to five characters
+    EXPECT_EQ(tables.text(GroupKind::Pair, 3), "02 03");
+    EXPECT_EQ(groupMembers("\u01511 02 03", 3), (std::vector<int>{0, 2, 3}));
 }
 
 TEST(GroupTables, SingleNumbersAreZeroToThirtySix)

@@ -186,6 +186,57 @@ TEST_F(FaultsTest, ASaveToAnotherRoomKeepsTheStartRoomsEarlierSpins)
               QByteArray(" 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n 8\r\n 9\r\n10\r\n11\r\n"));
 }
 
+// A program folder that holds the player's lists but cannot be written stays
+// their folder: the lists are read there, start-up says once that it cannot
+// be written, and so does every failed save.
+TEST_F(FaultsTest, AReadOnlyProgramFolderIsReadAndSaysItCannotBeWritten)
+{
+    put(QStringLiteral("rszamok.txt"), " 5\r\n17\r\n");
+    put(QStringLiteral("terem.txt"), "3\r\n");
+    const QString notWritable = QString::fromUtf8("mappája nem írható");
+    {
+        ReadOnlyFolder readOnly(folder());
+        if (!readOnly.active())
+            GTEST_SKIP() << "this file system does not refuse writes";
+        recreateWindow();
+        ASSERT_EQ(platform->messages.size(), 1u);
+        EXPECT_TRUE(platform->messages[0].text.contains(notWritable)) << platform->messages[0].text.toStdString();
+        EXPECT_TRUE(platform->messages[0].text.contains(folder()));
+        trigger(QStringLiteral("indit"));
+        EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 2"));
+        EXPECT_EQ(roomBox(), QStringLiteral("3"));
+        EXPECT_EQ(platform->messages.size(), 1u); // said once
+        enter({9});
+        for (int save = 0; save < 2; ++save) {
+            click(QStringLiteral("Command15"));
+            ASSERT_EQ(platform->messages.size(), 2u + size_t(save));
+            EXPECT_TRUE(platform->messages.back().text.contains(notWritable));
+        }
+        EXPECT_TRUE(exitAsks());
+    }
+    EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray(" 5\r\n17\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")), QByteArray("<missing>"));
+}
+
+// A room operation that a crash cut short is finished when the program
+// starts again, before anything is shown.
+TEST_F(FaultsTest, StartUpFinishesARoomSwitchACrashCutShort)
+{
+    put(QStringLiteral("rszamok.txt"), " 5\r\n");
+    put(QStringLiteral("terem.txt"), "3\r\n");
+    put(QStringLiteral(".rszamok.txt.vintaro-new"), " 1\r\n 2\r\n");
+    put(QStringLiteral(".vintaro-journal"),
+        "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\nwith .rszamok.txt.vintaro-new\nreplace terem.txt\nwith .terem.txt.vintaro-new\nend\n");
+    recreateWindow();
+    EXPECT_TRUE(platform->messages.empty());
+    trigger(QStringLiteral("indit"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral(" 2"));
+    EXPECT_EQ(roomBox(), QStringLiteral("3"));
+    EXPECT_EQ(QDir(folder()).entryList({QStringLiteral(".vintaro*"), QStringLiteral(".*.vintaro-new")},
+                                       QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
 // A failed room operation leaves the room number file as it found it, byte
 // for byte.
 TEST_F(FaultsTest, AFailedRoomSwitchLeavesTheRoomNumberFileByteForByte)

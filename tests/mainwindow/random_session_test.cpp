@@ -11,6 +11,7 @@
 // VINTARO_RANDOM_ACTIONS (default 3000) and VINTARO_RANDOM_SEED (default 8)
 // choose the session; scripts/soak.sh runs a long one.
 #include <QAbstractItemView>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -465,6 +466,10 @@ protected:
                 << "room " << room;
         }
         ASSERT_EQ(bytes(QStringLiteral("rszamok.txt")), m_working.value_or("<missing>"));
+        // Every operation ended whole: no journal, no new content left waiting.
+        ASSERT_EQ(QDir(folder()).entryList({QStringLiteral(".vintaro-journal"), QStringLiteral(".*.vintaro-new")},
+                                           QDir::Files | QDir::Hidden),
+                  QStringList());
         ASSERT_EQ(bytes(QStringLiteral("terem.txt")),
                   m_numberRoom ? m_numberRoom->toLatin1() + "\r\n" : QByteArray("<missing>"));
     }

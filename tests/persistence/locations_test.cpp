@@ -49,9 +49,14 @@ TEST_F(Locations, TheExecutableFolderDecidesTheMode)
         EXPECT_EQ(decideFolders(executable(), user()), portable) << name.toStdString();
         QFile::remove(bin() + QLatin1Char('/') + name);
     }
-    // Files of the lists alone do not.
-    putData(bin(), QStringLiteral("rszamok.txt"));
-    putData(bin(), QStringLiteral("terem.txt"));
+    // The player's spin lists alone keep the lists there; the data files
+    // then come from share/.
+    for (const QString &name : {QStringLiteral("rszamok.txt"), QStringLiteral("terem.txt"), QStringLiteral("rszamok7.txt")}) {
+        putData(bin(), name);
+        EXPECT_EQ(decideFolders(executable(), user()), (Folders{share(), bin(), executable(), {}})) << name.toStdString();
+        QFile::remove(bin() + QLatin1Char('/') + name);
+    }
+    putData(bin(), QStringLiteral("notes.txt"));
     EXPECT_EQ(decideFolders(executable(), user()), installed);
 
     // A path with ".." in it comes out clean.
@@ -59,15 +64,24 @@ TEST_F(Locations, TheExecutableFolderDecidesTheMode)
     EXPECT_EQ(decideFolders(bin() + QStringLiteral("/../bin/vintaro2011"), user()), portable);
 }
 
-TEST_F(Locations, AFolderThatCannotBeWrittenIsNoProgramFolder)
+TEST_F(Locations, AProgramFolderThatCannotBeWrittenStaysThePlayersFolder)
 {
     for (const QString &name : dataFileNames())
         putData(bin(), name);
+    putData(bin(), QStringLiteral("rszamok3.txt"));
     const test::ReadOnlyFolder readOnly(bin());
     if (!readOnly.active())
         GTEST_SKIP() << "this file system ignores permissions";
     EXPECT_FALSE(folderWritable(bin()));
-    EXPECT_EQ(decideFolders(executable(), user()), (Folders{share(), user(), executable(), {}}));
+    EXPECT_EQ(decideFolders(executable(), user()), (Folders{bin(), bin(), executable(), {}}));
+}
+
+TEST_F(Locations, ARelativeXdgDataHomeIsIgnored)
+{
+    EXPECT_EQ(userDataFolder("/data/home", QStringLiteral("/home/p")), QStringLiteral("/data/home/vintaro"));
+    for (const QByteArray &ignored : {QByteArray(), QByteArray("relative/share"), QByteArray("./x")})
+        EXPECT_EQ(userDataFolder(ignored, QStringLiteral("/home/p")), QStringLiteral("/home/p/.local/share/vintaro"))
+            << ignored.constData();
 }
 
 TEST_F(Locations, DataDirReplacesTheListsFolderInBothModesAndTheRestartKeepsIt)

@@ -1,0 +1,410 @@
+// The room operations: whole or not at all, through a crash at any moment;
+// a journal left behind is finished at start-up; narrowing that brings back
+// exactly the room's spins; one program per lists folder.
+//
+// VINTARO_CRASH_KILLS (default 200) says how many times the crash test
+// kills an operation; scripts/soak.sh runs a long count.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <signal.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "persistence/folderlock.h"
+#include "persistence/roomjournal.h"
+#include "persistence/roomoperations.h"
+#include "persistence/roomsave.h"
+#include "persistence/spinfiles.h"
+#include "tests/support/filefaults.h"
+#include "tests/support/files.h"
+#include "tests/support/readonlyfolder.h"
+
+namespace vintaro {
+namespace {
+
+using test::bytesOf;
+using test::putBytes;
+
+// A spin list as a save writes it: " 5", "17".
+QByteArray savedList(const std::vector<int> &spins)
+{
+    QByteArray out;
+    for (const int spin : spins)
+        out += (spin < 10 ? " " : "") + QByteArray::number(spin) + "\r\n";
+    return out;
+}
+
+std::vector<int> series(int count, int step, int offset)
+{
+    std::vector<int> spins;
+    for (int k = 0; k < count; ++k)
+        spins.push_back((step * k + offset) % 37);
+    return spins;
+}
+
+// The lists, the room number file, the journal and the new contents.
+bool roomFileName(const QString &name)
+{
+    return name == QLatin1String("terem.txt") || name == QLatin1String(".vintaro-journal") ||
+           name.endsWith(QLatin1String(".vintaro-new")) ||
+           (name.startsWith(QLatin1String("rszamok")) && name.endsWith(QLatin1String(".txt")));
+}
+
+// Those files of a folder with their bytes.
+std::map<QString, QByteArray> snapshot(const QString &folder, int *others = nullptr)
+{
+    std::map<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (roomFileName(name))
+            files[name] = bytesOf(dir.filePath(name));
+        else if (others)
+            ++*others;
+    }
+    return files;
+}
+
+void restoreSnapshot(const QString &folder, const std::map<QString, QByteArray> &files)
+{
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(name));
+    for (const auto &[name, bytes] : files)
+        ASSERT_TRUE(putBytes(dir.filePath(name), bytes));
+}
+
+// The lock holder started as a child program, its standard output on a pipe.
+struct Child
+{
+    pid_t pid = -1;
+    FILE *out = nullptr;
+
+    explicit Child(const std::vector<std::string> &arguments)
+    {
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0)
+            return;
+        pid = ::fork();
+        if (pid == 0) {
+            ::dup2(pipeEnds[1], STDOUT_FILENO);
+            ::close(pipeEnds[0]);
+            ::close(pipeEnds[1]);
+            std::vector<char *> argv;
+            argv.push_back(const_cast<char *>(VINTARO_LOCK_HOLDER));
+            for (const std::string &a : arguments)
+                argv.push_back(const_cast<char *>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(VINTARO_LOCK_HOLDER, argv.data());
+            ::_exit(127);
+        }
+        ::close(pipeEnds[1]);
+        out = ::fdopen(pipeEnds[0], "r");
+    }
+    ~Child()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        if (out)
+            std::fclose(out);
+    }
+    std::string line()
+    {
+        char buffer[64] = {};
+        return out && std::fgets(buffer, sizeof buffer, out) ? std::string(buffer) : std::string();
+    }
+    int wait()
+    {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        pid = -1;
+        return status;
+    }
+};
+
+class RoomOperations : public ::testing::Test
+{
+protected:
+    QString folder() const { return m_dir.path(); }
+    QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QByteArray bytes(const char *name) const { return bytesOf(path(name)); }
+    void put(const char *name, const QByteArray &content) const { ASSERT_TRUE(putBytes(path(name), content)); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDropped)
+{
+    // Killed after the journal: room 3's list waits beside the working list,
+    // the room number file was already replaced.
+    put("rszamok.txt", " 5\r\n");
+    put("terem.txt", "3\r\n");
+    put(".rszamok.txt.vintaro-new", " 1\r\n 2\r\n");
+    put(".vintaro-journal", "vintaro room operation 1\noperation restore 3\n"
+                            "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"
+                            "replace terem.txt\nwith .terem.txt.vintaro-new\nend\n");
+    Recovery recovery = recoverRoomFiles(folder());
+    EXPECT_EQ(recovery.kind, Recovery::Kind::Finished);
+    EXPECT_EQ(recovery.operation, QStringLiteral("restore 3"));
+    EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    EXPECT_EQ(snapshot(folder()).size(), 2u); // no journal, nothing waiting
+
+    // Killed before the journal: the files were never touched.
+    put(".terem.txt.vintaro-new", "7\r\n");
+    recovery = recoverRoomFiles(folder());
+    EXPECT_EQ(recovery.kind, Recovery::Kind::Dropped);
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    EXPECT_EQ(snapshot(folder()).size(), 2u);
+    EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Nothing);
+
+    // A journal that is not whole, or that would put another file in place
+    // of one, is never acted on, and the next operation refuses to go on
+    // over it.
+    put(".rszamok.txt.vintaro-new", "9\r\n");
+    for (const char *journal : {"vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
+                                "with .rszamok.txt.vintaro-new\n",
+                                "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
+                                "with rszamok3.txt\nend\n"}) {
+        put(".vintaro-journal", journal);
+        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Failed);
+        EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+    }
+    const auto fault = restoreRoomFiles(folder(), QStringLiteral("4"));
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->path, journalFile(folder()));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+}
+
+TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
+{
+    put("rszamok3.txt", " 1\r\n 2\r\n");
+    put("rszamok.txt", " 5\r\n");
+    put("terem.txt", "5\r\n");
+    const auto before = snapshot(folder());
+    // The room number file cannot be replaced: the working list, staged
+    // first, stays as it was.
+    ::chmod(QFile::encodeName(folder()).constData(), 0777);
+    for (const char *name : {"rszamok3.txt", "rszamok.txt"})
+        ::chmod(QFile::encodeName(path(name)).constData(), 0666);
+    ::chmod(QFile::encodeName(path("terem.txt")).constData(), 0444);
+    {
+        const test::AsNobody nobody;
+        for (const auto &operation : std::vector<std::function<std::optional<FileFault>()>>{
+                 [&] { return restoreRoomFiles(folder(), QStringLiteral("3")); },
+                 [&] { return deleteRoomFiles(folder(), QStringLiteral("3")); },
+                 [&] { return narrowRoomFiles(folder(), QStringLiteral("3"), 2, 1); }}) {
+            const auto fault = operation();
+            ASSERT_TRUE(fault);
+            EXPECT_EQ(fault->path, path("terem.txt"));
+            EXPECT_EQ(snapshot(folder()), before);
+        }
+        const std::vector<std::int16_t> history{9};
+        EXPECT_EQ(saveRoomFiles(folder(), QStringLiteral("3"), history, SavePlan{}), QStringList{path("terem.txt")});
+        EXPECT_EQ(snapshot(folder()), before);
+    }
+}
+
+// Start reads from the narrowed working list exactly the spins it reads from
+// the same fields of the room's list.
+TEST_F(RoomOperations, NarrowingBringsBackExactlyTheRoomsSpins)
+{
+    const QByteArray junk = QByteArray(4200, 'x') + ",7,8,9,10";
+    struct Case
+    {
+        const char *name;
+        QByteArray room;
+        double n;
+        QByteArray working;
+    };
+    const std::vector<Case> cases = {
+        {"quoted field with a comma", " 3\r\n\"5,17\"\r\n", 1, "5\r\n"},
+        {"junk line longer than a line may be", " 3\r\n" + junk + "\r\n", 1, ""},
+        {"byte-order mark inside the list", " 3\r\n\xEF\xBB\xBF" "7\r\n12\r\n", 2, "12\r\n"},
+        {"plain spins as read", " 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n 8\r\n 9\r\n10\r\n", 3, "8\r\n9\r\n10\r\n"},
+        {"odd texts that read back alike", "05\r\n17.4\r\n\"  6\"\r\n", 3, "05\r\n17.4\r\n  6\r\n"},
+        {"out of range and empty fields", "40\r\n\r\n3\r\n", 3, "3\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("rszamok2.txt", c.room);
+        const qint64 count = [&] {
+            qint64 fields = 0;
+            forEachField(path("rszamok2.txt"), [&](std::string_view, int, bool) { return ++fields > 0; });
+            return fields;
+        }();
+        ASSERT_FALSE(narrowRoomFiles(folder(), QStringLiteral("2"), count, c.n));
+        EXPECT_EQ(bytes("rszamok.txt"), c.working);
+        EXPECT_EQ(bytes("terem.txt"), QByteArray("2\r\n"));
+    }
+}
+
+// One operation of the crash test, as the window runs it.
+struct CrashCase
+{
+    const char *name;
+    std::function<bool(const QString &folder)> run;
+};
+
+// Runs the operation in a child process and kills it after `delay`; the
+// child's files are left as the kill found them. `struck`: the kill came
+// before the operation ended.
+void killMidway(const CrashCase &c, const QString &folder, std::chrono::microseconds delay, bool &struck)
+{
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::close(ready[0]);
+        const bool ok = ::write(ready[1], "g", 1) == 1 && c.run(folder);
+        ::_exit(ok ? 0 : 1);
+    }
+    ::close(ready[1]);
+    char go = 0;
+    ASSERT_EQ(::read(ready[0], &go, 1), 1);
+    ::close(ready[0]);
+    std::this_thread::sleep_for(delay);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    // A child that finished before the kill must have succeeded.
+    ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+    struck = WIFSIGNALED(status);
+}
+
+TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
+{
+    const char *count = std::getenv("VINTARO_CRASH_KILLS");
+    const long kills = std::max(5L, count ? std::strtol(count, nullptr, 10) : 200L);
+    // A kill keeps whatever the process wrote, in memory or on disk: the
+    // files may as well lie in memory, where no fsync sets the pace.
+    QTemporaryDir memory(QStringLiteral("/dev/shm/vintaro-crash-XXXXXX"));
+    const QString where = memory.isValid() ? memory.path() : folder();
+    const auto put = [&](const char *name, const QByteArray &content) {
+        return putBytes(where + QLatin1Char('/') + QLatin1String(name), content);
+    };
+    // Room 5 is current, its list narrowed to its last 300 spins; room 3
+    // holds 4000 spins.
+    const std::vector<int> room5 = series(3000, 11, 4);
+    QByteArray narrowed;
+    for (size_t k = room5.size() - 300; k < room5.size(); ++k)
+        narrowed += QByteArray::number(room5[k]) + "\r\n";
+    ASSERT_TRUE(put("rszamok5.txt", savedList(room5)) && put("rszamok3.txt", savedList(series(4000, 5, 1))) &&
+                put("rszamok.txt", narrowed) && put("terem.txt", "5\r\n"));
+    const auto before = snapshot(where);
+    std::vector<std::int16_t> history;
+    for (const int spin : series(4200, 7, 3))
+        history.push_back(std::int16_t(spin));
+    const QString three = QStringLiteral("3"), five = QStringLiteral("5");
+    const std::vector<CrashCase> cases = {
+        {"Terem 3.", [&](const QString &f) { return !restoreRoomFiles(f, three); }},
+        {"Teljes", [&](const QString &f) { return !restoreRoomFiles(f, five); }},
+        {"Teljes törlés", [&](const QString &f) { return !deleteRoomFiles(f, three); }},
+        {"Utolsó ", [&](const QString &f) { return !narrowRoomFiles(f, three, 4000, 1500); }},
+        {"Mentés", [&](const QString &f) { return saveRoomFiles(f, three, history, SavePlan{}).isEmpty(); }},
+    };
+    std::mt19937 random(20);
+    long killed = 0, during = 0, strays = 0, interrupted = 0, finishedAtStart = 0, oldKept = 0, newWhole = 0, mixed = 0, lost = 0;
+    for (const CrashCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        // The operation run whole gives the files after it, and its length.
+        restoreSnapshot(where, before);
+        const auto started = std::chrono::steady_clock::now();
+        ASSERT_TRUE(c.run(where));
+        const auto length = std::chrono::steady_clock::now() - started;
+        const auto after = snapshot(where);
+        ASSERT_NE(after, before);
+        const long micros = std::max<long>(100, long(std::chrono::duration_cast<std::chrono::microseconds>(length).count()));
+        for (long k = 0; k < kills / long(cases.size()); ++k) {
+            restoreSnapshot(where, before);
+            // Half the kills anywhere, half near the end, where the new
+            // contents replace the old ones.
+            const long earliest = k % 2 == 0 ? 0 : micros * 3 / 4;
+            bool struck = false;
+            killMidway(c, where,
+                       std::chrono::microseconds(std::uniform_int_distribution<long>(earliest, micros)(random)),
+                       struck);
+            ++killed;
+            during += struck ? 1 : 0;
+            const auto found = snapshot(where);
+            interrupted += found != before && found != after ? 1 : 0;
+            finishedAtStart += found.count(QStringLiteral(".vintaro-journal"));
+            // The next start.
+            ASSERT_NE(recoverRoomFiles(where).kind, Recovery::Kind::Failed);
+            int others = 0;
+            const auto now = snapshot(where, &others);
+            strays += others;
+            if (now == before)
+                ++oldKept;
+            else if (now == after)
+                ++newWhole;
+            else
+                ++mixed;
+            // Every room list holds its old or its new spins, whole.
+            for (const auto &[name, content] : now)
+                if (name.startsWith(QStringLiteral("rszamok")) && name != QStringLiteral("rszamok.txt") &&
+                    (!before.count(name) || content != before.at(name)) &&
+                    (!after.count(name) || content != after.at(name)))
+                    ++lost;
+        }
+    }
+    EXPECT_EQ(mixed, 0);
+    EXPECT_EQ(lost, 0);
+    std::printf("room operation crashes: %ld kills over %zu operations, %ld while it ran, %ld left files half "
+                "changed, %ld journals finished at start; then %ld kept the old files, %ld the new, %ld mixed rooms, "
+                "%ld spins lost, %ld temporary files left\n",
+                killed, cases.size(), during, interrupted, finishedAtStart, oldKept, newWhole, mixed, lost, strays);
+}
+
+TEST_F(RoomOperations, OneProgramPerListsFolder)
+{
+    const std::string dir = QFile::encodeName(folder()).toStdString();
+    {
+        Child first({dir, "0"});
+        ASSERT_EQ(first.line(), "locked\n");
+        FolderLock second(folder());
+        EXPECT_EQ(second.acquire(0), FolderLock::Result::InUse);
+        Child third({dir, "0"});
+        EXPECT_EQ(third.line(), "in-use\n");
+        EXPECT_NE(third.wait(), 0);
+        // Killed: its lock is left behind, and taken over.
+        ::kill(first.pid, SIGKILL);
+        first.wait();
+        EXPECT_TRUE(QFile::exists(path(".vintaro.lock")));
+        EXPECT_EQ(second.acquire(0), FolderLock::Result::Locked);
+        second.release();
+    }
+    // A restart waits for the program it replaces to let go.
+    Child old({dir, "400"});
+    ASSERT_EQ(old.line(), "locked\n");
+    FolderLock restarted(folder());
+    EXPECT_EQ(restarted.acquire(0), FolderLock::Result::InUse);
+    EXPECT_EQ(restarted.acquire(kRestartLockWaitMs), FolderLock::Result::Locked);
+    EXPECT_EQ(old.wait(), 0);
+}
+
+TEST_F(RoomOperations, AFolderThatCannotBeWrittenCannotBeLockedEither)
+{
+    const test::ReadOnlyFolder readOnly(folder());
+    if (!readOnly.active())
+        GTEST_SKIP() << "this file system ignores permissions";
+    EXPECT_EQ(FolderLock(folder()).acquire(0), FolderLock::Result::NotWritable);
+}
+
+} // namespace
+} // namespace vintaro
