@@ -25,6 +25,20 @@ bool ownPopup(const QWidget *field)
     return owner && (owner == field || field->isAncestorOf(owner));
 }
 
+// The field that a click on `widget` goes to (a number box for its inner line
+// edit, a text box for its viewport), or null.
+QWidget *fieldAt(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (isTypingField(w)) {
+            while (w->focusProxy())
+                w = w->focusProxy();
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 bool leavesField(const QKeyEvent &key)
 {
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -59,10 +73,20 @@ void FieldFocus::giveKeysBack()
 bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::KeyPress)
+    if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::KeyPress &&
+        type != QEvent::MouseButtonPress)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != m_window || !isTypingField(widget))
+    if (!widget || widget->window() != m_window)
+        return false;
+    if (type == QEvent::MouseButtonPress) {
+        // Clicked into: chosen, also when the same click brings the window
+        // to the front and the focus arrives only with the window.
+        if (QWidget *field = fieldAt(widget))
+            m_chosen = field;
+        return false;
+    }
+    if (!isTypingField(widget))
         return false;
 
     if (type == QEvent::FocusIn) {

@@ -126,6 +126,20 @@ TEST_F(FocusTest, AWindowComingBackToTheFrontDoesNotHandTheRoomBoxItsKeys)
     EXPECT_EQ(roomBox()->text(), QString());
 }
 
+TEST_F(FocusTest, AClickIntoTheRoomBoxThatBringsTheWindowToTheFrontChoosesIt)
+{
+    QWidget *wheel = openWindow(QStringLiteral("kerek"), "Kerek");
+    activate(wheel);
+    // The click reaches the room box while the main window is behind; the
+    // window comes to the front afterwards, as on a real desktop.
+    clickRoomBox();
+    activate(window.get());
+    EXPECT_EQ(QApplication::focusWidget(), roomBox()) << focusName().toStdString();
+    type(QStringLiteral("5"));
+    EXPECT_EQ(roomBox()->text(), QStringLiteral("5"));
+    EXPECT_TRUE(spins().empty());
+}
+
 TEST_F(FocusTest, AfterARoomSwitchTheNewWindowTakesSpins)
 {
     put(QStringLiteral("rszamok3.txt"), " 5\r\n17\r\n");
