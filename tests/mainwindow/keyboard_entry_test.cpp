@@ -14,12 +14,6 @@
 namespace vintaro::test {
 namespace {
 
-struct Press
-{
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-
 struct KeyCase
 {
     const char *what;

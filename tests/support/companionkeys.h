@@ -9,12 +9,6 @@
 
 namespace vintaro::test {
 
-struct Press
-{
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-
 struct KeyCase
 {
     const char *what;

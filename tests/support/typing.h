@@ -9,6 +9,13 @@
 
 namespace vintaro::test {
 
+// One key with its modifiers.
+struct Press
+{
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
 // Brings the window to the front and waits until it has the keyboard.
 inline void activate(QWidget *window)
 {
