@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "widgets/appearance.h"
+#include "widgets/companions.h"
 #include "widgets/palette.h"
 #include "groups/grouptables.h"
 #include "widgets/linesmodel.h"
@@ -60,6 +61,7 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
     connectControls();
     loadGroupTables();
     checkListFolder();
+    installCompanions();
     installEntryKeys();
 }
 
@@ -323,6 +325,8 @@ void Form1::buildMenu()
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
+    // Whatever the menu did, the keys go to spin entry afterwards.
+    connect(bar, &QMenuBar::triggered, this, [this] { m_companions->giveKeysBack(); });
 
     setFixedSize(twips(11850), twips(7110) + bar->sizeHint().height());
 }

@@ -27,6 +27,7 @@ class QRadioButton;
 
 namespace vintaro {
 
+class Companions;
 class ComputedLinesModel;
 class ListBox;
 class LinesModel;
@@ -88,6 +89,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -148,6 +150,11 @@ private:
     void showBetFigures(const BetFigures &figures);
 
     QPointer<QWidget> m_wheelWindow; // Kerek
+    // The wheel, odds and later companion windows, and where keys go
+    // (form1_windows.cpp).
+    std::unique_ptr<Companions> m_companions;
+    bool m_shown = false; // shown once: the companions open again
+    void installCompanions();
 
     // Keyboard entry (form1_keys.cpp): digits, Enter, Esc, Backspace, Ctrl+Z.
     void installEntryKeys();

@@ -1,7 +1,9 @@
 // Form1: spins typed on the keyboard. Digits build the number (a first 1, 2
 // or 3 waits for a second digit), Enter or Space enters a waiting digit, Esc
 // drops it, Backspace drops it or takes the newest spin back, Ctrl+Z takes
-// the newest spin back. The room box Text1 keeps its keys.
+// the newest spin back. They come from the main window and its companions;
+// the room box Text1 (and a companion's own field) keeps its keys once the
+// player chose it.
 #include "mainwindow/form1.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <functional>
 
 #include "widgets/appearance.h"
+#include "widgets/companions.h"
+#include "widgets/entrykeys.h"
 #include "widgets/sscommand.h"
 
 namespace vintaro {
@@ -37,27 +41,6 @@ private:
     std::function<bool(QObject *, QEvent *)> m_handler;
 };
 
-enum class EntryKey { None, Digit, Confirm, Drop, Back, Undo };
-
-EntryKey classify(const QKeyEvent &key)
-{
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && key.key() == Qt::Key_Z)
-        return EntryKey::Undo;
-    if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9 && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier)
-        return EntryKey::Digit;
-    if (modifiers != Qt::NoModifier)
-        return EntryKey::None;
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: return EntryKey::Confirm;
-    case Qt::Key_Escape: return EntryKey::Drop;
-    case Qt::Key_Backspace: return EntryKey::Back;
-    default: return EntryKey::None;
-    }
-}
-
 } // namespace
 
 void Form1::installEntryKeys()
@@ -73,10 +56,10 @@ bool Form1::entryKey(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this || widget == m_text1)
+    if (!widget || !m_companions->hear(widget))
         return false;
     const auto &key = static_cast<const QKeyEvent &>(*event);
-    const EntryKey kind = classify(key);
+    const EntryKey kind = classifyEntryKey(key);
     if (kind == EntryKey::None || (kind == EntryKey::Drop && m_pendingDigit < 0))
         return false;
     // From here on the key is ours alone: no shortcut, and no focused button

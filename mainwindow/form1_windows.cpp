@@ -1,10 +1,14 @@
 // Form1: opening the interval, wheel, odds and information windows.
 #include "mainwindow/form1.h"
 
+#include <QShowEvent>
+#include <QStandardPaths>
+
 #include "info/info.h"
 #include "intervals/interval5.h"
 #include "odds/window/eselyek.h"
 #include "wheel/kerek.h"
+#include "widgets/companions.h"
 
 namespace vintaro {
 
@@ -23,6 +27,31 @@ bool raiseIfOpen(QWidget *window)
 }
 
 } // namespace
+
+void Form1::installCompanions()
+{
+    m_companions = std::make_unique<Companions>(
+        centralWidget(),
+        settingsFile(m_folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown || event->spontaneous())
+        return;
+    m_shown = true;
+    // The companions that were open when the program last ended open again,
+    // beside the window once it stands on the screen.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_companions->reopen({{QStringLiteral("Kerek"), [this] { openWheel(); }},
+                                  {QStringLiteral("Eselyek"), [this] { openOdds(); }}});
+            activateWindow();
+        },
+        Qt::QueuedConnection);
+}
 
 void Form1::openIntervals()
 {
@@ -43,8 +72,7 @@ void Form1::openWheel()
     auto *wheel = new Kerek(m_session, this);
     connect(this, &Form1::historyChanged, wheel, &Kerek::refresh);
     connect(wheel, &Kerek::numberEntered, this, &Form1::pressEntryButton);
-    wheel->resize(wheel->sizeHint());
-    wheel->move(geometry().center() - wheel->rect().center());
+    m_companions->adopt(wheel);
     m_wheelWindow = wheel;
     wheel->show();
 }
@@ -55,6 +83,7 @@ void Form1::openOdds()
         return;
     auto *odds = new Eselyek(m_session, *m_platform, this);
     connect(this, &Form1::historyChanged, odds, &Eselyek::refresh);
+    m_companions->adopt(odds);
     m_oddsWindow = odds;
     odds->show();
 }

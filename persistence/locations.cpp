@@ -85,6 +85,12 @@ bool folderWritable(const QString &folder)
     return probe.open();
 }
 
+QString settingsFile(const Folders &folders, const QString &userConfigFolder)
+{
+    const bool portable = clean(QFileInfo(folders.program).path()) == clean(folders.data);
+    return (portable ? clean(folders.lists) : clean(userConfigFolder)) + QStringLiteral("/vintaro.ini");
+}
+
 bool prepareListFolder(const Folders &folders)
 {
     return !folders.lists.isEmpty() && QDir().mkpath(folders.lists);

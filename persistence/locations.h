@@ -39,6 +39,11 @@ QString userDataFolder(const QByteArray &xdgDataHome, const QString &home);
 // permission bits).
 bool folderWritable(const QString &folder);
 
+// The settings file (the places of the windows): a program folder of its own
+// keeps it beside its lists; an installed program keeps it in the user's
+// configuration folder (QStandardPaths::AppConfigLocation).
+QString settingsFile(const Folders &folders, const QString &userConfigFolder);
+
 // Creates the lists folder when it is missing; false when it cannot be made.
 bool prepareListFolder(const Folders &folders);
 

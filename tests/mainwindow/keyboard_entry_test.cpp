@@ -1,22 +1,18 @@
-// Spins typed on the keyboard of the main window, with a push button holding
-// the focus: every key sequence enters what a click on the entry grid would
-// enter, and the focused button ("Undo") is never pressed by Enter or Space.
+// Spins typed on the keyboard of the shown, active main window, with a push
+// button holding the focus: every key sequence enters what a click on the
+// entry grid would enter, and the focused button ("Undo") is never pressed by
+// Enter or Space. Keys go to the widget that has the focus.
 #include <QLineEdit>
 #include <QTest>
 
 #include <vector>
 
 #include "widgets/appearance.h"
+#include "tests/support/typing.h"
 #include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
 namespace {
-
-struct Press
-{
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
 
 struct KeyCase
 {
@@ -63,11 +59,13 @@ TEST_F(KeyboardEntryTest, DigitsEnterAndEditKeysTakeBack)
     for (const KeyCase &c : cases) {
         SCOPED_TRACE(c.what);
         recreateWindow();
+        activate(window.get());
         enter({9});
         QAbstractButton *undo = button(QStringLiteral("Command1"));
-        undo->setFocus();
+        undo->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), undo);
         for (const Press &p : c.keys)
-            QTest::keyClick(undo, p.key, p.modifiers);
+            press(p.key, p.modifiers);
         EXPECT_EQ(spins(), c.spins);
         EXPECT_EQ(text(QStringLiteral("Label3")), QLatin1String(c.label3));
         const QColor shown = child<QLabel>(QStringLiteral("Label3"))->palette().color(QPalette::WindowText);
@@ -81,21 +79,24 @@ TEST_F(KeyboardEntryTest, DigitsEnterAndEditKeysTakeBack)
 
 TEST_F(KeyboardEntryTest, TheRoomBoxKeepsItsKeysAndAClickEndsAWaitingDigit)
 {
+    activate(window.get());
     auto *room = child<QLineEdit>(QStringLiteral("Text1"));
-    room->setFocus();
-    QTest::keyClicks(room, QStringLiteral("5"));
-    QTest::keyClick(room, Qt::Key_Backspace);
-    QTest::keyClicks(room, QStringLiteral("3"));
+    QTest::mouseClick(room, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), room);
+    type(QStringLiteral("5"));
+    press(Qt::Key_Backspace);
+    type(QStringLiteral("3"));
     EXPECT_EQ(room->text(), QStringLiteral("3"));
     EXPECT_TRUE(lines(QStringLiteral("List1")).isEmpty());
 
     // A first digit waits; a click on the grid enters its own number, and the
     // next digit starts afresh.
-    QAbstractButton *undo = button(QStringLiteral("Command1"));
-    QTest::keyClick(undo, Qt::Key_2);
+    press(Qt::Key_Return); // the keys go back to spin entry
+    type(QStringLiteral("2"));
     enter({17});
-    QTest::keyClick(undo, Qt::Key_8);
+    type(QStringLiteral("8"));
     EXPECT_EQ(lines(QStringLiteral("List1")), (QStringList{"   1    17", "   2    8"}));
+    EXPECT_EQ(room->text(), QStringLiteral("3"));
 }
 
 } // namespace

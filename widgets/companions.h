@@ -1,0 +1,59 @@
+#pragma once
+// The companion windows of a main window (wheel, odds, …): a companion passes
+// the spin-entry keys on to the main window outside its own text and number
+// fields, opens beside the main window, and is remembered (place, size and
+// whether open) in a settings file across restarts.
+//
+// A window becomes a companion with one line before it is first shown:
+//     companions.adopt(window);
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSettings>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+class QTimer;
+class QWidget;
+
+namespace vintaro {
+
+class FieldFocus;
+
+class Companions : public QObject
+{
+public:
+    // `home` is the main window's widget that holds the keys for spin entry.
+    Companions(QWidget *home, const QString &settingsFile);
+    ~Companions() override;
+
+    // Makes `window` (named by its objectName) a companion: where it stood
+    // last time, or beside the main window; call before showing it.
+    void adopt(QWidget *window);
+    // Opens again each companion that was open when the program last ended.
+    void reopen(const QList<std::pair<QString, std::function<void()>>> &openers);
+    // Whether a key that reaches `widget` is for spin entry: anywhere in the
+    // main window or a companion, outside a field that the player chose.
+    bool hear(const QWidget *widget) const;
+    // Sends the main window's keys back to spin entry.
+    void giveKeysBack();
+    // Writes the places of the open companions now.
+    void save();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void placeBeside(QWidget *window);
+    const FieldFocus *focusOf(const QWidget *window) const;
+
+    QPointer<QWidget> m_main;
+    FieldFocus *m_mainFocus = nullptr;
+    QList<std::pair<QPointer<QWidget>, FieldFocus *>> m_windows;
+    QSettings m_settings;
+    QTimer *m_saveLater = nullptr;
+};
+
+} // namespace vintaro

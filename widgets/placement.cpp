@@ -1,0 +1,86 @@
+#include "widgets/placement.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vintaro {
+
+namespace {
+
+enum class Side { Right, Below, Left, Above };
+
+// Brings `start` into [low, high - length], the start itself when it fits.
+int slide(int start, int length, int low, int high)
+{
+    return std::max(low, std::min(start, high - length));
+}
+
+bool clear(const QRect &frame, const QList<QRect> &taken)
+{
+    return std::none_of(taken.begin(), taken.end(), [&](const QRect &t) { return t.intersects(frame); });
+}
+
+// The companion on one side of the main window, or nothing when the room
+// there is too small or every place on that side is taken.
+std::optional<QRect> onSide(Side side, const QRect &main, const QSize &wanted, const QSize &least,
+                            const QRect &screen, const QList<QRect> &taken)
+{
+    const int screenRight = screen.x() + screen.width();
+    const int screenBottom = screen.y() + screen.height();
+    const int mainRight = main.x() + main.width();
+    const int mainBottom = main.y() + main.height();
+    const bool across = side == Side::Right || side == Side::Left;
+    // The room beside the main window along the side, and across it.
+    const int room = side == Side::Right   ? screenRight - mainRight
+                     : side == Side::Below ? screenBottom - mainBottom
+                     : side == Side::Left  ? main.x() - screen.x()
+                                           : main.y() - screen.y();
+    const int span = across ? screen.height() : screen.width();
+    const int needDepth = across ? least.width() : least.height();
+    const int needSpan = across ? least.height() : least.width();
+    if (room < needDepth || span < needSpan)
+        return std::nullopt;
+    const int depth = std::min(across ? wanted.width() : wanted.height(), room);
+    const int length = std::min(across ? wanted.height() : wanted.width(), span);
+    const int at = side == Side::Right   ? mainRight
+                   : side == Side::Below ? mainBottom
+                                         : (across ? main.x() : main.y()) - depth;
+    const int low = across ? screen.y() : screen.x();
+    const int high = across ? screenBottom : screenRight;
+
+    // Level with the main window first, then past each companion in the way.
+    QList<int> starts{across ? main.y() : main.x()};
+    for (const QRect &t : taken)
+        starts << (across ? t.y() + t.height() : t.x() + t.width());
+    auto make = [&](int s, int l) { return across ? QRect(at, s, depth, l) : QRect(s, at, l, depth); };
+    for (int start : starts) {
+        const int s = slide(start, length, low, high);
+        QRect frame = make(s, length);
+        // Shortened to end where the first companion in the way begins.
+        for (const QRect &t : taken) {
+            const int cut = (across ? t.y() : t.x()) - s;
+            if (t.intersects(frame) && cut >= needSpan)
+                frame = make(s, std::min(across ? frame.height() : frame.width(), cut));
+        }
+        if (clear(frame, taken))
+            return frame;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
+                 const QList<QRect> &taken)
+{
+    const QSize least2 = least.boundedTo(wanted);
+    for (Side side : {Side::Right, Side::Below, Side::Left, Side::Above})
+        if (auto frame = onSide(side, main, wanted, least2, screen, taken))
+            return *frame;
+    const int width = std::min(wanted.width(), screen.width());
+    const int height = std::min(wanted.height(), screen.height());
+    return QRect(screen.x() + screen.width() - width,
+                 slide(main.y(), height, screen.y(), screen.y() + screen.height()), width, height);
+}
+
+} // namespace vintaro
