@@ -44,6 +44,7 @@ protected:
             longest = std::max(longest, run);
         }
         const QString expected = QString::number(double(spins.size()) * double(set.count()) / 37.0, 'f', 1);
+        // Small histories: below a thousand, no grouping.
         return {QString::number(set.count()), QString::number(hits), QString(expected).replace('.', ','),
                 QString::number(run), QString::number(longest)};
     }
@@ -97,6 +98,24 @@ TEST_F(WheelWindowTest, TableCountsSectorsAndNeighboursAndFollowsTheHistory)
     expectTable(wheel, 17, 2);
     click(QStringLiteral("Command1"));
     expectTable(wheel, 17, 2);
+}
+
+TEST_F(WheelWindowTest, LargeNumbersAreGroupedLikeTheOddsWindow)
+{
+    QByteArray list;
+    for (int i = 0; i < 2200; ++i)
+        list += QByteArray::number(i % 37 == 5 ? 17 : i % 37) + "\r\n";
+    put(QStringLiteral("rszamok.txt"), list);
+    trigger(QStringLiteral("indit"));
+    QWidget *wheel = openWheel();
+    ASSERT_NE(wheel, nullptr);
+    // Voisins du zéro: 2 200 x 17 / 37 = 1 010,8 expected; thousands apart by
+    // a narrow no-break space, a decimal comma.
+    const QChar narrow(0x202F);
+    EXPECT_EQ(tableRow(wheel, 0)[2], QStringLiteral("1") + narrow + QStringLiteral("010,8"));
+    EXPECT_EQ(tableRow(wheel, 0)[1], QStringLiteral("1") + narrow + QStringLiteral("010"));
+    QTest::mouseClick(control<QRadioButton>(wheel, "HeatAll"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(wheel, "LegendHigh")->text(), QStringLiteral("119")); // 17 took 5's place: 60 + 59
 }
 
 TEST_F(WheelWindowTest, HeatLegendEndsFollowTheMeasure)
