@@ -84,8 +84,8 @@ std::string estimateLine(const std::optional<EdgeEstimate> &estimate, bool numbe
         return what + "ehhez legalább " + formatInteger(2 * kEstimateMinimum) +
                " pörgetés kell (a jelöltet az első felén választom, a második felén becslem).";
     const EdgeEstimate &e = *estimate;
-    std::string out = what + arcName(e.arc) + ", az első " + formatInteger(e.chosenOn) +
-                      " pörgetés alapján választva. A további " + formatInteger(e.spins) + " pörgetésben " +
+    std::string out = what + arcName(e.arc) + " (az első " + formatInteger(e.chosenOn) +
+                      " pörgetés alapján választva). A további " + formatInteger(e.spins) + " pörgetésben " +
                       formatInteger(e.hits) + " találat: a játékos becsült előnye " +
                       (number ? "a számra tett tétnél " : "az ívre egyenlően elosztott tétnél ") + percent(e.edge) +
                       " (95 %-os tartomány: " + percent(e.low) + " … " + percent(e.high) + "). ";

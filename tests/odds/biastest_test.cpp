@@ -118,7 +118,7 @@ TEST(Report, PlainTextOfAFile)
     for (const char *expected : {"Pörgetések: 200", "2 elem nem 0 és 36 közötti szám, ezeket kihagytam; az első a 3. "
                                  "sorban: \"abc\"", "A 37 szám", "Ítélet: erős jel (bizonyíték: több mint",
                                  "egyetlen szám: 17 (200 találat, várható 5,4)", "nem tét-ajánlás",
-                                 "Becslés a legerősebb számra: egyetlen szám: 17, az első 100 pörgetés",
+                                 "Becslés a legerősebb számra: egyetlen szám: 17 (az első 100 pörgetés",
                                  "+3\xE2\x80\xAF" "500,0 %", "egésze 0 fölött", "Voisins du zéro", "Szf.: szabadsági fok",
                                  "Ennyiből egyszer", "Ilyen leghosszabb esélye ennyi pörgetésben", "Oszlop  M D",
                                  "Minden pörgetés független"})
