@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 
 namespace vintaro {
 
@@ -136,6 +138,101 @@ std::string_view trimBlanks(std::string_view text)
 std::string historyLine(int position, int number)
 {
     return rightAligned(position, 4) + "    " + std::to_string(number);
+}
+
+} // namespace vintaro
+
+namespace vintaro {
+
+namespace {
+
+// Between groups of three digits: U+202F, a narrow space that never breaks.
+constexpr std::string_view kThousands = "\xE2\x80\xAF";
+
+std::string grouped(const std::string &digits)
+{
+    std::string out;
+    const size_t n = digits.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += kThousands;
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string magnitudeDigits(std::int64_t value)
+{
+    // The magnitude of the lowest value does not fit a signed 64-bit integer.
+    const auto magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return std::to_string(magnitude);
+}
+
+} // namespace
+
+std::string formatInteger(std::int64_t value)
+{
+    std::string out(value < 0 ? "-" : "");
+    out += grouped(magnitudeDigits(value));
+    return out;
+}
+
+std::string formatDecimal(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return "-";
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    const std::string text(buffer);
+    const size_t dot = text.find('.');
+    std::string out = grouped(text.substr(0, dot));
+    if (dot != std::string::npos)
+        out += ',' + text.substr(dot + 1);
+    const bool zero = text.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !zero)
+        out.insert(out.begin(), '-');
+    return out;
+}
+
+std::string_view articleFor(std::int64_t value, bool capital)
+{
+    if (value < 0) // "mínusz …"
+        return capital ? "A" : "a";
+    const std::string digits = std::to_string(value);
+    // Spoken from the left: 5… is "öt…" at any length; 1… is "egy" only where
+    // it stands alone in its group of three (1, 1 000, 1 000 000: "ezer" too
+    // begins with a vowel), and "tíz…" or "száz…" elsewhere.
+    const bool vowel = digits[0] == '5' || (digits[0] == '1' && digits.size() % 3 == 1);
+    if (vowel)
+        return capital ? "Az" : "az";
+    return capital ? "A" : "a";
+}
+
+std::string withArticle(std::int64_t value, bool capital)
+{
+    return std::string(articleFor(value, capital)) + ' ' + formatInteger(value);
+}
+
+std::string timesText(std::int64_t value)
+{
+    // The last spoken word decides: the last non-zero digit with its place.
+    std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::string_view suffix = "-szoros"; // nulla
+    static constexpr std::string_view units[10] = {"", "-szeres", "-szeres", "-szoros", "-szeres",
+                                                   "-szörös", "-szoros", "-szeres", "-szoros", "-szeres"};
+    static constexpr std::string_view tens[10] = {"", "-szeres", "-szoros", "-szoros", "-szeres",
+                                                  "-szeres", "-szoros", "-szeres", "-szoros", "-szeres"};
+    if (rest % 10 != 0)
+        suffix = units[rest % 10];
+    else if (rest % 100 != 0)
+        suffix = tens[(rest / 10) % 10];
+    else if (rest % 1000 != 0)
+        suffix = "-szoros"; // száz
+    else if (rest % 1000000 != 0)
+        suffix = "-szeres"; // ezer
+    else if (rest != 0)
+        suffix = "-szoros"; // millió, milliárd
+    return formatInteger(value) + std::string(suffix);
 }
 
 } // namespace vintaro

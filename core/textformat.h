@@ -1,5 +1,6 @@
 #pragma once
 // Number-to-text and text-to-number rules shared by every window and file.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,22 @@ std::string_view trimBlanks(std::string_view text);
 // The text of one spin in the history list: the position right-aligned in
 // four characters, four blanks, the number without blanks.
 std::string historyLine(int position, int number);
+
+// The one Hungarian number text that a player reads: thousands grouped by a
+// narrow no-break space (U+202F), a decimal comma. "32 736", "-1,25"; a value
+// that is no number reads "-".
+std::string formatInteger(std::int64_t value);
+std::string formatDecimal(double value, int decimals);
+
+// The article before a number, as the number is spoken: "az" before one that
+// begins with a vowel (1, 5, 50–59, 500–599, 1000–1999, 5000–5999, …),
+// otherwise "a". Capitalised at the start of a sentence.
+std::string_view articleFor(std::int64_t value, bool capital = false);
+// The number behind its article: "az 5", "a 12 345".
+std::string withArticle(std::int64_t value, bool capital = false);
+
+// "How many times" as a number with its suffix, the vowel chosen by the last
+// spoken word: "37-szeres", "20-szoros", "5-szörös", "1 000-szeres".
+std::string timesText(std::int64_t value);
 
 } // namespace vintaro

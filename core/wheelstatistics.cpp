@@ -2,32 +2,17 @@
 
 #include <algorithm>
 
+#include "core/setcounter.h"
+
 namespace vintaro {
 
 std::vector<Figures> setFigures(Spins spins, std::span<const NumberSet> sets)
 {
-    const size_t count = std::min<size_t>(sets.size(), 32);
-    // masks[x] has bit s set when number x lies in set s; the last entry
-    // stands for every value outside 0..36 and lies in none.
-    std::array<std::uint32_t, kNumberCount + 1> masks{};
-    for (size_t s = 0; s < count; ++s)
-        for (int x = 0; x < kNumberCount; ++x)
-            if (sets[s].test(static_cast<size_t>(x)))
-                masks[static_cast<size_t>(x)] |= 1u << s;
-
-    std::vector<Figures> out(count);
-    for (const std::int16_t spin : spins) {
-        const std::uint32_t mask = masks[isNumber(spin) ? static_cast<size_t>(spin) : kNumberCount];
-        for (size_t s = 0; s < count; ++s) {
-            Figures &f = out[s];
-            if ((mask >> s) & 1u) {
-                ++f.hits;
-                f.current = 0;
-            } else {
-                f.longest = std::max(f.longest, ++f.current);
-            }
-        }
-    }
+    SetCounter counter(sets, SetCounter::Outside::Miss);
+    counter.add(spins);
+    std::vector<Figures> out;
+    for (int s = 0; s < counter.size(); ++s)
+        out.push_back(counter.figures(s));
     return out;
 }
 

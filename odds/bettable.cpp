@@ -1,11 +1,17 @@
 #include "odds/bettable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 #include "odds/runs.h"
 
 namespace vintaro {
+
+double anyBetChance(double chance)
+{
+    return std::clamp(-std::expm1(double(kBetCount) * std::log1p(-std::min(chance, 1.0))), 0.0, 1.0);
+}
 
 std::vector<BetLine> betTable(const SpinTally &tally)
 {
@@ -28,8 +34,10 @@ std::vector<BetLine> betTable(const SpinTally &tally)
         line.current = tally.currentAbsence(i);
         line.currentChance = std::exp(double(line.current) * std::log(q));
         line.currentOneIn = std::exp(-double(line.current) * std::log(q));
+        line.currentAnyChance = anyBetChance(line.currentChance);
         line.longest = tally.longestAbsence(i);
         line.longestChance = longestRunChance(n, line.longest, p);
+        line.longestAnyChance = anyBetChance(line.longestChance);
         auto [it, fresh] = expectedLongest.try_emplace(line.size, 0.0);
         if (fresh)
             it->second = expectedLongestRun(n, p);

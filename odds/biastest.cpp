@@ -6,7 +6,6 @@
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/normal.hpp>
 
 #include "core/wheel.h"
 
@@ -60,10 +59,13 @@ BiasLine hottestArc(const NumberCounts &counts, int w, std::int64_t spins)
     line.arcExpected = double(spins) * w / kNumberCount;
     line.arcHits = -1;
     for (int start = 0; start < kNumberCount; ++start) {
+        // On a tie, the arc whose middle pocket came more often.
         const std::int64_t hits = countOf(counts, arcSet(start, w));
-        if (hits > line.arcHits) {
+        const int centre = kWheelOrder[static_cast<size_t>((start + w / 2) % kNumberCount)];
+        if (hits > line.arcHits || (hits == line.arcHits && counts[static_cast<size_t>(centre)] >
+                                                                 counts[static_cast<size_t>(line.arcCentre)])) {
             line.arcHits = hits;
-            line.arcCentre = kWheelOrder[static_cast<size_t>((start + w / 2) % kNumberCount)];
+            line.arcCentre = centre;
         }
     }
     double single = 1;
@@ -90,15 +92,6 @@ std::vector<double> holmAdjust(const std::vector<double> &p)
         out[order[rank]] = running;
     }
     return out;
-}
-
-std::string_view verdictFor(double adjusted)
-{
-    if (adjusted < 0.01)
-        return "erős jel";
-    if (adjusted < 0.05)
-        return "gyanús";
-    return "nincs jele torzításnak";
 }
 
 BiasReport biasTests(const NumberCounts &counts)
@@ -134,21 +127,9 @@ BiasReport biasTests(const NumberCounts &counts)
     for (const BiasLine &line : report.lines)
         p.push_back(line.p);
     const std::vector<double> adjusted = holmAdjust(p);
-    for (size_t i = 0; i < report.lines.size(); ++i) {
+    for (size_t i = 0; i < report.lines.size(); ++i)
         report.lines[i].adjusted = adjusted[i];
-        report.lines[i].verdict = verdictFor(adjusted[i]);
-    }
     return report;
-}
-
-std::int64_t spinsToDetect(double excess)
-{
-    const boost::math::normal_distribution<double> normal;
-    const double zAlpha = boost::math::quantile(boost::math::complement(normal, 0.05 / kNumberCount));
-    const double zBeta = boost::math::quantile(normal, 0.80);
-    const double p0 = 1.0 / kNumberCount, p1 = (1 + excess) / kNumberCount;
-    const double root = (zAlpha * std::sqrt(p0 * (1 - p0)) + zBeta * std::sqrt(p1 * (1 - p1))) / (p1 - p0);
-    return static_cast<std::int64_t>(std::ceil(root * root));
 }
 
 } // namespace vintaro

@@ -9,18 +9,6 @@ namespace vintaro {
 
 namespace {
 
-std::string group(const std::string &digits)
-{
-    std::string out;
-    const size_t n = digits.size();
-    for (size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out += ' ';
-        out += digits[i];
-    }
-    return out;
-}
-
 // The bytes of a token as text: as they are when they form UTF-8 (a
 // character cut off at the end is dropped), with '?' for each byte above
 // ASCII otherwise (a Windows-1250 file) and for control bytes.
@@ -56,31 +44,6 @@ std::string printable(std::string bytes)
 
 } // namespace
 
-std::string formatInteger(std::int64_t value)
-{
-    std::string out = value < 0 ? "-" : "";
-    out += group(std::to_string(value < 0 ? -value : value));
-    return out;
-}
-
-std::string formatDecimal(double value, int decimals)
-{
-    if (!std::isfinite(value))
-        return "-";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    std::string text(buffer);
-    const size_t dot = text.find('.');
-    std::string whole = dot == std::string::npos ? text : text.substr(0, dot);
-    std::string out = group(whole);
-    if (dot != std::string::npos)
-        out += ',' + text.substr(dot + 1);
-    const bool zero = out.find_first_not_of("0, ") == std::string::npos;
-    if (value < 0 && !zero)
-        out.insert(out.begin(), '-');
-    return out;
-}
-
 std::string formatChance(double chance)
 {
     const double percent = chance * 100;
@@ -98,8 +61,8 @@ std::string formatChance(double chance)
 std::string formatOneIn(double oneIn)
 {
     if (!std::isfinite(oneIn) || oneIn >= 1e15)
-        return "1 : > 10^15";
-    return "1 : " + formatInteger(static_cast<std::int64_t>(std::llround(oneIn)));
+        return "> 10^15";
+    return formatInteger(static_cast<std::int64_t>(std::llround(oneIn)));
 }
 
 std::string formatPValue(double p)
@@ -115,24 +78,17 @@ std::string honestyLine()
 
 std::string tooShortLine(std::int64_t spins)
 {
-    return "A 37 szám próbájához ez a " + formatInteger(spins) + " pörgetés túl kevés: legalább " +
+    return "A 37 szám próbájához ez " + withArticle(spins) + " pörgetés túl kevés: legalább " +
            formatInteger(kNumberTestMinimum) + " kell (számonként öt várható találat).";
-}
-
-std::string sampleSizeLine()
-{
-    std::string out = "Ha egy szám 10 / 20 / 50 %-kal gyakrabban jön az 1/37-nél, kimutatásához kb. ";
-    for (size_t i = 0; i < kDetectableExcess.size(); ++i)
-        out += (i ? " / " : "") + formatInteger(spinsToDetect(kDetectableExcess[i]));
-    return out + " pörgetés kell (egyoldali próba, α = 0,05/37, 80 % erő).";
 }
 
 std::string junkLine(const SpinFileAnalysis &analysis)
 {
     if (analysis.junk == 0)
         return {};
-    return formatInteger(analysis.junk) + " elem nem 0 és 36 közötti szám, ezeket kihagytam; az első a " +
-           formatInteger(analysis.firstJunkLine) + ". sorban: \"" + printable(analysis.firstJunkText) + "\".";
+    return formatInteger(analysis.junk) + " elem nem 0 és 36 közötti szám, " +
+           (analysis.junk == 1 ? "ezt" : "ezeket") + " kihagytam; " + (analysis.junk == 1 ? "" : "az első ") +
+           withArticle(analysis.firstJunkLine) + ". sorban: \"" + printable(analysis.firstJunkText) + "\".";
 }
 
 std::string biasStatistic(const BiasLine &line)
@@ -145,7 +101,7 @@ std::string biasStatistic(const BiasLine &line)
 std::string biasName(const BiasLine &line)
 {
     if (line.kind == BiasLine::Kind::Arc)
-        return line.name + " (a " + std::to_string(line.arcCentre) + " körül)";
+        return line.name + " (" + withArticle(line.arcCentre) + " körül)";
     return line.name;
 }
 

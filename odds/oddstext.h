@@ -5,16 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/textformat.h"
 #include "odds/biastest.h"
 
 namespace vintaro {
 
 struct SpinFileAnalysis;
 
-std::string formatInteger(std::int64_t value);        // "32 736"
-std::string formatDecimal(double value, int decimals); // "-1,25"
 std::string formatChance(double chance);              // "12,5 %", "0,012 %", "< 0,0001 %"
-std::string formatOneIn(double oneIn);                // "1 : 2", "1 : 1 234"
+std::string formatOneIn(double oneIn);                // "2", "1 234": once in this many
 std::string formatPValue(double p);                   // "0,0312", "< 0,0001"
 
 // Every spin is independent; no table predicts the next one; every bet
@@ -22,14 +21,13 @@ std::string formatPValue(double p);                   // "0,0312", "< 0,0001"
 std::string honestyLine();
 // Below 185 spins, instead of the test of the 37 numbers.
 std::string tooShortLine(std::int64_t spins);
-// The spins needed to see one number come 10, 20 or 50 % more often.
-std::string sampleSizeLine();
 // How many tokens of a file were no number, and where the first one was;
 // empty when every token was a number.
 std::string junkLine(const SpinFileAnalysis &analysis);
 // The statistic of a line: "χ² = 35,12" or "123 találat (várható 98,4)".
 std::string biasStatistic(const BiasLine &line);
-// The name with the arc's middle pocket: "Legforróbb 5-ös ív (a 19 körül)".
+// The name with the arc's middle pocket: "Legforróbb 5-ös ív (a 19 körül)",
+// "(az 5 körül)".
 std::string biasName(const BiasLine &line);
 
 } // namespace vintaro

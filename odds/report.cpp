@@ -5,6 +5,8 @@
 
 #include "odds/bettable.h"
 #include "odds/biastest.h"
+#include "odds/evidencetext.h"
+#include "odds/holdout.h"
 #include "odds/oddstext.h"
 
 namespace vintaro {
@@ -60,30 +62,45 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
         out << junk << '\n';
 
     out << "\nTorzításpróba (szabályos kerékhez mérve)\n";
+    const Evidence found = evidence(analysis.tally.counts());
+    out << verdictLine(found) << '\n' << carrierLine(found) << '\n' << evidenceExplanation() << '\n'
+        << notARecommendationLine() << '\n';
+    const EdgeEstimates estimates = holdOutEstimates(analysis.tally);
+    out << estimateLine(estimates.number, true) << '\n' << estimateLine(estimates.arc, false) << '\n';
+    out << sampleSizeLine() << '\n';
+
+    out << '\n' << oneLookCaption() << '\n';
     const BiasReport bias = biasTests(analysis.tally.counts());
     if (bias.lines.empty()) {
         out << "Nincs mit vizsgálni: a fájlban nincs pörgetés.\n";
     } else {
-        std::vector<std::vector<std::string>> rows{{"Próba", "Érték", "Szf.", "p", "Holm-p", "Ítélet"}};
+        std::vector<std::vector<std::string>> rows{{"Próba", "Érték", "Szf.", "p", "Holm-p"}};
         for (const BiasLine &line : bias.lines)
             rows.push_back({biasName(line), biasStatistic(line),
-                            line.kind == BiasLine::Kind::Arc ? "-" : std::to_string(line.degrees),
-                            formatPValue(line.p), formatPValue(line.adjusted), std::string(line.verdict)});
-        writeColumns(out, rows, true);
+                            line.kind == BiasLine::Kind::Arc ? "-" : formatInteger(line.degrees),
+                            formatPValue(line.p), formatPValue(line.adjusted)});
+        writeColumns(out, rows, false);
+        out << "Szf.: szabadsági fok. Holm-p: a p-érték a Holm-módszerrel igazítva, a táblázat összes próbáját "
+               "együtt számba véve.\n";
     }
     if (!bias.numberTest && n > 0)
         out << tooShortLine(n) << '\n';
-    out << sampleSizeLine() << '\n';
 
     out << "\nTétek\n";
-    std::vector<std::vector<std::string>> rows{{"Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Esélye",
-                                                "1 : x", "Leghosszabb", "Esélye", "Várható leghosszabb"}};
+    out << betsCaption(n) << '\n';
+    std::vector<std::vector<std::string>> rows{{"Tét", "Szám", "Találat", "Várható", "z", "Kimaradás",
+                                                "Ilyen kimaradás esélye most", "Ennyiből egyszer",
+                                                "Leghosszabb kimaradás", "Ilyen leghosszabb esélye ennyi pörgetésben",
+                                                "Várható leghosszabb"}};
     for (const BetLine &line : betTable(analysis.tally))
-        rows.push_back({line.name, std::to_string(line.size), formatInteger(line.hits),
+        rows.push_back({line.name, formatInteger(line.size), formatInteger(line.hits),
                         formatDecimal(line.expected, 1), formatDecimal(line.z, 2), formatInteger(line.current),
-                        formatChance(line.currentChance), formatOneIn(line.currentOneIn), formatInteger(line.longest),
-                        formatChance(line.longestChance), formatDecimal(line.expectedLongest, 1)});
+                        formatChance(line.currentChance) + (rareForTheTable(line.currentAnyChance) ? " *" : ""),
+                        formatOneIn(line.currentOneIn), formatInteger(line.longest),
+                        formatChance(line.longestChance) + (rareForTheTable(line.longestAnyChance) ? " *" : ""),
+                        formatDecimal(line.expectedLongest, 1)});
     writeColumns(out, rows, false);
+    out << "*: mind " << withArticle(kBetCount) << " tétet számba véve is 1 % alatti.\n";
     out << '\n' << honestyLine() << '\n';
 }
 

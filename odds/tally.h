@@ -1,15 +1,20 @@
 #pragma once
 // Everything the odds window needs from a run of spins, gathered in one pass
-// that keeps no spin: how often each number came, and the current and longest
-// absence of every bet of the odds table. Feeds in batches, so that a file of
-// any length streams through it.
+// that keeps no spin: how often each number came, the current and longest
+// absence of every bet of the odds table, and the counts at the middle of the
+// run (for an estimate on the second half). Feeds in batches, so that a file
+// of any length streams through it.
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
+#include "core/setcounter.h"
 #include "odds/bets.h"
 
 namespace vintaro {
+
+using NumberCounts = std::array<std::int64_t, kNumberCount>;
 
 class SpinTally
 {
@@ -21,7 +26,7 @@ public:
     void add(std::span<const std::int16_t> spins);
 
     std::int64_t total() const { return m_total; }
-    const std::array<std::int64_t, kNumberCount> &counts() const { return m_counts; }
+    const NumberCounts &counts() const { return m_counts; }
 
     // Figures of bet i of oddsBets().
     std::int64_t hits(int bet) const;
@@ -30,23 +35,30 @@ public:
     // The greatest current absence reached.
     std::int64_t longestAbsence(int bet) const;
 
-    static constexpr int kLanes = 24; // the group bets, 8 to a vector
+    // The counts of the first spins, up to a point near the middle of the run
+    // (within 1/256 of the run); the rest are the second half.
+    struct Split
+    {
+        std::int64_t spins = 0;
+        NumberCounts counts{};
+    };
+    Split firstHalf() const;
 
 private:
-    template <typename Spin> void addSpins(const Spin *spins, std::size_t count);
+    template <typename Spin> void addSpins(std::span<const Spin> spins);
+    template <typename Spin> void addNumbers(std::span<const Spin> spins);
 
     std::int64_t m_total = 0;
-    std::array<std::int64_t, kNumberCount> m_counts{};
+    NumberCounts m_counts{};
     // Single numbers: the position of the latest hit (0 for none) and the
     // longest absence that a hit has ended.
-    std::array<std::int64_t, kNumberCount> m_lastHit{};
-    std::array<std::int64_t, kNumberCount> m_longestGap{};
-    // Group bets, one lane each: current and longest absence (32-bit lanes:
-    // absences up to two thousand million spins).
-    alignas(32) std::array<std::int32_t, kLanes> m_current{};
-    alignas(32) std::array<std::int32_t, kLanes> m_longest{};
-
-    friend struct TallyKernel;
+    NumberCounts m_lastHit{};
+    NumberCounts m_longestGap{};
+    SetCounter m_groups; // the bets of several numbers
+    // Counts every m_stride spins, at most kCheckpoints of them.
+    static constexpr size_t kCheckpoints = 512;
+    std::int64_t m_stride = 1;
+    std::vector<Split> m_checkpoints;
 };
 
 } // namespace vintaro

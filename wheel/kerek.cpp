@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/session.h"
+#include "core/textformat.h"
 #include "core/wheelstatistics.h"
 #include "wheel/sectormodel.h"
 #include "wheel/wheelview.h"
@@ -22,6 +23,9 @@
 namespace vintaro {
 
 namespace {
+
+// Every number the window writes: grouped like the odds window's.
+QString number(std::int64_t value) { return text(formatInteger(value)); }
 
 
 // The heat measures in the order of their radio buttons: hits in the newest
@@ -158,8 +162,8 @@ void Kerek::showChosen()
     QStringList pockets;
     const int k = m_neighbours->value();
     for (int i = -k; i <= k; ++i)
-        pockets << QString::number(kWheelOrder[size_t((wheelIndex(m_chosen) + i + kNumberCount) % kNumberCount)]);
-    setLabelText(m_chosenLabel, u8("Választott zseb: %1   Szomszédok: %2").arg(m_chosen).arg(pockets.join(QLatin1Char(' '))));
+        pockets << number(kWheelOrder[size_t((wheelIndex(m_chosen) + i + kNumberCount) % kNumberCount)]);
+    setLabelText(m_chosenLabel, u8("Választott zseb: %1   Szomszédok: %2").arg(number(m_chosen), pockets.join(QLatin1Char(' '))));
 }
 
 void Kerek::refresh()
@@ -180,7 +184,7 @@ void Kerek::refresh()
     m_model->setFigures(int(spins.size()), figures, neighbours, 2 * k + 1);
 
     m_view->setNewest(spins.empty() ? -1 : spins.back());
-    m_view->setCentreText(spins.empty() ? u8("Nincs pörgetés") : u8("%1 pörgetés").arg(spins.size()));
+    m_view->setCentreText(spins.empty() ? u8("Nincs pörgetés") : u8("%1 pörgetés").arg(number(std::int64_t(spins.size()))));
     showHeat();
 }
 
@@ -191,12 +195,12 @@ void Kerek::showHeat()
     const bool absence = measure.window < 0;
     const int window = measure.window > 0 ? std::min<int>(measure.window, int(spins.size())) : int(spins.size());
     setLabelText(m_legendCaption, absence ? u8("Kihagyás: pörgetés, amióta a szám nem jött")
-                                          : u8("Találat az utolsó %1 pörgetésben").arg(window));
+                                          : u8("Találat az utolsó %1 pörgetésben").arg(number(window)));
 
     std::array<QString, kNumberCount> tips;
     if (spins.empty()) {
         for (int n = 0; n < kNumberCount; ++n)
-            tips[size_t(n)] = QString::number(n);
+            tips[size_t(n)] = number(n);
         m_view->clearHeat(tips);
         setLabelText(m_legendLow, QString());
         setLabelText(m_legendHigh, QString());
@@ -210,12 +214,12 @@ void Kerek::showHeat()
     for (int n = 0; n < kNumberCount; ++n) {
         const int v = values[size_t(n)];
         heat[size_t(n)] = *high > *low ? double(v - *low) / (*high - *low) : 0.0;
-        tips[size_t(n)] = absence ? u8("%1: %2 pörgetés óta nem jött").arg(n).arg(v)
-                                  : u8("%1: %2 találat").arg(n).arg(v);
+        tips[size_t(n)] = absence ? u8("%1: %2 pörgetés óta nem jött").arg(number(n), number(v))
+                                  : u8("%1: %2 találat").arg(number(n), number(v));
     }
     m_view->setHeat(heat, tips);
-    setLabelText(m_legendLow, QString::number(*low));
-    setLabelText(m_legendHigh, QString::number(*high));
+    setLabelText(m_legendLow, number(*low));
+    setLabelText(m_legendHigh, number(*high));
     static const QString gradient =
         QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:0.5 %2, stop:1 %3);"
                        " border: 1px solid #808080;")

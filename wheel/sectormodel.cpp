@@ -1,5 +1,6 @@
 #include "wheel/sectormodel.h"
 
+#include "core/textformat.h"
 #include "core/wheel.h"
 #include "widgets/appearance.h"
 
@@ -36,12 +37,11 @@ QString SectorModel::cell(int row, int column) const
     if (!f)
         return {};
     switch (column) {
-    case 0: return QString::number(pockets);
-    case 1: return QString::number(f->hits);
-    case 2: // spins x pockets / 37, one decimal, with a decimal comma
-        return QString::number(double(m_spins) * pockets / kNumberCount, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-    case 3: return QString::number(f->current);
-    case 4: return QString::number(f->longest);
+    case 0: return text(formatInteger(pockets));
+    case 1: return text(formatInteger(f->hits));
+    case 2: return text(formatDecimal(double(m_spins) * pockets / kNumberCount, 1)); // spins x pockets / 37
+    case 3: return text(formatInteger(f->current));
+    case 4: return text(formatInteger(f->longest));
     }
     return {};
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/textformat.h"
 #include "core/wheel.h"
 #include "widgets/appearance.h"
 #include "widgets/palette.h"
@@ -208,7 +209,7 @@ void WheelView::paintEvent(QPaintEvent *)
         const QPointF at = polar(r.centre, (r.pocketInner + r.pocketOuter) / 2, i * kStep);
         QRectF box(0, 0, numberMetrics.horizontalAdvance(QStringLiteral("00")) + 4, numberMetrics.height());
         box.moveCenter(at);
-        painter.drawText(box, Qt::AlignCenter, QString::number(kWheelOrder[static_cast<size_t>(i)]));
+        painter.drawText(box, Qt::AlignCenter, text(formatInteger(kWheelOrder[static_cast<size_t>(i)])));
     }
 
     // Centre.

@@ -27,8 +27,8 @@ int BetsModel::columnCount(const QModelIndex &parent) const { return parent.isVa
 bool BetsModel::rare(int row, int column) const
 {
     const BetLine &l = m_lines[size_t(row)];
-    return (column == CurrentChance || column == CurrentOneIn) ? l.currentChance < kRareChance
-           : column == LongestChance                           ? l.longestChance < kRareChance
+    return (column == CurrentChance || column == CurrentOneIn) ? rareForTheTable(l.currentAnyChance)
+           : column == LongestChance                           ? rareForTheTable(l.longestAnyChance)
                                                                : false;
 }
 
@@ -41,7 +41,7 @@ QVariant BetsModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole) {
         switch (c) {
         case Name: return text(l.name);
-        case Size: return l.size;
+        case Size: return text(formatInteger(l.size));
         case Hits: return text(formatInteger(l.hits));
         case Expected: return text(formatDecimal(l.expected, 1));
         case Z: return text(formatDecimal(l.z, 2));
@@ -76,12 +76,23 @@ QVariant BetsModel::data(const QModelIndex &index, int role) const
 
 QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // Long captions break into lines; the tooltip holds what the chance is of.
     static const char *const titles[ColumnCount] = {
-        "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Esélye", "1 : x", "Leghosszabb", "Esélye",
-        "Várható\nleghosszabb"};
-    return section >= 0 && section < ColumnCount ? u8(titles[section]) : QVariant();
+        "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Ilyen kimaradás\nesélye most", "Ennyiből\negyszer",
+        "Leghosszabb\nkimaradás", "Ilyen leghosszabb\nesélye ennyi\npörgetésben", "Várható\nleghosszabb"};
+    static const char *const tips[ColumnCount] = {
+        "", "A tét számai", "", "Ennyi találat várható szabályos keréken", "", "Pörgetés a tét legutóbbi találata óta",
+        "Egy előre kiválasztott tétnél az esélye, hogy most éppen ilyen hosszú kimaradása legyen",
+        "Ilyen kimaradás ennyi alkalomból egyszer fordul elő", "",
+        "Az esélye, hogy a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen",
+        "A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt"};
+    if (role == Qt::DisplayRole)
+        return u8(titles[section]);
+    if (role == Qt::ToolTipRole && *tips[section])
+        return u8(tips[section]);
+    return {};
 }
 
 } // namespace vintaro

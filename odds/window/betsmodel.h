@@ -1,6 +1,7 @@
 #pragma once
 // The odds table: one row per bet, figures as text for the eye and as
-// numbers for sorting (Qt::UserRole); chances below 1 % stand out.
+// numbers for sorting (Qt::UserRole); a chance stands out only when it stays
+// below 1 % after allowing for all 55 bets.
 #include <QAbstractTableModel>
 
 #include <vector>
@@ -25,7 +26,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // Whether a cell shows a chance below 1 %.
+    // Whether a cell's chance stays below 1 % for the whole table.
     bool rare(int row, int column) const;
 
 private:

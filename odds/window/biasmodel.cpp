@@ -1,7 +1,5 @@
 #include "odds/window/biasmodel.h"
 
-#include <QColor>
-
 #include "odds/oddstext.h"
 #include "widgets/appearance.h"
 
@@ -27,26 +25,30 @@ QVariant BiasModel::data(const QModelIndex &index, int role) const
         switch (c) {
         case Name: return text(biasName(l));
         case Statistic: return text(biasStatistic(l));
-        case Degrees: return l.kind == BiasLine::Kind::Arc ? QStringLiteral("-") : QString::number(l.degrees);
+        case Degrees: return l.kind == BiasLine::Kind::Arc ? QStringLiteral("-") : text(formatInteger(l.degrees));
         case P: return text(formatPValue(l.p));
         case Adjusted: return text(formatPValue(l.adjusted));
-        case Verdict: return text(l.verdict);
         }
-    } else if (role == Qt::BackgroundRole && c >= Adjusted && l.adjusted < 0.05) {
-        return l.adjusted < 0.01 ? QColor(0xFF, 0xC8, 0xC8) : QColor(0xFF, 0xF0, 0xB4);
     } else if (role == Qt::TextAlignmentRole) {
-        return c == Name || c == Verdict ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                         : int(Qt::AlignRight | Qt::AlignVCenter);
+        return c == Name ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     }
     return {};
 }
 
 QVariant BiasModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[ColumnCount] = {"Próba", "Érték", "Szf.", "p", "Holm-p", "Ítélet"};
-    return section >= 0 && section < ColumnCount ? u8(titles[section]) : QVariant();
+    static const char *const titles[ColumnCount] = {"Próba", "Érték", "Szf.", "p", "Holm-p"};
+    static const char *const tips[ColumnCount] = {
+        "", "", "Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben",
+        "Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson",
+        "A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve"};
+    if (role == Qt::DisplayRole)
+        return u8(titles[section]);
+    if (role == Qt::ToolTipRole && *tips[section])
+        return u8(tips[section]);
+    return {};
 }
 
 } // namespace vintaro

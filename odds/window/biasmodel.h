@@ -1,6 +1,7 @@
 #pragma once
-// The bias test as a table: one row per test, its statistic, degrees of
-// freedom, p-value, Holm-adjusted p-value and verdict.
+// The chi-square tests for one look as a table: one row per test, its
+// statistic, degrees of freedom, p-value and Holm-adjusted p-value; no verdict
+// (the verdict is the evidence's).
 #include <QAbstractTableModel>
 
 #include "odds/biastest.h"
@@ -11,7 +12,7 @@ class BiasModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Name, Statistic, Degrees, P, Adjusted, Verdict, ColumnCount };
+    enum Column { Name, Statistic, Degrees, P, Adjusted, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 

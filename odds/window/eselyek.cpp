@@ -2,12 +2,16 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "core/session.h"
 #include "odds/bettable.h"
+#include "odds/evidencetext.h"
 #include "odds/oddstext.h"
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
@@ -49,21 +53,37 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     betsLayout->addWidget(table, 1);
     tabs->addTab(betsPage, u8("Tétek"));
 
-    auto *biasPage = new QWidget(tabs);
+    // The evidence first, then the tests for one look; scrolls when short.
+    auto *biasScroll = new QScrollArea(tabs);
+    biasScroll->setObjectName(QStringLiteral("TorzitasGorgeto"));
+    biasScroll->setWidgetResizable(true);
+    biasScroll->setFrameShape(QFrame::NoFrame);
+    auto *biasPage = new QWidget(biasScroll);
     auto *biasLayout = new QVBoxLayout(biasPage);
-    biasLayout->addWidget(wrappedLabel(biasPage, "TorzitasMagyarazat",
-                                       u8("Csak a torzított kerék változtat az esélyeken. A próbák a "
-                                          "szabályos kerékhez mérik az előzményeket; a p-értékeket "
-                                          "együtt igazítja a Holm-módszer.")));
+    m_verdict = wrappedLabel(biasPage, "Itelet");
+    QFont strong = m_verdict->font();
+    strong.setPointSizeF(strong.pointSizeF() * 1.2);
+    m_verdict->setFont(strong);
+    biasLayout->addWidget(m_verdict);
+    m_carrier = wrappedLabel(biasPage, "Hordozo");
+    biasLayout->addWidget(m_carrier);
+    biasLayout->addWidget(wrappedLabel(biasPage, "BizonyitekMagyarazat", text(evidenceExplanation())));
+    biasLayout->addWidget(wrappedLabel(biasPage, "NemAjanlas", text(notARecommendationLine())));
+    m_numberEstimate = wrappedLabel(biasPage, "BecslesSzam");
+    biasLayout->addWidget(m_numberEstimate);
+    m_arcEstimate = wrappedLabel(biasPage, "BecslesIv");
+    biasLayout->addWidget(m_arcEstimate);
+    biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", text(sampleSizeLine())));
+    biasLayout->addWidget(wrappedLabel(biasPage, "EgyNezes", text(oneLookCaption())));
     m_bias = new BiasModel(this);
     QTableView *bias = makeTableView(biasPage, QStringLiteral("BiasTable"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
     biasLayout->addWidget(bias);
     m_tooShort = wrappedLabel(biasPage, "TulRovid");
     biasLayout->addWidget(m_tooShort);
-    biasLayout->addWidget(wrappedLabel(biasPage, "MintaMeret", text(sampleSizeLine())));
     biasLayout->addStretch(1);
-    tabs->addTab(biasPage, u8("Torzításpróba"));
+    biasScroll->setWidget(biasPage);
+    tabs->addTab(biasScroll, u8("Torzításpróba"));
 
     m_file = new FilePanel(platform, tabs);
     tabs->addTab(m_file, u8("Fájl elemzése"));
@@ -76,16 +96,31 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     resize(table->horizontalHeader()->length() + 60, 640);
 }
 
+void Eselyek::follow()
+{
+    const std::span<const std::int16_t> spins = m_session.history().spins();
+    const bool grown = spins.size() >= m_seen.size() && std::equal(m_seen.begin(), m_seen.end(), spins.begin());
+    if (!grown) {
+        m_tally = SpinTally();
+        m_seen.clear();
+    }
+    m_tally.add(spins.subspan(m_seen.size()));
+    m_seen.assign(spins.begin(), spins.end());
+}
+
 void Eselyek::refresh()
 {
-    SpinTally tally;
-    tally.add(m_session.history().spins());
-    const std::int64_t n = tally.total();
-    m_summary->setText(u8("%1 pörgetés. Az esély azt mondja meg, milyen gyakran mutatna ilyet egy "
-                          "szabályos kerék ennyi pörgetés alatt.")
-                           .arg(text(formatInteger(n))));
-    m_bets->setLines(betTable(tally));
-    BiasReport report = biasTests(tally.counts());
+    follow();
+    const std::int64_t n = m_tally.total();
+    m_summary->setText(text(betsCaption(n)));
+    m_bets->setLines(betTable(m_tally));
+    const Evidence found = evidence(m_tally.counts());
+    m_verdict->setText(text(verdictLine(found)));
+    m_carrier->setText(text(carrierLine(found)));
+    const EdgeEstimates estimates = holdOutEstimates(m_tally);
+    m_numberEstimate->setText(text(estimateLine(estimates.number, true)));
+    m_arcEstimate->setText(text(estimateLine(estimates.arc, false)));
+    BiasReport report = biasTests(m_tally.counts());
     m_tooShort->setText(n == 0              ? u8("Még nincs pörgetés: nincs mit vizsgálni.")
                         : !report.numberTest ? text(tooShortLine(n))
                                              : QString());

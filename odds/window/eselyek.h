@@ -4,6 +4,11 @@
 // any spin file. Follows the history live; modeless.
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
+#include "odds/tally.h"
+
 class QLabel;
 class QTableView;
 
@@ -25,10 +30,20 @@ public:
     void refresh();
 
 private:
+    // Adds the spins entered since the last look; counts again from the first
+    // spin when the history changed otherwise (undo, Start).
+    void follow();
+
     const Session &m_session;
+    SpinTally m_tally;
+    std::vector<std::int16_t> m_seen; // the history the tally holds
     BetsModel *m_bets = nullptr;
     BiasModel *m_bias = nullptr;
     QLabel *m_summary = nullptr;
+    QLabel *m_verdict = nullptr;
+    QLabel *m_carrier = nullptr;
+    QLabel *m_numberEstimate = nullptr;
+    QLabel *m_arcEstimate = nullptr;
     QLabel *m_tooShort = nullptr;
     FilePanel *m_file = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "odds/bettable.h"
+#include "odds/evidencetext.h"
 #include "odds/oddstext.h"
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
@@ -47,6 +48,10 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     m_status->setObjectName(QStringLiteral("FajlAllapot"));
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
+    m_evidence = new QLabel(this);
+    m_evidence->setObjectName(QStringLiteral("FajlBizonyitek"));
+    m_evidence->setWordWrap(true);
+    layout->addWidget(m_evidence);
     m_bias = new BiasModel(this);
     QTableView *bias = makeTableView(this, QStringLiteral("FajlTorzitas"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
@@ -130,7 +135,7 @@ void FilePanel::showResult()
     const SpinFileAnalysis analysis = m_watcher.result();
     const QString name = QDir::toNativeSeparators(m_path);
     if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
-        m_status->setText(u8("Az elemzés megszakítva: %1").arg(name));
+        m_status->setText(u8("Az elemzés megszakadt: %1").arg(name));
     } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
         m_status->setText(u8("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
     } else {
@@ -142,6 +147,10 @@ void FilePanel::showResult()
         if (!junk.empty())
             status += QLatin1Char(' ') + text(junk);
         m_status->setText(status);
+        const Evidence found = evidence(analysis.tally.counts());
+        const EdgeEstimates estimates = holdOutEstimates(analysis.tally);
+        m_evidence->setText(text(verdictLine(found) + "\n" + carrierLine(found) + "\n" +
+                                 estimateLine(estimates.number, true) + "\n" + estimateLine(estimates.arc, false)));
         BiasReport report = biasTests(analysis.tally.counts());
         m_tooShort->setText(!report.numberTest && n > 0 ? text(tooShortLine(n)) : QString());
         m_bias->setReport(std::move(report));

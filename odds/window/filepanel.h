@@ -58,6 +58,7 @@ private:
     QPushButton *m_cancel = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_evidence = nullptr;
     QLabel *m_tooShort = nullptr;
     BiasModel *m_bias = nullptr;
     BetsModel *m_bets = nullptr;

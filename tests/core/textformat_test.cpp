@@ -2,6 +2,10 @@
 
 #include "core/textformat.h"
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 using namespace vintaro;
 
 TEST(TextFormat, NumberTexts)
@@ -66,4 +70,43 @@ TEST(TextFormat, TrimmingBlanks)
     EXPECT_EQ(trimBlanks("   "), "");
     EXPECT_EQ(trimBlanks("4  "), "4");
     EXPECT_EQ(trimBlanks("\t4"), "\t4"); // only blanks are trimmed
+}
+
+TEST(TextFormat, HungarianNumbersArticlesAndTimes)
+{
+    const std::string nnbsp = "\xE2\x80\xAF"; // the narrow no-break space between thousands
+    EXPECT_EQ(formatInteger(0), "0");
+    EXPECT_EQ(formatInteger(999), "999");
+    EXPECT_EQ(formatInteger(32736), "32" + nnbsp + "736");
+    EXPECT_EQ(formatInteger(-1234567), "-1" + nnbsp + "234" + nnbsp + "567");
+    EXPECT_EQ(formatInteger(INT64_MIN), "-9" + nnbsp + "223" + nnbsp + "372" + nnbsp + "036" + nnbsp + "854" + nnbsp +
+                                            "775" + nnbsp + "808");
+    EXPECT_EQ(formatDecimal(1234.25, 1), "1" + nnbsp + "234,2"); // ties to even in binary: 1234.25 is exact
+    EXPECT_EQ(formatDecimal(-0.004, 2), "0,00");
+    EXPECT_EQ(formatDecimal(-1.25, 2), "-1,25");
+    EXPECT_EQ(formatDecimal(2.5, 0), "2");
+    EXPECT_EQ(formatDecimal(0.0 / 0.0, 1), "-");
+
+    // "az" where the spoken number begins with a vowel: egy, öt, ötven,
+    // ötszáz, ezer, egymillió; "a" for tíz, száz, tízezer, százezer and the rest.
+    const std::vector<std::pair<std::int64_t, const char *>> articles = {
+        {0, "a"}, {1, "az"}, {2, "a"}, {5, "az"}, {10, "a"}, {11, "a"}, {15, "a"}, {19, "a"}, {20, "a"},
+        {50, "az"}, {59, "az"}, {60, "a"}, {100, "a"}, {185, "a"}, {500, "az"}, {599, "az"}, {999, "a"},
+        {1000, "az"}, {1999, "az"}, {2000, "a"}, {5000, "az"}, {10000, "a"}, {100000, "a"}, {1000000, "az"},
+        {55, "az"}, {-5, "a"}};
+    for (const auto &[value, article] : articles)
+        EXPECT_EQ(articleFor(value), article) << value;
+    EXPECT_EQ(articleFor(1, true), "Az");
+    EXPECT_EQ(articleFor(7, true), "A");
+    EXPECT_EQ(withArticle(5), "az 5");
+    EXPECT_EQ(withArticle(1500), "az 1" + nnbsp + "500");
+    EXPECT_EQ(withArticle(32736), "a 32" + nnbsp + "736");
+
+    const std::vector<std::pair<std::int64_t, const char *>> times = {
+        {1, "1-szeres"}, {2, "2-szeres"}, {3, "3-szoros"}, {5, "5-szörös"}, {6, "6-szoros"}, {10, "10-szeres"},
+        {20, "20-szoros"}, {37, "37-szeres"}, {40, "40-szeres"}, {50, "50-szeres"}, {80, "80-szoros"},
+        {100, "100-szoros"}, {105, "105-szörös"}, {1000, "1\xE2\x80\xAF" "000-szeres"},
+        {2000000, "2\xE2\x80\xAF" "000\xE2\x80\xAF" "000-szoros"}, {0, "0-szoros"}};
+    for (const auto &[value, expected] : times)
+        EXPECT_EQ(timesText(value), expected) << value;
 }

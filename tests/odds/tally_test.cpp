@@ -55,6 +55,13 @@ TEST(Tally, EveryBetMatchesTheDefinitionsWhateverTheBatches)
         const RowFigures rows = statisticsPass(history, length, last);
         for (const SpinTally *t : {&whole, &pieces}) {
             EXPECT_EQ(t->total(), length);
+            // The first half: near the middle, and the counts of exactly those spins.
+            const SpinTally::Split half = t->firstHalf();
+            EXPECT_LE(std::abs(2 * half.spins - length), std::max(1, length / 128)) << length;
+            NumberCounts firstCounts{};
+            for (std::int64_t i = 0; i < half.spins; ++i)
+                ++firstCounts[size_t(spins[size_t(i)])];
+            EXPECT_EQ(half.counts, firstCounts) << length;
             for (int b = 0; b < kBetCount; ++b) {
                 const Recount r = recount(spins, oddsBets()[size_t(b)].numbers);
                 EXPECT_EQ(t->hits(b), r.hits) << length << " bet " << b;

@@ -125,6 +125,24 @@ TEST_F(WheelWindowTest, TableCountsSectorsAndNeighboursAndFollowsTheHistory)
     EXPECT_EQ(table(wheel), (Rows{kVoisins, kJeuZero, kTiers, kOrphelins, "5 2 1,9 2 7"}));
 }
 
+TEST_F(WheelWindowTest, LargeNumbersAreGroupedLikeTheOddsWindow)
+{
+    QByteArray list;
+    for (int i = 0; i < 2200; ++i)
+        list += QByteArray::number(i % 37 == 5 ? 17 : i % 37) + "\r\n";
+    put(QStringLiteral("rszamok.txt"), list);
+    trigger(QStringLiteral("indit"));
+    QWidget *wheel = openWheel();
+    ASSERT_NE(wheel, nullptr);
+    // Voisins du zéro: 2 200 x 17 / 37 = 1 010,8 expected; thousands apart by
+    // a narrow no-break space, a decimal comma.
+    const QChar narrow(0x202F);
+    EXPECT_EQ(tableRow(wheel, 0)[2], QStringLiteral("1") + narrow + QStringLiteral("010,8"));
+    EXPECT_EQ(tableRow(wheel, 0)[1], QStringLiteral("1") + narrow + QStringLiteral("010"));
+    QTest::mouseClick(control<QRadioButton>(wheel, "HeatAll"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(wheel, "LegendHigh")->text(), QStringLiteral("119")); // 17 took 5's place: 60 + 59
+}
+
 TEST_F(WheelWindowTest, HeatLegendEndsFollowTheMeasure)
 {
     enter({5, 5, 5, 17});

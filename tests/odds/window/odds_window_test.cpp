@@ -66,7 +66,13 @@ TEST_F(OddsWindowTest, FollowsTheHistoryLive)
     enter({17, 17, 0});
     EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("17"), 2), QStringLiteral("2"));
     EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 5), QStringLiteral("3"));   // current absence
-    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 7), QStringLiteral("1 : 7")); // (37/19)^3
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 7), QStringLiteral("7")); // once in (37/19)^3
+    EXPECT_EQ(table->model()->headerData(6, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+              QString::fromUtf8("Ilyen kimaradás esélye most"));
+    EXPECT_EQ(table->model()->headerData(7, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+              QString::fromUtf8("Ennyiből egyszer"));
+    EXPECT_EQ(table->model()->headerData(9, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+              QString::fromUtf8("Ilyen leghosszabb esélye ennyi pörgetésben"));
     click(QStringLiteral("Command1")); // undo
     EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Piros"), 5), QStringLiteral("2"));
     EXPECT_TRUE(label(w, "Osszesites").startsWith(QStringLiteral("2 ")));
@@ -74,13 +80,20 @@ TEST_F(OddsWindowTest, FollowsTheHistoryLive)
     // A second click of the menu item brings the same window forward.
     EXPECT_EQ(open(), w);
 
-    // Sorting by current absence, longest first; rare chances stand out.
+    // Sorting by current absence, longest first. (19/37)^10 = 0,13 % for one
+    // bet is common among 55 and does not stand out; (19/37)^14 = 0,009 % does.
     enter({0, 0, 0, 0, 0, 0, 0, 0});
     table->sortByColumn(5, Qt::DescendingOrder);
     EXPECT_EQ(table->model()->index(0, 5).data().toString(), QStringLiteral("10"));
+    EXPECT_FALSE(table->model()->index(0, 6).data(Qt::BackgroundRole).isValid());
+    enter({0, 0, 0, 0});
     const QModelIndex chance = table->model()->index(0, 6);
+    EXPECT_EQ(table->model()->index(0, 5).data().toString(), QStringLiteral("14"));
     EXPECT_TRUE(chance.data(Qt::BackgroundRole).isValid()) << chance.data().toString().toStdString();
     EXPECT_FALSE(table->model()->index(54, 6).data(Qt::BackgroundRole).isValid());
+    // Twelve zeros among 14 spins: the evidence names the number 0.
+    EXPECT_TRUE(label(w, "Itelet").startsWith(QString::fromUtf8("Ítélet: erős jel (bizonyíték: "))) << label(w, "Itelet").toStdString();
+    EXPECT_TRUE(label(w, "Hordozo").contains(QString::fromUtf8("egyetlen szám: 0 (12 találat"))) << label(w, "Hordozo").toStdString();
 }
 
 TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
@@ -91,12 +104,20 @@ TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
     EXPECT_TRUE(label(w, "TulRovid").contains(u8("184 pörgetés túl kevés")));
     EXPECT_TRUE(cell(w, "BiasTable", u8("A 37 szám"), 1).startsWith(QStringLiteral("<no row")));
     EXPECT_EQ(control<QTableView>(w, "BiasTable")->model()->rowCount(), 7);
-    EXPECT_TRUE(label(w, "MintaMeret").contains(QStringLiteral("54 228")));
+    EXPECT_TRUE(label(w, "MintaMeret").contains(QString::fromUtf8("80 %-ában")));
+    // The evidence works from the first spin; an even history shows none.
+    EXPECT_TRUE(label(w, "Itelet").startsWith(QString::fromUtf8("Ítélet: nem mutatható ki (ennyi adatból)")));
+    EXPECT_TRUE(label(w, "BecslesSzam").contains(QString::fromUtf8("az első 92 pörgetés"))) << label(w, "BecslesSzam").toStdString();
+    EXPECT_TRUE(label(w, "NemAjanlas").contains(QString::fromUtf8("nem tét-ajánlás")));
 
     enter({5});
     EXPECT_EQ(label(w, "TulRovid"), QString());
     EXPECT_EQ(cell(w, "BiasTable", u8("A 37 szám"), 2), QStringLiteral("36"));
-    EXPECT_EQ(cell(w, "BiasTable", u8("A 37 szám"), 5), u8("nincs jele torzításnak"));
+    // The tests for one look: no verdict column, a tooltip for each abbreviation.
+    const QAbstractItemModel *bias = control<QTableView>(w, "BiasTable")->model();
+    EXPECT_EQ(bias->columnCount(), 5);
+    EXPECT_TRUE(bias->headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString().contains(u8("Szabadsági fok")));
+    EXPECT_TRUE(bias->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("Holm")));
 }
 
 TEST_F(OddsWindowTest, AnalysesAFileWithJunkWithoutTouchingTheHistory)
@@ -113,7 +134,8 @@ TEST_F(OddsWindowTest, AnalysesAFileWithJunkWithoutTouchingTheHistory)
     const QString status = label(w, "FajlAllapot");
     EXPECT_TRUE(status.contains(u8("6 pörgetés"))) << status.toStdString();
     EXPECT_TRUE(status.contains(u8("2 elem nem 0 és 36 közötti szám"))) << status.toStdString();
-    EXPECT_TRUE(status.contains(u8("a 3. sorban: \"abc\""))) << status.toStdString();
+    EXPECT_TRUE(status.contains(u8("az első a 3. sorban: \"abc\""))) << status.toStdString();
+    EXPECT_TRUE(label(w, "FajlBizonyitek").startsWith(u8("Ítélet: "))) << label(w, "FajlBizonyitek").toStdString();
     EXPECT_EQ(cell(w, "FajlTetek", QStringLiteral("17"), 2), QStringLiteral("1"));
     EXPECT_EQ(control<QTableView>(w, "FajlTorzitas")->model()->rowCount(), 7);
     EXPECT_FALSE(label(w, "FajlTulRovid").isEmpty());
@@ -143,7 +165,7 @@ TEST_F(OddsWindowTest, CancelStopsALongAnalysis)
     EXPECT_FALSE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
     QTest::mouseClick(control<QAbstractButton>(w, "Megszakit"), Qt::LeftButton);
     waitForAnalysis(w);
-    EXPECT_TRUE(label(w, "FajlAllapot").contains(u8("megszakítva")));
+    EXPECT_TRUE(label(w, "FajlAllapot").contains(u8("Az elemzés megszakadt")));
     EXPECT_FALSE(control<QProgressBar>(w, "Folyamat")->isVisible());
     EXPECT_TRUE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
     EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
