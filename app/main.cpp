@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <csignal>
@@ -8,6 +9,7 @@
 #include "mainwindow/form1.h"
 #include "persistence/locations.h"
 #include "widgets/appearance.h"
+#include "widgets/qttexts.h"
 
 int main(int argc, char *argv[])
 {
@@ -30,7 +32,13 @@ int main(int argc, char *argv[])
         return vintaro::runAnalyse(line.analyse);
 
     QApplication app(argc, argv);
+    // The desktop entry's name and the packaged icon tie every window to its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));
+    QIcon icon;
+    for (const char *size : {"48", "128", "256"})
+        icon.addFile(QStringLiteral(":/app/icons/%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
+    vintaro::installQtHungarian(app);
     vintaro::applyAppearance(app);
     const vintaro::Folders folders =
         vintaro::decideFolders(QCoreApplication::applicationFilePath(),

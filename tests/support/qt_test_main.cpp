@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "widgets/appearance.h"
+#include "widgets/qttexts.h"
 
 int main(int argc, char **argv)
 {
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vintaro::applyAppearance(app);
+    vintaro::installQtHungarian(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
