@@ -6,32 +6,112 @@
 
 #include <iostream>
 
+#include "app/systemerror.h"
 #include "odds/report.h"
 #include "odds/spinfile.h"
 
 namespace vintaro {
+
+namespace {
+
+// What --help says after the options: the files, the environment and the exit codes.
+const char *const kHelpTail =
+    "\nFájlok:\n"
+    "  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az\n"
+    "      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.\n"
+    "  /usr/share/vintaro/\n"
+    "      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,\n"
+    "      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.\n"
+    "  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)\n"
+    "      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)\n"
+    "      és a terem.txt; az első használatkor jön létre. A --data-dir helyette\n"
+    "      egy másik mappát ad meg.\n"
+    "  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.\n"
+    "\nKörnyezeti változók:\n"
+    "  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);\n"
+    "      telepítve ebben tartja a pörgetési listákat.\n"
+    "\nKilépési kódok:\n"
+    "  0  rendben lefutott (a --help és a --version is);\n"
+    "  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.\n";
+
+// One option as --help lists it: its names, the value it takes, what it does.
+QString helpLine(const QCommandLineOption &option)
+{
+    QStringList names;
+    for (const QString &name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString left = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        left += QLatin1Char(' ') + option.valueName();
+    // The description in one column, wrapped to fit 80 columns.
+    constexpr qsizetype column = 20;
+    QString out = QStringLiteral("  ") + left;
+    if (out.size() + 2 > column)
+        out += QLatin1Char('\n') + QString(column, QLatin1Char(' '));
+    else
+        out = out.leftJustified(column);
+    qsizetype width = column;
+    bool first = true;
+    for (const QString &word : option.description().split(QLatin1Char(' '))) {
+        if (!first && width + 1 + word.size() > 80) {
+            out += QLatin1Char('\n') + QString(column, QLatin1Char(' '));
+            width = column;
+            first = true;
+        }
+        if (!first) {
+            out += QLatin1Char(' ');
+            ++width;
+        }
+        out += word;
+        width += word.size();
+        first = false;
+    }
+    return out + QLatin1Char('\n');
+}
+
+// QCommandLineParser's own messages (English) in the program's words.
+QString parseError(const QCommandLineParser &parser)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return QString::fromUtf8("Ismeretlen kapcsoló: %1").arg(parser.unknownOptionNames().constFirst());
+    // "Missing value after '--x'." / "Unexpected value after '--x'."
+    const QString error = parser.errorText();
+    const qsizetype open = error.indexOf(QLatin1Char('\''));
+    const qsizetype close = error.lastIndexOf(QLatin1Char('\''));
+    const QString option = open >= 0 && close > open ? error.mid(open + 1, close - open - 1) : QString();
+    if (error.startsWith(QLatin1String("Missing value")))
+        return QString::fromUtf8("A(z) %1 után meg kell adni az értékét.").arg(option);
+    if (error.startsWith(QLatin1String("Unexpected value")))
+        return QString::fromUtf8("A(z) %1 nem kap értéket.").arg(option);
+    return QString::fromUtf8("Hibás parancssor.");
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     // "-style fusion" is one option, as Qt's own options are written.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Vintaro: rulett-statisztika termenként (roulette statistics per gaming room)."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Ez a súgó."));
-    parser.addOption(help);
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("A program verziója."));
-    parser.addOption(version);
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("A pörgetési listák mappája (rszamok*.txt, terem.txt)."),
-                                     QStringLiteral("DIR"));
-    parser.addOption(dataDir);
-    const QCommandLineOption analyse(QStringLiteral("analyse"),
-                                     QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a "
-                                                       "szabványos kimenetre, ablak nélkül."),
-                                     QString::fromUtf8("FÁJL"));
-    parser.addOption(analyse);
+    // The options --help lists, in its order; an option added later goes here too.
+    QList<QCommandLineOption> listed;
+    auto add = [&parser, &listed](const QCommandLineOption &option) {
+        parser.addOption(option);
+        listed << option;
+        return option;
+    };
+    const QCommandLineOption help = add({{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8("Ez a súgó.")});
+    const QCommandLineOption version =
+        add({{QStringLiteral("v"), QStringLiteral("version")}, QString::fromUtf8("A program verziója.")});
+    const QCommandLineOption dataDir =
+        add({QStringLiteral("data-dir"),
+             QString::fromUtf8("A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja."),
+             QString::fromUtf8("MAPPA")});
+    const QCommandLineOption analyse =
+        add({QStringLiteral("analyse"),
+             QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, "
+                               "ablak nélkül."),
+             QString::fromUtf8("FÁJL")});
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -51,18 +131,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
     auto fail = [&result](const QString &message) {
         result.action = CommandLine::Action::Exit;
         result.exitCode = 2;
-        result.error = QStringLiteral("vintaro2011: ") + message + QStringLiteral("\nSúgó: vintaro2011 --help\n");
+        result.error = QStringLiteral("vintaro2011: ") + message + QString::fromUtf8("\nSúgó: vintaro2011 --help\n");
         return result;
     };
     if (!parser.parse(arguments))
-        return fail(parser.unknownOptionNames().isEmpty()
-                        ? parser.errorText()
-                        : QString::fromUtf8("Ismeretlen kapcsoló: %1").arg(parser.unknownOptionNames().constFirst()));
+        return fail(parseError(parser));
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("Ismeretlen argumentum: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Exit;
-        result.out = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vintaro2011"));
+        result.out = QString::fromUtf8("Használat: vintaro2011 [KAPCSOLÓK]\n\n"
+                                       "Vintaro: rulett-statisztika termenként, egy nullás kerékhez.\n"
+                                       "Kapcsolók nélkül a program ablaka nyílik meg.\n\nKapcsolók:\n");
+        for (const QCommandLineOption &option : listed)
+            result.out += helpLine(option);
+        result.out += QString::fromUtf8(kHelpTail);
         return result;
     }
     if (parser.isSet(version)) {

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "persistence/locations.h"
 #include "widgets/platform.h"
 #include "widgets/appearance.h"
+#include "widgets/qttexts.h"
 
 int main(int argc, char *argv[])
 {
@@ -32,7 +35,13 @@ int main(int argc, char *argv[])
         return vintaro::runAnalyse(line.analyse);
 
     QApplication app(argc, argv);
+    // The desktop entry's name and the packaged icon tie every window to its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));
+    QIcon icon;
+    for (const char *size : {"48", "128", "256"})
+        icon.addFile(QStringLiteral(":/app/icons/%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
+    vintaro::installQtHungarian(app);
     vintaro::applyAppearance(app);
     const vintaro::Folders folders = vintaro::decideFolders(
         QCoreApplication::applicationFilePath(),

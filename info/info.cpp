@@ -1,5 +1,6 @@
 #include "info/info.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPixmap>
 
@@ -83,7 +84,12 @@ void Info::buildWindow()
 void Info::openManual()
 {
     // Argument list, no shell: a folder with blanks in its path stays one argument.
-    m_platform.startProcess(documentOpener(), {m_manualPath});
+    if (m_platform.startProcess(documentOpener(), {m_manualPath}))
+        return;
+    m_platform.message(this, u8("A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A "
+                                "dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a "
+                                "kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.")
+                             .arg(QDir::toNativeSeparators(m_manualPath)));
 }
 
 } // namespace vintaro

@@ -26,11 +26,14 @@ std::string memberCaption(int n, std::initializer_list<int> rows)
     return {};
 }
 
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 } // namespace
 
-std::string csvField(std::string_view text)
+std::string csvField(std::string_view text, char separator)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    if (text.find_first_of(special) == std::string_view::npos)
         return std::string(text);
     std::string out = "\"";
     for (char c : text) {
@@ -42,43 +45,47 @@ std::string csvField(std::string_view text)
     return out;
 }
 
-std::string csvRecord(const std::vector<std::string> &fields)
+std::string csvRecord(const std::vector<std::string> &fields, char separator)
 {
     std::string out;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += ',';
-        out += csvField(fields[i]);
+            out += separator;
+        out += csvField(fields[i], separator);
     }
     out += "\r\n";
     return out;
 }
 
-std::string historyCsv(std::span<const std::int16_t> spins)
+std::string historyCsv(std::span<const std::int16_t> spins, CsvStyle style)
 {
-    std::string out = csvRecord({std::string(kCsvIndexHeader), std::string(kCsvNumberHeader), "Szín", "Harmad",
-                                 "Oszlop", "Páros/páratlan", "Alacsony/magas"});
+    std::string out = style.byteOrderMark ? kByteOrderMark : "";
+    out += csvRecord({std::string(kCsvIndexHeader), std::string(kCsvNumberHeader), "Szín", "Harmad", "Oszlop", "Páros/páratlan", "Alacsony/magas"},
+                     style.separator);
     out.reserve(out.size() + spins.size() * 48);
     int index = 0;
     for (const std::int16_t n : spins) {
         const std::string colour = n == 0 ? "Zöld" : memberCaption(n, {Red, Black});
         out += csvRecord({std::to_string(++index), std::to_string(n), colour,
                           memberCaption(n, {Third1, Third2, Third3}), memberCaption(n, {ColumnP, ColumnM, ColumnD}),
-                          memberCaption(n, {Even, Odd}), memberCaption(n, {Low, High})});
+                          memberCaption(n, {Even, Odd}), memberCaption(n, {Low, High})},
+                         style.separator);
     }
     return out;
 }
 
-std::string statisticsCsv(const Session &session)
+std::string statisticsCsv(const Session &session, CsvStyle style)
 {
-    std::string out = csvRecord({"Megnevezés", "Hányszor", "Kimaradás", "Maximális kimaradás"});
+    std::string out = style.byteOrderMark ? kByteOrderMark : "";
+    out += csvRecord({"Megnevezés", "Hányszor", "Kimaradás", "Maximális kimaradás"}, style.separator);
     const RowFigures &figures = session.figures();
     for (int row = 0; row < kRowCount; ++row) {
         const Figures &f = figures[static_cast<size_t>(row)];
-        out += csvRecord({caption(row), std::to_string(f.hits), std::to_string(f.current), std::to_string(f.longest)});
+        out += csvRecord({caption(row), std::to_string(f.hits), std::to_string(f.current), std::to_string(f.longest)},
+                         style.separator);
     }
     for (int n = 1; n <= kHighestNumber; ++n)
-        out += csvRecord({std::to_string(n), {}, std::to_string(session.absence(n)), {}});
+        out += csvRecord({std::to_string(n), {}, std::to_string(session.absence(n)), {}}, style.separator);
     return out;
 }
 

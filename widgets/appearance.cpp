@@ -1,10 +1,14 @@
 #include "widgets/appearance.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace vintaro {
 
@@ -17,8 +21,32 @@ QFont programFont()
     return font;
 }
 
+bool loadProgramFont(const QString &fontFolder, QString *warning)
+{
+    // By file, so that fontconfig's choice of a look-alike (DejaVu Sans, whose
+    // wider letters clip the captions) never stands in unnoticed.
+    bool loaded = true;
+    for (const char *file : {"LiberationSans-Bold.ttf", "LiberationSans-Regular.ttf"}) {
+        const int id = QFontDatabase::addApplicationFont(QDir(fontFolder).filePath(QLatin1String(file)));
+        loaded = loaded && id >= 0
+                 && QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Liberation Sans"));
+    }
+    if (!loaded && warning)
+        *warning = QString::fromUtf8("vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian "
+                                     "fonts-liberation2 csomagja hozza. Helyette más betűtípus áll, és egyes "
+                                     "feliratok nem férnek el a helyükön.\n")
+                       .arg(QDir::toNativeSeparators(fontFolder));
+    return loaded;
+}
+
 void applyAppearance(QApplication &app)
 {
+    static bool warned = false;
+    QString warning;
+    if (!loadProgramFont(QString::fromLatin1(kLiberationFolder), &warning) && !warned) {
+        warned = true;
+        std::fputs(warning.toLocal8Bit().constData(), stderr);
+    }
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     app.setFont(programFont());

@@ -15,6 +15,13 @@ namespace vintaro {
 
 // Stands in for "MS Sans Serif" 8.25 pt bold.
 QFont programFont();
+// Where Debian's fonts-liberation2 puts Liberation Sans.
+inline constexpr const char *kLiberationFolder = "/usr/share/fonts/truetype/liberation2";
+// Loads Liberation Sans (bold and regular) from `fontFolder`; false, and a
+// Hungarian line for standard error in `warning`, when it is not there.
+bool loadProgramFont(const QString &fontFolder, QString *warning = nullptr);
+// The program's style and font; warns once on standard error when the font
+// is missing.
 void applyAppearance(QApplication &app);
 
 QColor rgb(unsigned value); // 0xRRGGBB

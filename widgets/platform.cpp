@@ -38,9 +38,10 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QString &title, con
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
-QString DesktopPlatform::saveFileName(QWidget *parent, const QString &title, const QString &filter)
+QString DesktopPlatform::saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                                      const QString &proposedPath, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    return QFileDialog::getSaveFileName(parent, title, proposedPath, filter, selectedFilter);
 }
 
 bool DesktopPlatform::startProcess(const QString &program, const QStringList &arguments)

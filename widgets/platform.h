@@ -22,9 +22,13 @@ public:
     // Text-input dialog with OK and Cancel; an empty text on Cancel.
     virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
     // File dialogs: the chosen path, or an empty text on Cancel. `filter` as
-    // QFileDialog takes it ("Szöveg (*.txt)").
+    // QFileDialog takes it ("Szöveg (*.txt)", several joined by ";;"). The save
+    // dialog starts at `proposedPath` (its folder, and its name to accept or
+    // change); `selectedFilter`, when given, holds the filter shown first and
+    // comes back with the one the user chose.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &proposedPath = {}, QString *selectedFilter = nullptr) = 0;
     // Starts a program detached, with an argument list (never a shell line).
     virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
     // Ends the program at once.
@@ -39,7 +43,8 @@ public:
     bool confirm(QWidget *parent, const QString &text) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &proposedPath = {}, QString *selectedFilter = nullptr) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     void exitProgram() override;
 };

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include "app/commandline.h"
 
 namespace vintaro {
@@ -44,24 +46,55 @@ TEST(CommandLine, HelpAndVersionEndWithZeroAWrongLineWithTwo)
         const char *error; // contained in stderr
     };
     const Case cases[] = {
-        {{"--help"}, 0, "--data-dir <DIR>", ""},
-        {{"-h"}, 0, "Usage: vintaro2011", ""},
+        {{"--help"}, 0, "--data-dir MAPPA", ""},
+        {{"-h"}, 0, "Használat: vintaro2011", ""},
         {{"--version"}, 0, "vintaro 1.0", ""},
         {{"--bogus"}, 2, "", "Ismeretlen kapcsol"},
         {{"--data-dir"}, 2, "", "--data-dir"},
         {{"--data-dir="}, 2, "", "--data-dir"},
         {{"--analyse="}, 2, "", "--analyse"}, // not the window, as if nothing was asked
         {{"stray"}, 2, "", "stray"},
+        {{"--analyse"}, 2, "", "A(z) --analyse után meg kell adni az értékét."},
+        {{"--version=2"}, 2, "", "A(z) --version nem kap értéket."},
     };
     for (const Case &c : cases) {
         const CommandLine line = parse(c.args);
         const std::string what = *c.args.begin();
         EXPECT_EQ(line.action, CommandLine::Action::Exit) << what;
         EXPECT_EQ(line.exitCode, c.exitCode) << what;
-        EXPECT_TRUE(line.out.contains(QLatin1String(c.out))) << what << ": " << line.out.toStdString();
-        EXPECT_TRUE(line.error.contains(QLatin1String(c.error))) << what << ": " << line.error.toStdString();
+        EXPECT_TRUE(line.out.contains(QString::fromUtf8(c.out))) << what << ": " << line.out.toStdString();
+        EXPECT_TRUE(line.error.contains(QString::fromUtf8(c.error))) << what << ": " << line.error.toStdString();
         EXPECT_EQ(line.out.isEmpty(), c.exitCode != 0) << what;
     }
+}
+
+TEST(CommandLine, HelpIsHungarianAndTellsOptionsFilesEnvironmentAndExitCodes)
+{
+    const QString help = parse({"--help"}).out;
+    const char *const told[] = {
+        "Használat: vintaro2011 [KAPCSOLÓK]", "Kapcsolók:", "-h, --help", "-v, --version", "--data-dir MAPPA",
+        "--analyse FÁJL", "Fájlok:", "/usr/share/vintaro/", "$XDG_DATA_HOME/vintaro/", "~/.local/share/vintaro/",
+        "rszamok.txt", "terem.txt", "Vintaro.doc", "Környezeti változók:", "XDG_DATA_HOME", "Kilépési kódok:",
+        "  0  ", "  2  ",
+    };
+    for (const char *text : told)
+        EXPECT_TRUE(help.contains(QString::fromUtf8(text))) << text << "\n" << help.toStdString();
+    // Nothing of Qt's English help, nor its hidden options.
+    for (const char *english : {"Usage", "Options", "Displays", "<", "-session", "-style"})
+        EXPECT_FALSE(help.contains(QLatin1String(english))) << english;
+    // Every option's description starts in one column.
+    const QStringList lines = help.split(QLatin1Char('\n'));
+    for (const char *option : {"--help", "--version"}) {
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const QString &l) { return l.contains(QLatin1String(option)); });
+        ASSERT_NE(line, lines.end()) << option;
+        ASSERT_GT(line->size(), 21) << line->toStdString();
+        EXPECT_EQ(line->at(19), QLatin1Char(' ')) << line->toStdString();
+        EXPECT_NE(line->at(20), QLatin1Char(' ')) << line->toStdString();
+    }
+    for (const QString &line : lines)
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+    EXPECT_FALSE(help.endsWith(QStringLiteral("\n\n")));
 }
 
 } // namespace

@@ -97,6 +97,19 @@ TEST_F(InfoWindowTest, DocumentationOpensTheManualEveryTimeAndKilepCloses)
     EXPECT_TRUE(QFile::exists(platform->started[0].arguments.value(0)));
 }
 
+TEST_F(InfoWindowTest, NoProgramToOpenTheManualIsSaidInAMessage)
+{
+    platform->startSucceeds = false;
+    whileInfoOpen(*window, [](QDialog *info) {
+        QTest::mouseClick(infoButton(info, "Command3D1"), Qt::LeftButton);
+        EXPECT_TRUE(info->isVisible());
+    });
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_TRUE(platform->messages[0].text.contains(QStringLiteral("Vintaro.doc")));
+    EXPECT_TRUE(platform->messages[0].text.contains(QStringLiteral("xdg-utils")));
+    EXPECT_EQ(platform->messages[0].icon, Platform::Icon::Critical);
+}
+
 TEST(InfoWindowFolder, AFolderWithBlanksIsPassedAsOneArgument)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Vintaro program XXXXXX"));

@@ -3,8 +3,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTest>
 
+#include "persistence/csvexport.h"
 #include "tests/support/windowfixture.h"
 
 namespace vintaro::test {
@@ -52,6 +55,64 @@ TEST_F(ExportTest, WritesTheHistoryAndTheStatisticsBesideIt)
     trigger(QStringLiteral("exportcsv"));
     EXPECT_EQ(platform->messages.size(), 1u);
     EXPECT_TRUE(exitAsks());
+}
+
+TEST_F(ExportTest, StartsInTheDocumentsFolderAndOffersHungarianSpreadsheets)
+{
+    enter({5, 17, 0});
+    platform->fileAnswers.push_back(file(QStringLiteral("tura.csv")));
+    platform->filterAnswers.push_back(QString::fromUtf8(
+        "CSV magyar nyelvű táblázatkezelőnek: pontosvessző, UTF-8 BOM (*.csv)"));
+    trigger(QStringLiteral("exportcsv"));
+
+    ASSERT_EQ(platform->proposedPaths.size(), 1u);
+    const QFileInfo proposed(platform->proposedPaths[0]);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir())
+        documents = QDir::homePath();
+    EXPECT_EQ(proposed.absolutePath(), QFileInfo(documents).absoluteFilePath());
+    EXPECT_TRUE(proposed.fileName().startsWith(QStringLiteral("vintaro_"))) << proposed.fileName().toStdString();
+    EXPECT_EQ(proposed.suffix(), QStringLiteral("csv"));
+    // Both kinds are offered, the standard one first.
+    const QStringList offered = platform->fileFilters[0].split(QStringLiteral(";;"));
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_TRUE(offered[0].contains(QString::fromUtf8("vesszővel")));
+
+    for (const char *name : {"tura.csv", "tura_stat.csv"}) {
+        const QByteArray written = bytes(QLatin1String(name));
+        EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF")) << name;
+        EXPECT_FALSE(written.contains(',')) << name;
+    }
+    EXPECT_EQ(records(QStringLiteral("tura.csv"))[2], QString::fromUtf8("2;17;Fekete;2. harmad;Oszlop M;Páratlan;Alacsony"));
+}
+
+TEST_F(ExportTest, AsksBeforeReplacingTheStatisticsFileOrANameWithoutEnding)
+{
+    enter({7});
+    ASSERT_TRUE(writeWholeFile(file(QStringLiteral("tura_stat.csv")), "régi\r\n"));
+    ASSERT_TRUE(writeWholeFile(file(QStringLiteral("nap.csv")), "régi\r\n"));
+    struct Case
+    {
+        const char *answer; // what the user typed in the dialog
+        bool replace;       // the answer to the question
+        const char *asked;  // the file the question names
+    };
+    for (const Case &c : {Case{"tura.csv", false, "tura_stat.csv"}, Case{"nap", false, "nap.csv"},
+                          Case{"tura.csv", true, "tura_stat.csv"}}) {
+        const size_t questions = platform->questions.size();
+        platform->fileAnswers.push_back(file(QLatin1String(c.answer)));
+        platform->confirmAnswers.push_back(c.replace);
+        trigger(QStringLiteral("exportcsv"));
+        ASSERT_EQ(platform->questions.size(), questions + 1) << c.answer;
+        EXPECT_TRUE(platform->questions.back().contains(QLatin1String(c.asked))) << c.answer;
+    }
+    // Said no: nothing written at all; said yes: both files.
+    EXPECT_EQ(bytes(QStringLiteral("nap.csv")), QByteArray("régi\r\n"));
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("nap_stat.csv"))));
+    EXPECT_TRUE(bytes(QStringLiteral("tura_stat.csv")).startsWith("Megnevez"));
+    EXPECT_TRUE(bytes(QStringLiteral("tura.csv")).startsWith("Sorsz"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].icon, Platform::Icon::Information);
 }
 
 TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoFile)

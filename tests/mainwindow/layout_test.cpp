@@ -1,9 +1,16 @@
 // The main window's controls stand where they belong and every caption fits.
 #include <QAction>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QRadioButton>
 
+#include "widgets/appearance.h"
+#include "widgets/qttexts.h"
 #include "widgets/sscommand.h"
 #include "widgets/twips.h"
 #include "tests/support/windowfixture.h"
@@ -119,4 +126,25 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox)
         const int indicator = qobject_cast<QRadioButton *>(b) ? 20 : 4;
         EXPECT_LE(metrics.horizontalAdvance(b->text()) + indicator, b->width()) << b->objectName().toStdString();
     }
+}
+
+TEST_F(LayoutTest, TheFontIsLiberationSansByItsFileAndQtSpeaksHungarian)
+{
+    // Loaded from Debian's fonts-liberation2, not a look-alike by fontconfig.
+    QString warning;
+    ASSERT_TRUE(loadProgramFont(QString::fromLatin1(kLiberationFolder), &warning));
+    EXPECT_TRUE(warning.isEmpty());
+    EXPECT_EQ(QFontInfo(child<QLabel>(QStringLiteral("Label6(0)"))->font()).family(), QStringLiteral("Liberation Sans"));
+    // Without it: a Hungarian line for standard error naming the package.
+    QTemporaryDir empty;
+    EXPECT_FALSE(loadProgramFont(empty.path(), &warning));
+    EXPECT_TRUE(warning.contains(QStringLiteral("fonts-liberation2"))) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QString::fromUtf8("betűtípus"))) << warning.toStdString();
+
+    // Qt's own buttons and dialogs (qt6-translations-l10n): Hungarian.
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QString::fromUtf8("Mégse"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Save)->text().remove(QLatin1Char('&')), QString::fromUtf8("Mentés"));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    EXPECT_FALSE(installQtHungarian(*QCoreApplication::instance(), empty.path()));
 }

@@ -22,7 +22,7 @@ using Table = std::vector<std::vector<std::string>>;
 
 // Records end in CR LF; a quoted field may hold commas, doubled quotes and
 // line breaks. Fails the test on anything else.
-Table readCsv(const std::string &text)
+Table readCsv(const std::string &text, char separator = ',')
 {
     Table table;
     std::vector<std::string> record;
@@ -40,14 +40,14 @@ Table readCsv(const std::string &text)
             }
             ++i;
         }
-        for (; i < text.size() && text[i] != ',' && text[i] != '\r'; ++i) {
+        for (; i < text.size() && text[i] != separator && text[i] != '\r'; ++i) {
             EXPECT_NE(text[i], '\n') << "a bare LF at byte " << i;
             EXPECT_NE(text[i], '"') << "a bare quote at byte " << i;
             field += text[i];
         }
         record.push_back(std::move(field));
         field.clear();
-        if (i < text.size() && text[i] == ',') {
+        if (i < text.size() && text[i] == separator) {
             ++i;
             continue;
         }
@@ -118,6 +118,28 @@ TEST(CsvExport, TheStatisticsReadBackAsTheSessionHasThem)
     EXPECT_EQ(table[1 + 1], (std::vector<std::string>{"Piros", "7", "0", "2"}));
     for (int n = 1; n <= kHighestNumber; ++n)
         EXPECT_EQ(table[kRowCount + n], (std::vector<std::string>{std::to_string(n), "", std::to_string(session.absence(n)), ""}));
+}
+
+TEST(CsvExport, HungarianSpreadsheetsGetSemicolonsAndAByteOrderMark)
+{
+    // A field is quoted for the separator in use only.
+    EXPECT_EQ(csvRecord({"a;b", "1,5", "c"}, ';'), "\"a;b\";1,5;c\r\n");
+    EXPECT_EQ(csvRecord({"a;b", "1,5", "c"}, ','), "a;b,\"1,5\",c\r\n");
+
+    Session session;
+    for (int n : {5, 17, 0, 32, 5, 36, 12})
+        session.enter(n);
+    const std::vector<std::int16_t> spins{5, 17, 0, 32, 5, 36, 12};
+    const std::string bom = "\xEF\xBB\xBF";
+    for (const auto &[standard, hungarian] :
+         {std::pair{historyCsv(spins), historyCsv(spins, CsvStyle::hungarianSpreadsheet())},
+          std::pair{statisticsCsv(session), statisticsCsv(session, CsvStyle::hungarianSpreadsheet())}}) {
+        EXPECT_NE(standard.substr(0, 3), bom);
+        ASSERT_EQ(hungarian.substr(0, 3), bom);
+        EXPECT_EQ(hungarian.find(','), std::string::npos);
+        // The same table, header row included, field by field.
+        EXPECT_EQ(readCsv(hungarian.substr(3), ';'), readCsv(standard));
+    }
 }
 
 TEST(CsvExport, TheStatisticsFileIsNamedAfterTheHistoryFile)

@@ -35,6 +35,9 @@ public:
     std::deque<QString> textAnswers;   // empty: answer Cancel (empty text)
     std::deque<QString> fileAnswers;   // empty: answer Cancel (empty text)
     std::vector<QString> fileDialogs;  // titles of the file dialogs shown
+    std::vector<QString> proposedPaths; // where each save dialog started
+    std::vector<QString> fileFilters;   // the filters each file dialog offered
+    std::deque<QString> filterAnswers;  // the save dialog's chosen filter; empty: the one shown first
     bool startSucceeds = true;
 
     void message(QWidget *, const QString &text, Icon icon) override { messages.push_back({text, icon}); }
@@ -56,8 +59,22 @@ public:
         textAnswers.pop_front();
         return answer;
     }
-    QString openFileName(QWidget *, const QString &title, const QString &) override { return fileAnswer(title); }
-    QString saveFileName(QWidget *, const QString &title, const QString &) override { return fileAnswer(title); }
+    QString openFileName(QWidget *, const QString &title, const QString &filter) override
+    {
+        fileFilters.push_back(filter);
+        return fileAnswer(title);
+    }
+    QString saveFileName(QWidget *, const QString &title, const QString &filter, const QString &proposedPath,
+                         QString *selectedFilter) override
+    {
+        fileFilters.push_back(filter);
+        proposedPaths.push_back(proposedPath);
+        if (selectedFilter && !filterAnswers.empty()) {
+            *selectedFilter = filterAnswers.front();
+            filterAnswers.pop_front();
+        }
+        return fileAnswer(title);
+    }
     QString fileAnswer(const QString &title)
     {
         fileDialogs.push_back(title);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "widgets/appearance.h"
+#include "widgets/qttexts.h"
 
 int main(int argc, char **argv)
 {
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     vintaro::applyAppearance(app);
+    vintaro::installQtHungarian(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
