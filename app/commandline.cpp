@@ -32,6 +32,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                        "szabványos kimenetre, ablak nélkül."),
                                      QString::fromUtf8("FÁJL"));
     parser.addOption(analyse);
+    addSimulateOptions(parser);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -78,6 +79,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(analyse))
         result.analyse = parser.value(analyse);
+    if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
+        return fail(wrong);
     return result;
 }
 

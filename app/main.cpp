@@ -28,6 +28,8 @@ int main(int argc, char *argv[])
     }
     if (!line.analyse.isEmpty())
         return vintaro::runAnalyse(line.analyse);
+    if (line.simulate.wanted)
+        return vintaro::runSimulate(line.simulate);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));

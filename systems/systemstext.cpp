@@ -19,10 +19,10 @@ std::string shareText(double share)
     return formatDecimal(percent, percent != 0 && std::fabs(percent) < 1 ? 2 : 1) + " %";
 }
 
-std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e)
+std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e, bool target)
 {
     auto exact = [&e](const std::string &text) { return e.available ? text : std::string("-"); };
-    return {
+    std::vector<FigureLine> lines = {
         {"Esély, hogy a menet nyereséggel zárul", shareText(s.ahead), exact(shareText(e.ahead))},
         {"Esély, hogy a menet eléri a célt", shareText(s.target), exact(shareText(e.target))},
         {"Esély, hogy a menet csődbe jut", shareText(s.ruin), exact(shareText(e.ruin))},
@@ -37,6 +37,9 @@ std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e)
         {"Átlagos tét menetenként összesen", moneyText(s.meanStaked), exact(moneyText(e.meanStaked))},
         {"Legnagyobb tét", moneyText(s.largestStake), "-"},
     };
+    if (!target)
+        lines.erase(lines.begin() + 1);
+    return lines;
 }
 
 std::string agreementLine(const Summary &s)

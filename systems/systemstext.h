@@ -17,8 +17,8 @@ struct FigureLine
 };
 
 // The figures of many sessions, with the exact ones beside them (when
-// `exact.available`).
-std::vector<FigureLine> figureLines(const Summary &simulated, const ExactRisk &exact);
+// `exact.available`); the share at the target only when there is one.
+std::vector<FigureLine> figureLines(const Summary &simulated, const ExactRisk &exact, bool target);
 // Whether the mean result and -(mean staked)/37 agree within the interval.
 std::string agreementLine(const Summary &simulated);
 // The figures of a backtest.
