@@ -1,9 +1,10 @@
-// Form1: opening the interval, wheel, odds and information windows.
+// Form1: opening the interval, wheel, odds, systems and information windows.
 #include "mainwindow/form1.h"
 
 #include "info/info.h"
 #include "intervals/interval5.h"
 #include "odds/window/eselyek.h"
+#include "systems/window/rendszerek.h"
 #include "wheel/kerek.h"
 
 namespace vintaro {
@@ -57,6 +58,16 @@ void Form1::openOdds()
     connect(this, &Form1::historyChanged, odds, &Eselyek::refresh);
     m_oddsWindow = odds;
     odds->show();
+}
+
+void Form1::openSystems()
+{
+    if (raiseIfOpen(m_systemsWindow))
+        return;
+    auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this);
+    connect(this, &Form1::historyChanged, systems, &Rendszerek::refresh);
+    m_systemsWindow = systems;
+    systems->show();
 }
 
 void Form1::openInfo()
