@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +211,10 @@ QWidget *Rendszerek::buildResults()
     m_backtestFigures->setHorizontalHeaderLabels({QString(), QString::fromUtf8("Jegyzett pörgetéseken")});
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
     backtest->setFixedHeight(fittingHeight(backtest, 7));
+    // The captions keep their width beside the one column of figures.
+    backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
+                                                       QString::fromUtf8("Várható eredmény: −(összes tét)/37")) + 16);
     historyLayout->addWidget(backtest);
     m_tabs->addTab(history, QString::fromUtf8("Jegyzett pörgetések"));
 
