@@ -112,6 +112,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
              QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, "
                                "ablak nélkül."),
              QString::fromUtf8("FÁJL")});
+    for (const QCommandLineOption &option : simulateOptions())
+        add(option);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -164,6 +166,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (result.analyse.isEmpty())
             return fail(QString::fromUtf8("A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
     }
+    if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
+        return fail(wrong);
     return result;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/simulatecommand.h"
+
 namespace vintaro {
 
 struct CommandLine
@@ -18,6 +20,7 @@ struct CommandLine
     QString error;   // for stderr (a wrong command line)
     QString dataDir; // --data-dir: the folder of the spin lists, or empty
     QString analyse; // --analyse: a spin file to analyse as text, or empty
+    SimulateCommand simulate; // --simulate: a betting system played as text
 };
 
 // Reads `arguments` (the program name first, as argv gives them). A wrong

@@ -33,6 +33,8 @@ int main(int argc, char *argv[])
     }
     if (!line.analyse.isEmpty())
         return vintaro::runAnalyse(line.analyse);
+    if (line.simulate.wanted)
+        return vintaro::runSimulate(line.simulate);
 
     QApplication app(argc, argv);
     // The desktop entry's name and the packaged icon tie every window to its launcher.

@@ -81,6 +81,7 @@ public:
     void openInfo();              // doku
     void openWheel();             // kerek
     void openOdds();              // eselyek
+    void openSystems();           // rendszerek
     void exportCsv();             // exportcsv
 
 signals:
@@ -125,6 +126,7 @@ private:
     QPixmap m_markPicture;
     QPointer<QWidget> m_intervalWindow;
     QPointer<QWidget> m_oddsWindow;
+    QPointer<QWidget> m_systemsWindow; // Rendszerek
 
     // Files, Start, save and exit (form1_files.cpp).
     // Per room, the spins its saved list is known to end with.

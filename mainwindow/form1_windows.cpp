@@ -1,4 +1,4 @@
-// Form1: opening the interval, wheel, odds and information windows.
+// Form1: opening the interval, wheel, odds, systems and information windows.
 #include "mainwindow/form1.h"
 
 #include <QShowEvent>
@@ -7,6 +7,7 @@
 #include "info/info.h"
 #include "intervals/interval5.h"
 #include "odds/window/eselyek.h"
+#include "systems/window/rendszerek.h"
 #include "wheel/kerek.h"
 #include "widgets/companions.h"
 
@@ -86,6 +87,16 @@ void Form1::openOdds()
     m_companions->adopt(odds);
     m_oddsWindow = odds;
     odds->show();
+}
+
+void Form1::openSystems()
+{
+    if (raiseIfOpen(m_systemsWindow))
+        return;
+    auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this);
+    connect(this, &Form1::historyChanged, systems, &Rendszerek::refresh);
+    m_systemsWindow = systems;
+    systems->show();
 }
 
 void Form1::openInfo()

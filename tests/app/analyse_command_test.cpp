@@ -1,47 +1,16 @@
 // vintaro2011 --analyse FILE, run as a user runs it from a shell, on a
 // machine without any display.
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "persistence/csvexport.h"
+#include "tests/support/process.h"
 
 namespace {
 
-struct Finished
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
-// `input` goes to standard input; `meanwhile` runs while the program runs.
-Finished run(const QStringList &arguments, const QByteArray &input = {}, const std::function<void()> &meanwhile = {})
-{
-    QProcess process;
-    // A window system would fail to start with this platform.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VINTARO_PROGRAM), arguments);
-    EXPECT_TRUE(process.waitForStarted(30000));
-    process.write(input);
-    process.closeWriteChannel();
-    if (meanwhile)
-        meanwhile();
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
+using vintaro::test::Finished;
+using vintaro::test::run;
 
 TEST(AnalyseCommand, PrintsTheReportOfAFileWithJunkAndFailsOnAMissingOne)
 {

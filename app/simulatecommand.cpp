@@ -1,0 +1,233 @@
+#include "app/simulatecommand.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "odds/oddstext.h"
+#include "odds/spintokenizer.h"
+#include "systems/exact.h"
+#include "systems/systemstext.h"
+
+namespace vintaro {
+
+namespace {
+
+QString joined(auto keys)
+{
+    QStringList out;
+    for (const auto &key : keys)
+        out << QString::fromUtf8(key.data(), qsizetype(key.size()));
+    return out.join(QStringLiteral(", "));
+}
+
+// The spins of a file as --analyse reads them: every token 0..36, oldest
+// first; junk skipped. Nothing (and `error`) when the file cannot be read.
+std::optional<std::vector<std::int16_t>> readSpinFile(const std::string &path, std::string &error)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    std::vector<unsigned char> block(std::size_t{1} << 20);
+    std::vector<std::uint8_t> numbers(block.size() + 1);
+    std::vector<std::int16_t> spins;
+    SpinTokenizer tokenizer;
+    while (const std::size_t got = std::fread(block.data(), 1, block.size(), file.get())) {
+        const std::size_t count = tokenizer.feed(block.data(), got, numbers.data());
+        spins.insert(spins.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
+    }
+    if (std::ferror(file.get())) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    const std::size_t count = tokenizer.finish(numbers.data());
+    spins.insert(spins.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
+    return spins;
+}
+
+// Display width of UTF-8 text: its characters.
+int width(const std::string &text)
+{
+    int n = 0;
+    for (unsigned char c : text)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+std::string padded(const std::string &text, int columns)
+{
+    return text + std::string(size_t(std::max(1, columns - width(text))), ' ');
+}
+
+void writeLines(std::ostream &out, const std::vector<FigureLine> &lines, bool exact)
+{
+    int captions = 0, simulated = 0;
+    for (const FigureLine &line : lines) {
+        captions = std::max(captions, width(line.caption));
+        simulated = std::max(simulated, width(line.simulated));
+    }
+    for (const FigureLine &line : lines) {
+        out << padded(line.caption, captions + 2);
+        out << (exact ? padded(line.simulated, simulated + 2) + line.exact : line.simulated) << '\n';
+    }
+}
+
+std::string amountOrNone(double amount) { return amount > 0 ? moneyText(amount) : std::string("nincs"); }
+
+} // namespace
+
+QList<QCommandLineOption> simulateOptions()
+{
+    QList<QCommandLineOption> options;
+    auto add = [&options](const char *name, const char *description, const char *value) {
+        options << QCommandLineOption(QLatin1String(name), QString::fromUtf8(description), QString::fromUtf8(value));
+    };
+    std::vector<std::string_view> systems;
+    for (SystemKind kind : kSystems)
+        systems.push_back(systemKey(kind));
+    options << QCommandLineOption(
+        QStringLiteral("simulate"),
+        QString::fromUtf8("Egy tétrendszer sok szimulált menete szabályos keréken, szövegként, ablak nélkül. "
+                          "RENDSZER: %1.")
+            .arg(joined(systems)),
+        QString::fromUtf8("RENDSZER"));
+    options << QCommandLineOption(QStringLiteral("bet"),
+                                  QString::fromUtf8("A tét (--simulate): %1, vagy egy szám 0-tól 36-ig.")
+                                      .arg(joined(betKeys())),
+                                  QString::fromUtf8("TÉT"));
+    add("unit", "Az egység pénzben (--simulate; alapértelmezés 1).", "U");
+    add("bankroll", "A kezdőtőke pénzben (alapértelmezés 100 egység).", "B");
+    add("table-min", "Az asztali minimum pénzben (alapértelmezés egy egység).", "X");
+    add("table-max", "Az asztali maximum pénzben (alapértelmezés: nincs).", "Y");
+    add("target", "A nyereség, amelynél a menet véget ér (alapértelmezés: nincs).", "T");
+    add("spins", "Legfeljebb ennyi pörgetés menetenként (alapértelmezés 1000).", "S");
+    add("sessions", "A szimulált menetek száma (alapértelmezés 100 000).", "M");
+    add("seed", "A véletlen magja; ugyanaz a mag ugyanazt adja (alapértelmezés: véletlen).", "K");
+    add("history", "A rendszer lejátszása a FÁJL pörgetésein is (ahogy az --analyse olvassa).", "FÁJL");
+    return options;
+}
+
+QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &command)
+{
+    const QStringList names = {"bet",   "unit",     "bankroll", "table-min", "table-max", "target",
+                               "spins", "sessions", "seed",     "history"};
+    if (!parser.isSet(QStringLiteral("simulate"))) {
+        for (const QString &name : names)
+            if (parser.isSet(name))
+                return QString::fromUtf8("A --%1 csak a --simulate mellett használható.").arg(name);
+        return {};
+    }
+    command.wanted = true;
+    SimulationRequest &r = command.request;
+    const QString system = parser.value(QStringLiteral("simulate"));
+    const auto kind = systemFromKey(system.toStdString());
+    if (!kind)
+        return QString::fromUtf8("Ismeretlen rendszer: %1 (lásd --help).").arg(system);
+    r.system = *kind;
+    if (!parser.isSet(QStringLiteral("bet")))
+        return QString::fromUtf8("A --simulate mellé a --bet is kell.");
+    const QString bet = parser.value(QStringLiteral("bet"));
+    const auto chosen = betFromKey(bet.toStdString());
+    if (!chosen)
+        return QString::fromUtf8("Ismeretlen tét: %1 (lásd --help).").arg(bet);
+    r.bet = *chosen;
+
+    QString problem;
+    auto amount = [&](const char *name, double fallback) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option))
+            return fallback;
+        bool ok = false;
+        const double value = parser.value(option).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (!ok && problem.isEmpty())
+            problem = QString::fromUtf8("A --%1 után egy szám kell, nem ez: %2").arg(option, parser.value(option));
+        return value;
+    };
+    auto count = [&](const char *name, std::int64_t fallback, std::int64_t low, std::int64_t high) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option))
+            return fallback;
+        bool ok = false;
+        const qlonglong value = parser.value(option).toLongLong(&ok);
+        if ((!ok || value < low || value > high) && problem.isEmpty())
+            problem = QString::fromUtf8("A --%1 után egy egész szám kell %2 és %3 között, nem ez: %4")
+                          .arg(option, QString::fromStdString(formatInteger(low)), QString::fromStdString(formatInteger(high)), parser.value(option));
+        return std::int64_t(value);
+    };
+    r.rules.unit = amount("unit", 1);
+    r.rules.bankroll = amount("bankroll", 100 * r.rules.unit);
+    r.rules.tableMin = amount("table-min", r.rules.unit);
+    r.rules.tableMax = amount("table-max", 0);
+    r.rules.target = amount("target", 0);
+    r.rules.maxSpins = count("spins", 1000, 1, 100000000);
+    r.sessions = count("sessions", 100000, 1, 20000000);
+    if (parser.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        r.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok && problem.isEmpty())
+            problem = QString::fromUtf8("A --seed után egy nemnegatív egész szám kell, nem ez: %1")
+                          .arg(parser.value(QStringLiteral("seed")));
+    } else {
+        r.seed = std::random_device()() % 1000000000u;
+    }
+    if (!problem.isEmpty())
+        return problem;
+    const std::string rules = rulesProblem(r.rules);
+    if (!rules.empty())
+        return QString::fromStdString(rules);
+    command.history = parser.value(QStringLiteral("history"));
+    if (parser.isSet(QStringLiteral("history")) && command.history.isEmpty())
+        return QString::fromUtf8("A --history után egy fájl neve kell.");
+    return {};
+}
+
+int runSimulate(const SimulateCommand &command)
+{
+    const SimulationRequest &r = command.request;
+    std::ostringstream out;
+    out << "Tétrendszer: " << systemName(r.system) << "; tét: " << r.bet.name << " ("
+        << formatInteger(std::int64_t(r.bet.numbers.count())) << " szám, egy találat a tét "
+        << moneyText(36.0 / double(r.bet.numbers.count())) << "-szeresét adja vissza)\n";
+    out << "Egység: " << moneyText(r.rules.unit) << "; kezdőtőke: " << moneyText(r.rules.bankroll)
+        << "; asztali minimum: " << moneyText(r.rules.tableMin) << ", maximum: " << amountOrNone(r.rules.tableMax)
+        << "; cél: " << amountOrNone(r.rules.target) << "; legfeljebb " << formatInteger(r.rules.maxSpins)
+        << " pörgetés menetenként\n";
+    if (!command.history.isEmpty()) {
+        std::string error;
+        const auto spins = readSpinFile(QFile::encodeName(command.history).toStdString(), error);
+        if (!spins) {
+            std::cerr << "vintaro2011: a(z) " << command.history.toStdString() << " fájl nem olvasható: " << error
+                      << '\n';
+            return 2;
+        }
+        const Backtest b = backtest(r.system, r.bet, r.rules, *spins);
+        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(std::int64_t(spins->size()))
+            << " pörgetésén:\n";
+        writeLines(out, backtestLines(b), false);
+    }
+    const Simulation simulation = simulate(r);
+    const ExactRisk exact = exactRisk(r.system, r.bet, r.rules);
+    out << '\n' << formatInteger(r.sessions) << " szimulált menet, mag: " << r.seed
+        << " (ugyanez a mag ugyanezt adja)\n\n";
+    std::vector<FigureLine> lines = figureLines(simulation.summary, exact, r.rules.target > 0);
+    lines.insert(lines.begin(), {"", "Szimuláció", exact.available ? "Pontos" : ""});
+    writeLines(out, lines, exact.available);
+    out << '\n' << agreementLine(simulation.summary) << '\n';
+    if (!exact.available)
+        out << exact.why << '\n';
+    out << fixedLine() << '\n';
+    std::cout << out.str();
+    std::cout.flush();
+    return std::cout ? 0 : 2;
+}
+
+} // namespace vintaro

@@ -1,0 +1,31 @@
+#pragma once
+// --simulate SYSTEM --bet BET [...]: a betting system over many simulated
+// sessions, with the exact figures where they can be computed, and over a
+// spin file with --history; plain text, no display needed.
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+
+#include "systems/simulation.h"
+
+class QCommandLineParser;
+
+namespace vintaro {
+
+struct SimulateCommand
+{
+    bool wanted = false; // --simulate was given
+    SimulationRequest request;
+    QString history; // --history: a spin file to play the system on, or empty
+};
+
+// --simulate and its options, in the order --help lists them.
+QList<QCommandLineOption> simulateOptions();
+
+// Reads them into `command`; a message for a wrong one, or an empty text.
+QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &command);
+
+// Runs the command; the program's exit code (2 for a file it cannot read).
+int runSimulate(const SimulateCommand &command);
+
+} // namespace vintaro

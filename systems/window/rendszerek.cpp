@@ -1,0 +1,356 @@
+#include "systems/window/rendszerek.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <random>
+
+#include "core/selection.h"
+#include "core/session.h"
+#include "odds/oddstext.h"
+#include "systems/systemstext.h"
+#include "systems/window/systemcharts.h"
+#include "widgets/appearance.h"
+#include "widgets/platform.h"
+#include "widgets/tableview.h"
+
+namespace vintaro {
+
+struct Rendszerek::Job
+{
+    SimulationControl control;
+    std::int64_t sessions = 0;
+};
+
+namespace {
+
+constexpr int kSingleNumber = kGroupBets;         // "Egy szám" in Tet
+constexpr int kSelectedNumbers = kGroupBets + 1;  // "Kijelölt számok"
+
+QLabel *wrapped(QWidget *parent, const char *name, const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const char *none = nullptr)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    box->setDecimals(2);
+    box->setRange(none ? 0 : 0.01, 1e9);
+    box->setGroupSeparatorShown(true);
+    if (none)
+        box->setSpecialValueText(QString::fromUtf8(none));
+    box->setValue(value);
+    return box;
+}
+
+QSpinBox *countBox(QWidget *parent, const char *name, int low, int high, int value)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    box->setGroupSeparatorShown(true);
+    box->setRange(low, high);
+    box->setValue(value);
+    return box;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+void fill(QStandardItemModel *model, const std::vector<FigureLine> &lines, int columns)
+{
+    model->setRowCount(0);
+    for (const FigureLine &line : lines) {
+        QList<QStandardItem *> row{new QStandardItem(text(line.caption)), new QStandardItem(text(line.simulated))};
+        if (columns == 3)
+            row << new QStandardItem(text(line.exact));
+        for (int c = 1; c < row.size(); ++c)
+            row[c]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        model->appendRow(row);
+    }
+}
+
+QString randomSeed() { return QString::number(std::random_device()() % 1000000000u); }
+
+} // namespace
+
+Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_selection(selection), m_platform(platform)
+{
+    setObjectName(QStringLiteral("Rendszerek"));
+    setWindowTitle(QString::fromUtf8("Tétrendszerek"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildControls());
+    top->addWidget(buildResults(), 1);
+    layout->addLayout(top, 1);
+
+    auto *progressRow = new QHBoxLayout;
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Folyamat"));
+    m_progress->setRange(0, 1000);
+    m_progress->setVisible(false);
+    m_cancel = button(this, "Megszakit", "Mégse");
+    m_cancel->setEnabled(false);
+    m_status = wrapped(this, "Allapot");
+    progressRow->addWidget(m_status, 1);
+    progressRow->addWidget(m_progress, 1);
+    progressRow->addWidget(m_cancel);
+    layout->addLayout(progressRow);
+    layout->addWidget(wrapped(this, "Alapelv", text(fixedLine())));
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(50);
+    connect(m_timer, &QTimer::timeout, this, &Rendszerek::showProgress);
+    connect(m_play, &QPushButton::clicked, this, &Rendszerek::playHistory);
+    connect(m_simulate, &QPushButton::clicked, this, &Rendszerek::startSimulation);
+    connect(m_cancel, &QPushButton::clicked, this, &Rendszerek::cancelSimulation);
+    connect(&m_watcher, &QFutureWatcher<Finished>::finished, this, &Rendszerek::showSimulation);
+    refresh();
+    resize(1040, 700);
+}
+
+Rendszerek::~Rendszerek()
+{
+    // The workers stop at their next block.
+    if (m_job)
+        m_job->control.cancel = true;
+    m_watcher.waitForFinished();
+}
+
+QWidget *Rendszerek::buildControls()
+{
+    auto *panel = new QWidget(this);
+    auto *form = new QFormLayout(panel);
+    m_bet = new QComboBox(panel);
+    m_bet->setObjectName(QStringLiteral("Tet"));
+    for (int i = 0; i < kGroupBets; ++i)
+        m_bet->addItem(text(oddsBets()[size_t(i)].name));
+    m_bet->addItem(QString::fromUtf8("Egy szám"));
+    m_bet->addItem(QString::fromUtf8("Kijelölt számok"));
+    m_bet->setCurrentIndex(1); // Piros
+    m_number = countBox(panel, "TetSzam", 0, kHighestNumber, 17);
+    m_number->setEnabled(false);
+    connect(m_bet, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_number->setEnabled(index == kSingleNumber); });
+    m_system = new QComboBox(panel);
+    m_system->setObjectName(QStringLiteral("Rendszer"));
+    for (SystemKind kind : kSystems)
+        m_system->addItem(text(systemName(kind)));
+    m_system->setCurrentIndex(int(SystemKind::Martingale));
+    m_unit = amountBox(panel, "Egyseg", 1);
+    m_bankroll = amountBox(panel, "Bank", 100);
+    m_tableMin = amountBox(panel, "MinTet", 1);
+    m_tableMax = amountBox(panel, "MaxTet", 0, "nincs");
+    m_target = amountBox(panel, "Cel", 0, "nincs");
+    m_spins = countBox(panel, "Porgetesek", 1, 1000000, 1000);
+    m_sessions = countBox(panel, "Menetek", 1, 10000000, 100000);
+    m_seed = new QLineEdit(randomSeed(), panel);
+    m_seed->setObjectName(QStringLiteral("Mag"));
+    m_seed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,19}")), m_seed));
+    m_seed->setToolTip(QString::fromUtf8("Ugyanaz a mag ugyanazt a szimulációt adja."));
+
+    form->addRow(QString::fromUtf8("Tét:"), m_bet);
+    form->addRow(QString::fromUtf8("Szám:"), m_number);
+    form->addRow(QString::fromUtf8("Rendszer:"), m_system);
+    form->addRow(QString::fromUtf8("Egység:"), m_unit);
+    form->addRow(QString::fromUtf8("Kezdőtőke:"), m_bankroll);
+    form->addRow(QString::fromUtf8("Asztali minimum:"), m_tableMin);
+    form->addRow(QString::fromUtf8("Asztali maximum:"), m_tableMax);
+    form->addRow(QString::fromUtf8("Cél (nyereség):"), m_target);
+    form->addRow(QString::fromUtf8("Pörgetés menetenként:"), m_spins);
+    form->addRow(QString::fromUtf8("Menetek:"), m_sessions);
+    form->addRow(QString::fromUtf8("Mag:"), m_seed);
+    m_play = button(panel, "Visszateszt", "Lejátszás a jegyzett pörgetéseken");
+    m_simulate = button(panel, "Szimulacio", "Szimuláció");
+    form->addRow(m_play);
+    form->addRow(m_simulate);
+    m_historyCount = wrapped(panel, "JegyzettPorgetesek");
+    form->addRow(m_historyCount);
+    panel->setMaximumWidth(panel->sizeHint().width() + 20);
+    return panel;
+}
+
+QWidget *Rendszerek::buildResults()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("Lapok"));
+
+    auto *history = new QWidget(m_tabs);
+    auto *historyLayout = new QVBoxLayout(history);
+    m_bankrollChart = makeChartView(history, "TokeGrafikon", "A tőke pörgetésről pörgetésre");
+    historyLayout->addWidget(m_bankrollChart, 1);
+    m_backtestFigures = new QStandardItemModel(0, 2, this);
+    m_backtestFigures->setHorizontalHeaderLabels({QString(), QString::fromUtf8("Jegyzett pörgetéseken")});
+    QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
+    backtest->setFixedHeight(fittingHeight(backtest, 7));
+    // The captions keep their width beside the one column of figures.
+    backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
+                                                       QString::fromUtf8("Várható eredmény: −(összes tét)/37")) + 16);
+    historyLayout->addWidget(backtest);
+    m_tabs->addTab(history, QString::fromUtf8("Jegyzett pörgetések"));
+
+    auto *simulation = new QWidget(m_tabs);
+    auto *simulationLayout = new QVBoxLayout(simulation);
+    m_histogram = makeChartView(simulation, "Hisztogram", "A menetek végeredménye (a menetek %-a)");
+    simulationLayout->addWidget(m_histogram, 1);
+    m_figures = new QStandardItemModel(0, 3, this);
+    m_figures->setHorizontalHeaderLabels({QString(), QString::fromUtf8("Szimuláció"), QString::fromUtf8("Pontos")});
+    QTableView *figures = makeTableView(simulation, QStringLiteral("Eredmenyek"), m_figures, false);
+    figures->setFixedHeight(fittingHeight(figures, 11));
+    simulationLayout->addWidget(figures);
+    m_agreement = wrapped(simulation, "Egyezes");
+    simulationLayout->addWidget(m_agreement);
+    m_tabs->addTab(simulation, QString::fromUtf8("Szimuláció"));
+    return m_tabs;
+}
+
+void Rendszerek::refresh()
+{
+    m_historyCount->setText(
+        QString::fromUtf8("Jegyzett pörgetések: %1").arg(text(formatInteger(m_session.history().count()))));
+    if (m_played)
+        playHistory();
+}
+
+bool Rendszerek::readControls(Bet &bet, SessionRules &rules)
+{
+    const int index = m_bet->currentIndex();
+    if (index == kSingleNumber)
+        bet = oddsBets()[size_t(kGroupBets + m_number->value())];
+    else if (index == kSelectedNumbers)
+        bet = selectedNumbersBet(m_selection.selectedNumbers());
+    else
+        bet = oddsBets()[size_t(std::clamp(index, 0, kGroupBets - 1))];
+    rules.unit = m_unit->value();
+    rules.bankroll = m_bankroll->value();
+    rules.tableMin = m_tableMin->value();
+    rules.tableMax = m_tableMax->value();
+    rules.target = m_target->value();
+    rules.maxSpins = m_spins->value();
+    std::string problem = rulesProblem(rules);
+    if (bet.numbers.none())
+        problem = "Nincs kijelölt szám: jelölje ki a számokat a főablak kijelölő rácsán, vagy válasszon más tétet.";
+    if (problem.empty())
+        return true;
+    m_platform.message(this, text(problem), Platform::Icon::Information);
+    return false;
+}
+
+void Rendszerek::playHistory()
+{
+    Bet bet;
+    SessionRules rules;
+    if (!readControls(bet, rules)) {
+        m_played = false;
+        return;
+    }
+    const auto spins = m_session.history().spins();
+    const Backtest b = backtest(SystemKind(m_system->currentIndex()), bet, rules, {spins.begin(), spins.end()});
+    fill(m_backtestFigures, backtestLines(b), 2);
+    showBankroll(m_bankrollChart, b.bankroll);
+    m_played = true;
+    m_tabs->setCurrentIndex(0);
+}
+
+void Rendszerek::startSimulation()
+{
+    if (running())
+        return;
+    SimulationRequest request;
+    if (!readControls(request.bet, request.rules))
+        return;
+    request.system = SystemKind(m_system->currentIndex());
+    request.sessions = m_sessions->value();
+    bool ok = false;
+    request.seed = m_seed->text().toULongLong(&ok);
+    if (!ok) {
+        m_seed->setText(randomSeed());
+        request.seed = m_seed->text().toULongLong();
+    }
+    m_job = std::make_shared<Job>();
+    m_job->sessions = request.sessions;
+    m_play->setEnabled(false);
+    m_simulate->setEnabled(false);
+    m_cancel->setEnabled(true);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+    m_status->setText(QString::fromUtf8("Szimuláció folyamatban…"));
+    m_timer->start();
+    m_watcher.setFuture(QtConcurrent::run([job = m_job, request] {
+        Finished f;
+        f.simulation = simulate(request, &job->control);
+        if (!f.simulation.cancelled)
+            f.exact = exactRisk(request.system, request.bet, request.rules, 400000000, &job->control.cancel);
+        return f;
+    }));
+}
+
+void Rendszerek::cancelSimulation()
+{
+    if (m_job)
+        m_job->control.cancel = true;
+    m_cancel->setEnabled(false);
+}
+
+void Rendszerek::showProgress()
+{
+    if (m_job)
+        m_progress->setValue(
+            int(1000 * m_job->control.sessionsDone.load() / std::max<std::int64_t>(1, m_job->sessions)));
+}
+
+void Rendszerek::showSimulation()
+{
+    m_timer->stop();
+    m_progress->setVisible(false);
+    m_play->setEnabled(true);
+    m_simulate->setEnabled(true);
+    m_cancel->setEnabled(false);
+    const Finished f = m_watcher.result();
+    m_job.reset();
+    if (f.simulation.cancelled) {
+        m_status->setText(QString::fromUtf8("A szimuláció megszakítva."));
+        return;
+    }
+    const Summary &s = f.simulation.summary;
+    fill(m_figures, figureLines(s, f.exact, m_target->value() > 0), 3);
+    showHistogram(m_histogram, f.simulation.results);
+    m_agreement->setText(text(agreementLine(s)));
+    QString status = QString::fromUtf8("%1 szimulált menet, mag: %2.")
+                         .arg(text(formatInteger(s.sessions)), m_seed->text());
+    if (!f.exact.available)
+        status += QLatin1Char(' ') + text(f.exact.why);
+    m_status->setText(status);
+    m_tabs->setCurrentIndex(1);
+}
+
+} // namespace vintaro

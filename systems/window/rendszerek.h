@@ -1,0 +1,85 @@
+#pragma once
+// The systems window: a betting system played over the recorded spins and
+// over many simulated sessions on a fair wheel, with the exact figures beside
+// the simulated ones where they can be computed. Follows the history live;
+// the simulation runs on a worker thread and can be stopped.
+#include <QFutureWatcher>
+#include <QWidget>
+
+#include <memory>
+
+#include "systems/exact.h"
+
+class QChartView;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QStandardItemModel;
+class QTabWidget;
+class QTimer;
+
+namespace vintaro {
+
+class Platform;
+class Selection;
+class Session;
+
+class Rendszerek : public QWidget
+{
+    Q_OBJECT
+public:
+    Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent = nullptr);
+    ~Rendszerek() override;
+
+    // Reads the history again: after every entry, undo and Start.
+    void refresh();
+    // Visszateszt and Szimulacio.
+    void playHistory();
+    void startSimulation();
+    void cancelSimulation(); // Mégse
+    bool running() const { return m_job != nullptr; }
+
+private:
+    struct Job;
+    struct Finished
+    {
+        Simulation simulation;
+        ExactRisk exact;
+    };
+    QWidget *buildControls();
+    QWidget *buildResults();
+    // The bet and the rules as the controls stand; nothing (after telling the
+    // user why) when they cannot be played.
+    bool readControls(Bet &bet, SessionRules &rules);
+    void showProgress();
+    void showSimulation();
+
+    const Session &m_session;
+    const Selection &m_selection;
+    Platform &m_platform;
+    bool m_played = false; // a backtest is shown: refresh plays it again
+
+    QComboBox *m_bet = nullptr;
+    QSpinBox *m_number = nullptr;
+    QComboBox *m_system = nullptr;
+    QDoubleSpinBox *m_unit = nullptr, *m_bankroll = nullptr, *m_tableMin = nullptr, *m_tableMax = nullptr,
+                   *m_target = nullptr;
+    QSpinBox *m_spins = nullptr, *m_sessions = nullptr;
+    QLineEdit *m_seed = nullptr;
+    QPushButton *m_play = nullptr, *m_simulate = nullptr, *m_cancel = nullptr;
+    QLabel *m_historyCount = nullptr, *m_status = nullptr, *m_agreement = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QChartView *m_bankrollChart = nullptr, *m_histogram = nullptr;
+    QStandardItemModel *m_backtestFigures = nullptr, *m_figures = nullptr;
+    QTimer *m_timer = nullptr;
+
+    std::shared_ptr<Job> m_job;
+    QFutureWatcher<Finished> m_watcher;
+};
+
+} // namespace vintaro

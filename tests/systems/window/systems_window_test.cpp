@@ -1,0 +1,152 @@
+// The systems window as a user meets it: opened from the Eszközök menu right
+// after "Esélyek", playing a system on the spins entered in the main window,
+// and simulating sessions with a seed.
+#include <QAbstractItemModel>
+#include <QChartView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QXYSeries>
+
+#include "systems/systemstext.h"
+#include "systems/window/rendszerek.h"
+#include "tests/support/windowfixture.h"
+
+namespace vintaro::test {
+namespace {
+
+class SystemsWindowTest : public WindowTest
+{
+protected:
+    // The second column of the row whose first reads `caption`.
+    static QString figure(QWidget *w, const char *table, const char *caption, int column = 1)
+    {
+        const QAbstractItemModel *m = control<QTableView>(w, table)->model();
+        for (int row = 0; row < m->rowCount(); ++row)
+            if (m->index(row, 0).data().toString() == QString::fromUtf8(caption))
+                return m->index(row, column).data().toString();
+        return QStringLiteral("<no row %1>").arg(QString::fromUtf8(caption));
+    }
+    static void simulateAndWait(QWidget *w)
+    {
+        control<QAbstractButton>(w, "Szimulacio")->click();
+        auto *window = static_cast<Rendszerek *>(w);
+        for (int i = 0; i < 1500 && window->running(); ++i)
+            QTest::qWait(20);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window->running());
+    }
+};
+
+TEST_F(SystemsWindowTest, PlaysTheRecordedSpinsAndFollowsThem)
+{
+    const QList<QAction *> tools = child<QMenu>(QStringLiteral("eszkozok"))->actions();
+    for (int i = 0; i + 1 < tools.size(); ++i)
+        if (tools[i]->objectName() == QLatin1String("eselyek"))
+            EXPECT_EQ(tools[i + 1]->objectName(), QStringLiteral("rendszerek"));
+    QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Tétrendszerek"));
+    EXPECT_EQ(control<QAbstractButton>(w, "Visszateszt")->text(),
+              QString::fromUtf8("Lejátszás a jegyzett pörgetéseken"));
+    EXPECT_EQ(control<QComboBox>(w, "Tet")->currentText(), QStringLiteral("Piros"));
+    EXPECT_EQ(control<QComboBox>(w, "Rendszer")->currentText(), QStringLiteral("Martingale"));
+    EXPECT_TRUE(control<QLabel>(w, "Alapelv")->text().contains(QStringLiteral("az átlagát soha")));
+
+    // Martingale on red, one unit of 100: black 1, black 2, red 4, zero 1, red 2.
+    enter({2, 4, 3, 0, 1});
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Összes tét"), QStringLiteral("10"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Végeredmény"), QStringLiteral("2"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Legnagyobb tét"), QStringLiteral("4"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Legmélyebb esés egy csúcsról"), QStringLiteral("3"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Várható eredmény: −(összes tét)/37"), QStringLiteral("-0,27"));
+    auto *chart = control<QChartView>(w, "TokeGrafikon")->chart();
+    ASSERT_EQ(chart->series().size(), 1);
+    QList<double> path;
+    for (const QPointF &p : static_cast<QXYSeries *>(chart->series().first())->points())
+        path << p.y();
+    EXPECT_EQ(path, (QList<double>{100, 99, 97, 101, 100, 102}));
+
+    // A new spin plays again; so does undo.
+    enter({5});
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Végeredmény"), QStringLiteral("3"));
+    EXPECT_TRUE(control<QLabel>(w, "JegyzettPorgetesek")->text().endsWith(QStringLiteral(" 6")));
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Végeredmény"), QStringLiteral("2"));
+
+    // A single number from the spin box: 0 came once, 35 back on one unit.
+    control<QComboBox>(w, "Tet")->setCurrentIndex(control<QComboBox>(w, "Tet")->findText(QString::fromUtf8("Egy szám")));
+    control<QSpinBox>(w, "TetSzam")->setValue(0);
+    control<QComboBox>(w, "Rendszer")->setCurrentIndex(0);
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Végeredmény"), QStringLiteral("31"));
+
+    // The selected numbers with none selected: told, nothing played.
+    control<QComboBox>(w, "Tet")->setCurrentIndex(control<QComboBox>(w, "Tet")->count() - 1);
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_TRUE(platform->messages[0].text.startsWith(QString::fromUtf8("Nincs kijelölt szám")));
+    EXPECT_EQ(openWindow(QStringLiteral("rendszerek"), "Rendszerek"), w);
+}
+
+TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
+{
+    QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+    ASSERT_NE(w, nullptr);
+    control<QDoubleSpinBox>(w, "Bank")->setValue(20);
+    control<QDoubleSpinBox>(w, "MaxTet")->setValue(16);
+    control<QDoubleSpinBox>(w, "Cel")->setValue(10);
+    control<QSpinBox>(w, "Porgetesek")->setValue(100);
+    control<QSpinBox>(w, "Menetek")->setValue(4000);
+    control<QLineEdit>(w, "Mag")->setText(QStringLiteral("5"));
+    simulateAndWait(w);
+
+    // The same sessions as the computation alone gives for that seed.
+    SimulationRequest request;
+    request.system = SystemKind::Martingale;
+    request.bet = *betFromKey("piros");
+    request.rules.bankroll = 20;
+    request.rules.tableMax = 16;
+    request.rules.target = 10;
+    request.rules.maxSpins = 100;
+    request.sessions = 4000;
+    request.seed = 5;
+    const Summary s = simulate(request).summary;
+    const ExactRisk e = exactRisk(request.system, request.bet, request.rules);
+    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), QString::fromStdString(shareText(s.ruin)));
+    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut", 2),
+              QString::fromStdString(shareText(e.ruin)));
+    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet eléri a célt"), QString::fromStdString(shareText(s.target)));
+    EXPECT_TRUE(figure(w, "Eredmenyek", "Átlagos eredmény").contains(QStringLiteral("(95 %: ")));
+    EXPECT_FALSE(control<QLabel>(w, "Egyezes")->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().contains(QStringLiteral("4 000 szimulált menet, mag: 5")));
+    EXPECT_EQ(control<QChartView>(w, "Hisztogram")->chart()->series().size(), 1);
+    const QString ruin = figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut");
+    simulateAndWait(w);
+    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
+
+    // A long run stopped by Mégse leaves the figures as they were.
+    control<QSpinBox>(w, "Menetek")->setValue(10000000);
+    control<QSpinBox>(w, "Porgetesek")->setValue(100000);
+    control<QDoubleSpinBox>(w, "Cel")->setValue(0);
+    control<QDoubleSpinBox>(w, "Bank")->setValue(1e8);
+    control<QAbstractButton>(w, "Szimulacio")->click();
+    EXPECT_FALSE(control<QAbstractButton>(w, "Szimulacio")->isEnabled());
+    QTest::qWait(100);
+    control<QAbstractButton>(w, "Megszakit")->click();
+    auto *window = static_cast<Rendszerek *>(w);
+    for (int i = 0; i < 1500 && window->running(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(window->running());
+    EXPECT_EQ(control<QLabel>(w, "Allapot")->text(), QString::fromUtf8("A szimuláció megszakítva."));
+    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
+    EXPECT_TRUE(control<QAbstractButton>(w, "Szimulacio")->isEnabled());
+}
+
+} // namespace
+} // namespace vintaro::test
