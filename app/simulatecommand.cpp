@@ -3,16 +3,12 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
-#include <memory>
 #include <random>
 #include <sstream>
 
 #include "odds/oddstext.h"
-#include "odds/spintokenizer.h"
+#include "persistence/analysisreader.h"
 #include "systems/exact.h"
 #include "systems/systemstext.h"
 
@@ -26,32 +22,6 @@ QString joined(auto keys)
     for (const auto &key : keys)
         out << QString::fromUtf8(key.data(), qsizetype(key.size()));
     return out.join(QStringLiteral(", "));
-}
-
-// The spins of a file as --analyse reads them: every token 0..36, oldest
-// first; junk skipped. Nothing (and `error`) when the file cannot be read.
-std::optional<std::vector<std::int16_t>> readSpinFile(const std::string &path, std::string &error)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
-        error = std::strerror(errno);
-        return std::nullopt;
-    }
-    std::vector<unsigned char> block(std::size_t{1} << 20);
-    std::vector<std::uint8_t> numbers(block.size() + 1);
-    std::vector<std::int16_t> spins;
-    SpinTokenizer tokenizer;
-    while (const std::size_t got = std::fread(block.data(), 1, block.size(), file.get())) {
-        const std::size_t count = tokenizer.feed(block.data(), got, numbers.data());
-        spins.insert(spins.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
-    }
-    if (std::ferror(file.get())) {
-        error = std::strerror(errno);
-        return std::nullopt;
-    }
-    const std::size_t count = tokenizer.finish(numbers.data());
-    spins.insert(spins.end(), numbers.begin(), numbers.begin() + std::ptrdiff_t(count));
-    return spins;
 }
 
 // Display width of UTF-8 text: its characters.
@@ -202,15 +172,17 @@ int runSimulate(const SimulateCommand &command)
         << "; cél: " << amountOrNone(r.rules.target) << "; legfeljebb " << formatInteger(r.rules.maxSpins)
         << " pörgetés menetenként\n";
     if (!command.history.isEmpty()) {
-        std::string error;
-        const auto spins = readSpinFile(QFile::encodeName(command.history).toStdString(), error);
-        if (!spins) {
-            std::cerr << "vintaro2011: a(z) " << command.history.toStdString() << " fájl nem olvasható: " << error
+        // Read as --analyse reads it: a pipe or standard input as a stream.
+        const SpinFileSpins read =
+            readSpinFileSpins(QFile::encodeName(command.history).toStdString(), InputKind::FileOrStream);
+        if (read.status != SpinFileRead::Status::Done) {
+            std::cerr << "vintaro2011: a(z) " << command.history.toStdString() << " fájl nem olvasható: " << read.error
                       << '\n';
             return 2;
         }
-        const Backtest b = backtest(r.system, r.bet, r.rules, *spins);
-        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(std::int64_t(spins->size()))
+        const std::vector<std::int16_t> spins(read.spins.begin(), read.spins.end());
+        const Backtest b = backtest(r.system, r.bet, r.rules, spins);
+        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(std::int64_t(spins.size()))
             << " pörgetésén:\n";
         writeLines(out, backtestLines(b), false);
     }
