@@ -7,23 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "persistence/systemerror.h"
+
 namespace vintaro {
 
 namespace {
-
-std::string errorText(int error)
-{
-    switch (error) {
-    case ENOENT: return "nincs ilyen fájl";
-    case EACCES:
-    case EPERM: return "nincs jog az olvasásához";
-    case EISDIR: return "ez egy mappa, nem fájl";
-    case ENOTDIR: return "az útvonal egyik tagja nem mappa";
-    case ELOOP: return "a hivatkozások körbe mutatnak";
-    case EIO: return "olvasási hiba a lemezen";
-    default: return std::string("rendszerhiba: ") + std::strerror(error);
-    }
-}
 
 // Empty when a file of this kind may be read.
 std::string refusal(mode_t mode, InputKind kind, bool standardInput, int fd)
@@ -73,7 +61,7 @@ void InputFile::open(const std::string &path, InputKind kind)
         // Looked at before it is opened: opening a device can itself do
         // something, and a FIFO opened without O_NONBLOCK waits for a writer.
         if (::stat(path.c_str(), &info) != 0)
-            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, errorText(errno));
+            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, systemErrorText(errno));
         if (std::string why = refusal(info.st_mode, kind, false, -1); !why.empty())
             return refuse(ReadStatus::Unreadable, std::move(why));
         // A FIFO the caller reads as a stream: wait for its writer, as a
@@ -83,11 +71,11 @@ void InputFile::open(const std::string &path, InputKind kind)
             m_fd = ::open(path.c_str(), flags);
         while (m_fd < 0 && errno == EINTR);
         if (m_fd < 0)
-            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, errorText(errno));
+            return refuse(errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, systemErrorText(errno));
     }
     // What was opened is what counts (the name may have changed meanwhile).
     if (::fstat(m_fd, &info) != 0)
-        return refuse(ReadStatus::Unreadable, errorText(errno));
+        return refuse(ReadStatus::Unreadable, systemErrorText(errno));
     if (std::string why = refusal(info.st_mode, kind, standardInput, m_fd); !why.empty())
         return refuse(ReadStatus::Unreadable, std::move(why));
     if (S_ISREG(info.st_mode))
@@ -115,7 +103,7 @@ ssize_t InputFile::read(char *buffer, std::size_t size)
             if (::poll(&wait, 1, -1) >= 0 || errno == EINTR)
                 continue;
         }
-        m_reason = errorText(errno);
+        m_reason = systemErrorText(errno);
         return -1;
     }
 }

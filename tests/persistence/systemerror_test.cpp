@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/systemerror.h"
+#include "persistence/systemerror.h"
 
 namespace vintaro {
 namespace {
@@ -23,17 +23,14 @@ TEST(SystemError, TheCLibrarysReasonsInHungarian)
         {ENOSPC, "nincs több hely a lemezen"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(systemErrorText(c.code).toStdString(), c.hungarian) << c.code;
-        // Found again from the text the C library writes.
-        EXPECT_EQ(systemErrorText(std::strerror(c.code)).toStdString(), c.hungarian) << c.code;
+        EXPECT_EQ(systemErrorText(c.code), c.hungarian) << c.code;
     }
     // No English slips through for any error the C library knows.
     for (int code = 1; code < 134; ++code) {
-        const QString text = systemErrorText(std::strerror(code));
-        EXPECT_FALSE(text.contains(QString::fromUtf8(std::strerror(code)))) << code;
-        EXPECT_FALSE(text.isEmpty()) << code;
+        const std::string text = systemErrorText(code);
+        EXPECT_EQ(text.find(std::strerror(code)), std::string::npos) << code;
+        EXPECT_FALSE(text.empty()) << code;
     }
-    EXPECT_EQ(systemErrorText(std::string_view("not a reason")).toStdString(), "ismeretlen rendszerhiba");
 }
 
 } // namespace

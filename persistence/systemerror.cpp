@@ -1,11 +1,10 @@
 #include "app/systemerror.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace vintaro {
 
-QString systemErrorText(int code)
+std::string systemErrorText(int code)
 {
     const char *text = nullptr;
     switch (code) {
@@ -28,18 +27,9 @@ QString systemErrorText(int code)
     case EBUSY: text = "az eszköz foglalt"; break;
     case EINVAL: text = "érvénytelen argumentum"; break;
     case EAGAIN: text = "az erőforrás átmenetileg nem érhető el"; break;
-    default: return QString::fromUtf8("ismeretlen rendszerhiba (%1. számú)").arg(code);
+    default: return "ismeretlen rendszerhiba (" + std::to_string(code) + ". számú)";
     }
-    return QString::fromUtf8(text);
-}
-
-QString systemErrorText(std::string_view strerrorText)
-{
-    // The error numbers are small; find the one whose text this is.
-    for (int code = 1; code < 256; ++code)
-        if (strerrorText == std::strerror(code))
-            return systemErrorText(code);
-    return QString::fromUtf8("ismeretlen rendszerhiba");
+    return text;
 }
 
 } // namespace vintaro
