@@ -1,4 +1,4 @@
-#include "app/systemerror.h"
+#include "persistence/systemerror.h"
 
 #include <cerrno>
 
