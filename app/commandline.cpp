@@ -6,7 +6,6 @@
 
 #include <iostream>
 
-#include "app/systemerror.h"
 #include "odds/report.h"
 #include "odds/spinfile.h"
 

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "persistence/csvexport.h"
 #include "tests/support/process.h"
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vintaro::test {
 
 struct Finished
@@ -15,7 +17,9 @@ struct Finished
     QString out, err;
 };
 
-inline Finished run(const QStringList &arguments)
+// `input` goes to standard input; `meanwhile` runs while the program runs.
+inline Finished run(const QStringList &arguments, const QByteArray &input = {},
+                    const std::function<void()> &meanwhile = {})
 {
     QProcess process;
     // A window system would fail to start with this platform.
@@ -25,6 +29,11 @@ inline Finished run(const QStringList &arguments)
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VINTARO_PROGRAM), arguments);
+    EXPECT_TRUE(process.waitForStarted(30000));
+    process.write(input);
+    process.closeWriteChannel();
+    if (meanwhile)
+        meanwhile();
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
