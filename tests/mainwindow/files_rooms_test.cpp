@@ -24,6 +24,10 @@ protected:
         ASSERT_EQ(platform->started.size(), 1u);
         EXPECT_EQ(platform->started[0].program, file(QStringLiteral("vintaro2011")));
         EXPECT_TRUE(platform->started[0].arguments.isEmpty());
+        // The new program knows to wait for this one to let go of the folder;
+        // nothing else this program starts is told so.
+        EXPECT_TRUE(platform->started[0].restartFlag);
+        EXPECT_FALSE(qEnvironmentVariableIsSet("VINTARO_RESTART"));
         EXPECT_EQ(platform->exits, 1);
     }
     void expectNoRestart() const

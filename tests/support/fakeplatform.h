@@ -20,6 +20,7 @@ struct Started
 {
     QString program;
     QStringList arguments;
+    bool restartFlag = false; // VINTARO_RESTART was set for the new program
 };
 
 class FakePlatform : public Platform
@@ -86,7 +87,7 @@ public:
     }
     bool startProcess(const QString &program, const QStringList &arguments) override
     {
-        started.push_back({program, arguments});
+        started.push_back({program, arguments, qEnvironmentVariableIsSet("VINTARO_RESTART")});
         return startSucceeds;
     }
     void exitProgram() override { ++exits; }
