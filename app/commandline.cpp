@@ -143,7 +143,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.action = CommandLine::Action::Exit;
         result.out = QString::fromUtf8("Használat: vintaro2011 [KAPCSOLÓK]\n\n"
                                        "Vintaro: rulett-statisztika termenként, egy nullás kerékhez.\n"
-                                       "Kapcsolók nélkül a program ablaka nyílik meg.\n\nKapcsolók:\n");
+                                       "Kapcsolók nélkül a program ablakát nyitja meg.\n\nKapcsolók:\n");
         for (const QCommandLineOption &option : listed)
             result.out += helpLine(option);
         result.out += QString::fromUtf8(kHelpTail);

@@ -19,10 +19,12 @@ for package in fonts-liberation2 qt6-translations-l10n libqt6widgets6; do
 done
 case "$(dpkg-deb -f "$deb" Recommends)" in *xdg-utils*) ;; *) fail "xdg-utils is not recommended" ;; esac
 
-# Stack protector, _FORTIFY_SOURCE, RELRO, BIND_NOW, PIE.
+# Stack protector, _FORTIFY_SOURCE, RELRO, BIND_NOW, PIE. Not control-flow
+# protection (CET): Debian 12's C start files (crt1.o) carry no IBT/SHSTK
+# note, so no program linked on Debian 12 has it, whatever its flags.
 dpkg-deb -x "$deb" "$tmp/root"
 program=$tmp/root/usr/bin/vintaro2011
-hardening-check "$program" || fail "hardening-check"
+hardening-check --nocfprotection "$program" || fail "hardening-check"
 readelf -d "$program" | grep -q 'BIND_NOW' || fail "no BIND_NOW"
 readelf -lW "$program" | grep -q 'GNU_RELRO' || fail "no RELRO"
 readelf -hW "$program" | grep -q 'DYN (Position-Independent' || fail "not PIE"

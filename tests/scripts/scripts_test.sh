@@ -38,4 +38,16 @@ done
 "$clone/scripts/run.sh" --configure-only || fail "run.sh's configure step failed after test.sh"
 [ "$(cached VINTARO_TESTS)" = OFF ] || fail "run.sh after test.sh kept the tests"
 [ "$(cached CMAKE_BUILD_TYPE)" = Release ] || fail "run.sh after test.sh builds $(cached CMAKE_BUILD_TYPE)"
+# A user who is neither root nor able to sudo is told what to install.
+if [ "$(id -u)" -eq 0 ] && ! command -v sudo >/dev/null && command -v setpriv >/dev/null; then
+    sed 's/xdg-utils"/xdg-utils no-such-package-vintaro"/' "$clone/scripts/install-deps.sh" >"$tmp/deps.sh"
+    chmod 755 "$tmp" "$tmp/deps.sh"
+    set +e
+    said=$(setpriv --reuid=65534 --regid=65534 --clear-groups sh "$tmp/deps.sh" build 2>&1)
+    code=$?
+    set -e
+    [ "$code" -eq 1 ] || fail "without root and sudo install-deps.sh exits $code"
+    case $said in *"apt-get install no-such-package-vintaro"*) ;; *) fail "install-deps.sh says: $said" ;; esac
+    case $said in *"sudo: not found"*) fail "install-deps.sh tried sudo" ;; esac
+fi
 echo "run.sh, test.sh, run.sh: each configured what it needs ($found tests found)"
