@@ -48,7 +48,8 @@ void Form1::showEvent(QShowEvent *event)
         this,
         [this] {
             m_companions->reopen({{QStringLiteral("Kerek"), [this] { openWheel(); }},
-                                  {QStringLiteral("Eselyek"), [this] { openOdds(); }}});
+                                  {QStringLiteral("Eselyek"), [this] { openOdds(); }},
+                                  {QStringLiteral("Rendszerek"), [this] { openSystems(); }}});
             activateWindow();
         },
         Qt::QueuedConnection);
@@ -65,7 +66,7 @@ void Form1::openIntervals()
     intervals->show();
 }
 
-// The wheel and odds windows follow the history from when they open.
+// The wheel, odds and systems windows follow the history from when they open.
 void Form1::openWheel()
 {
     if (raiseIfOpen(m_wheelWindow))
@@ -95,6 +96,7 @@ void Form1::openSystems()
         return;
     auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this);
     connect(this, &Form1::historyChanged, systems, &Rendszerek::refresh);
+    m_companions->adopt(systems);
     m_systemsWindow = systems;
     systems->show();
 }

@@ -32,7 +32,7 @@ bool loadProgramFont(const QString &fontFolder, QString *warning)
                  && QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Liberation Sans"));
     }
     if (!loaded && warning)
-        *warning = QString::fromUtf8("vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian "
+        *warning = u8("vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian "
                                      "fonts-liberation2 csomagja hozza. Helyette más betűtípus áll, és egyes "
                                      "feliratok nem férnek el a helyükön.\n")
                        .arg(QDir::toNativeSeparators(fontFolder));

@@ -60,7 +60,7 @@ QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const
     box->setRange(none ? 0 : 0.01, 1e9);
     box->setGroupSeparatorShown(true);
     if (none)
-        box->setSpecialValueText(QString::fromUtf8(none));
+        box->setSpecialValueText(u8(none));
     box->setValue(value);
     return box;
 }
@@ -78,7 +78,7 @@ QSpinBox *countBox(QWidget *parent, const char *name, int low, int high, int val
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption)
 {
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    auto *b = new QPushButton(u8(caption), parent);
     b->setObjectName(QLatin1String(name));
     return b;
 }
@@ -104,7 +104,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     : QWidget(parent, Qt::Window), m_session(session), m_selection(selection), m_platform(platform)
 {
     setObjectName(QStringLiteral("Rendszerek"));
-    setWindowTitle(QString::fromUtf8("Tétrendszerek"));
+    setWindowTitle(u8("Tétrendszerek"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -153,8 +153,8 @@ QWidget *Rendszerek::buildControls()
     m_bet->setObjectName(QStringLiteral("Tet"));
     for (int i = 0; i < kGroupBets; ++i)
         m_bet->addItem(text(oddsBets()[size_t(i)].name));
-    m_bet->addItem(QString::fromUtf8("Egy szám"));
-    m_bet->addItem(QString::fromUtf8("Kijelölt számok"));
+    m_bet->addItem(u8("Egy szám"));
+    m_bet->addItem(u8("Kijelölt számok"));
     m_bet->setCurrentIndex(1); // Piros
     m_number = countBox(panel, "TetSzam", 0, kHighestNumber, 17);
     m_number->setEnabled(false);
@@ -175,19 +175,19 @@ QWidget *Rendszerek::buildControls()
     m_seed = new QLineEdit(randomSeed(), panel);
     m_seed->setObjectName(QStringLiteral("Mag"));
     m_seed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,19}")), m_seed));
-    m_seed->setToolTip(QString::fromUtf8("Ugyanaz a mag ugyanazt a szimulációt adja."));
+    m_seed->setToolTip(u8("Ugyanaz a mag ugyanazt a szimulációt adja."));
 
-    form->addRow(QString::fromUtf8("Tét:"), m_bet);
-    form->addRow(QString::fromUtf8("Szám:"), m_number);
-    form->addRow(QString::fromUtf8("Rendszer:"), m_system);
-    form->addRow(QString::fromUtf8("Egység:"), m_unit);
-    form->addRow(QString::fromUtf8("Kezdőtőke:"), m_bankroll);
-    form->addRow(QString::fromUtf8("Asztali minimum:"), m_tableMin);
-    form->addRow(QString::fromUtf8("Asztali maximum:"), m_tableMax);
-    form->addRow(QString::fromUtf8("Cél (nyereség):"), m_target);
-    form->addRow(QString::fromUtf8("Pörgetés menetenként:"), m_spins);
-    form->addRow(QString::fromUtf8("Menetek:"), m_sessions);
-    form->addRow(QString::fromUtf8("Mag:"), m_seed);
+    form->addRow(u8("Tét:"), m_bet);
+    form->addRow(u8("Szám:"), m_number);
+    form->addRow(u8("Rendszer:"), m_system);
+    form->addRow(u8("Egység:"), m_unit);
+    form->addRow(u8("Kezdőtőke:"), m_bankroll);
+    form->addRow(u8("Asztali minimum:"), m_tableMin);
+    form->addRow(u8("Asztali maximum:"), m_tableMax);
+    form->addRow(u8("Cél (nyereség):"), m_target);
+    form->addRow(u8("Pörgetés menetenként:"), m_spins);
+    form->addRow(u8("Menetek:"), m_sessions);
+    form->addRow(u8("Mag:"), m_seed);
     m_play = button(panel, "Visszateszt", "Lejátszás a jegyzett pörgetéseken");
     m_simulate = button(panel, "Szimulacio", "Szimuláció");
     form->addRow(m_play);
@@ -208,35 +208,35 @@ QWidget *Rendszerek::buildResults()
     m_bankrollChart = makeChartView(history, "TokeGrafikon", "A tőke pörgetésről pörgetésre");
     historyLayout->addWidget(m_bankrollChart, 1);
     m_backtestFigures = new QStandardItemModel(0, 2, this);
-    m_backtestFigures->setHorizontalHeaderLabels({QString(), QString::fromUtf8("Jegyzett pörgetéseken")});
+    m_backtestFigures->setHorizontalHeaderLabels({QString(), u8("Jegyzett pörgetéseken")});
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
     backtest->setFixedHeight(fittingHeight(backtest, 7));
     // The captions keep their width beside the one column of figures.
     backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
-                                                       QString::fromUtf8("Várható eredmény: −(összes tét)/37")) + 16);
+                                                       u8("Várható eredmény: −(összes tét)/37")) + 16);
     historyLayout->addWidget(backtest);
-    m_tabs->addTab(history, QString::fromUtf8("Jegyzett pörgetések"));
+    m_tabs->addTab(history, u8("Jegyzett pörgetések"));
 
     auto *simulation = new QWidget(m_tabs);
     auto *simulationLayout = new QVBoxLayout(simulation);
     m_histogram = makeChartView(simulation, "Hisztogram", "A menetek végeredménye (a menetek %-a)");
     simulationLayout->addWidget(m_histogram, 1);
     m_figures = new QStandardItemModel(0, 3, this);
-    m_figures->setHorizontalHeaderLabels({QString(), QString::fromUtf8("Szimuláció"), QString::fromUtf8("Pontos")});
+    m_figures->setHorizontalHeaderLabels({QString(), u8("Szimuláció"), u8("Pontos")});
     QTableView *figures = makeTableView(simulation, QStringLiteral("Eredmenyek"), m_figures, false);
     figures->setFixedHeight(fittingHeight(figures, 11));
     simulationLayout->addWidget(figures);
     m_agreement = wrapped(simulation, "Egyezes");
     simulationLayout->addWidget(m_agreement);
-    m_tabs->addTab(simulation, QString::fromUtf8("Szimuláció"));
+    m_tabs->addTab(simulation, u8("Szimuláció"));
     return m_tabs;
 }
 
 void Rendszerek::refresh()
 {
     m_historyCount->setText(
-        QString::fromUtf8("Jegyzett pörgetések: %1").arg(text(formatInteger(m_session.history().count()))));
+        u8("Jegyzett pörgetések: %1").arg(text(formatInteger(m_session.history().count()))));
     if (m_played)
         playHistory();
 }
@@ -303,7 +303,7 @@ void Rendszerek::startSimulation()
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     m_progress->setVisible(true);
-    m_status->setText(QString::fromUtf8("Szimuláció folyamatban…"));
+    m_status->setText(u8("Szimuláció folyamatban…"));
     m_timer->start();
     m_watcher.setFuture(QtConcurrent::run([job = m_job, request] {
         Finished f;
@@ -338,14 +338,14 @@ void Rendszerek::showSimulation()
     const Finished f = m_watcher.result();
     m_job.reset();
     if (f.simulation.cancelled) {
-        m_status->setText(QString::fromUtf8("A szimuláció megszakítva."));
+        m_status->setText(u8("A szimuláció megszakítva."));
         return;
     }
     const Summary &s = f.simulation.summary;
     fill(m_figures, figureLines(s, f.exact, m_target->value() > 0), 3);
     showHistogram(m_histogram, f.simulation.results);
     m_agreement->setText(text(agreementLine(s)));
-    QString status = QString::fromUtf8("%1 szimulált menet, mag: %2.")
+    QString status = u8("%1 szimulált menet, mag: %2.")
                          .arg(text(formatInteger(s.sessions)), m_seed->text());
     if (!f.exact.available)
         status += QLatin1Char(' ') + text(f.exact.why);

@@ -53,7 +53,7 @@ void replace(QChartView *view, QAbstractSeries *series, QAbstractAxis *x, QAbstr
 QChartView *makeChartView(QWidget *parent, const char *name, const char *title)
 {
     auto *chart = new QChart;
-    chart->setTitle(QString::fromUtf8(title));
+    chart->setTitle(u8(title));
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto *view = new QChartView(chart, parent);
@@ -66,7 +66,7 @@ QChartView *makeChartView(QWidget *parent, const char *name, const char *title)
 void showBankroll(QChartView *view, const std::vector<double> &bankroll)
 {
     auto *line = new QLineSeries;
-    line->setName(QString::fromUtf8("Tőke"));
+    line->setName(u8("Tőke"));
     QList<QPointF> points;
     points.reserve(qsizetype(bankroll.size()));
     for (size_t i = 0; i < bankroll.size(); ++i)
@@ -102,7 +102,7 @@ void showHistogram(QChartView *view, const std::vector<double> &results, int bin
         upper->append(lo + (i + 1) * width, 0);
     }
     auto *area = new QAreaSeries(upper);
-    area->setName(QString::fromUtf8("Menetek"));
+    area->setName(u8("Menetek"));
     area->setColor(QColor(70, 110, 180));
     area->setBorderColor(QColor(40, 70, 130));
     QCategoryAxis *y = roundAxis(0, std::max(top, 1.0));

@@ -36,9 +36,9 @@ TEST(SimulateCommand, PrintsTheFiguresRepeatsASeedAndBacktestsAFile)
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString();
     for (const char *expected :
-         {"Tétrendszer: Martingale; tét: Piros (18 szám", "kezdőtőke: 500", "maximum: 2 560",
+         {"Tétrendszer: Martingale; tét: Piros (18 szám", "kezdőtőke: 500", "maximum: 2\u202F560",
           "4 pörgetésén", "Összes tét", "40\n", "Végeredmény", "10\n", "Legmélyebb esés egy csúcsról", "15\n",
-          "20 000 szimulált menet, mag: 42", "Pontos", "Esély, hogy a menet csődbe jut", "Átlagos eredmény",
+          "20\u202F000 szimulált menet, mag: 42", "Pontos", "Esély, hogy a menet csődbe jut", "Átlagos eredmény",
           "(95 %: ", "Várható eredmény: −(átlagos tét)/37", "az átlagát soha"})
         EXPECT_TRUE(first.out.contains(QString::fromUtf8(expected))) << expected << "\n" << first.out.toStdString();
     // No target: no line for it.

@@ -45,9 +45,11 @@ protected:
 TEST_F(SystemsWindowTest, PlaysTheRecordedSpinsAndFollowsThem)
 {
     const QList<QAction *> tools = child<QMenu>(QStringLiteral("eszkozok"))->actions();
-    for (int i = 0; i + 1 < tools.size(); ++i)
-        if (tools[i]->objectName() == QLatin1String("eselyek"))
+    for (int i = 0; i + 1 < tools.size(); ++i) {
+        if (tools[i]->objectName() == QLatin1String("eselyek")) {
             EXPECT_EQ(tools[i + 1]->objectName(), QStringLiteral("rendszerek"));
+        }
+    }
     QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Tétrendszerek"));
@@ -124,7 +126,7 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
     EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet eléri a célt"), QString::fromStdString(shareText(s.target)));
     EXPECT_TRUE(figure(w, "Eredmenyek", "Átlagos eredmény").contains(QStringLiteral("(95 %: ")));
     EXPECT_FALSE(control<QLabel>(w, "Egyezes")->text().isEmpty());
-    EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().contains(QStringLiteral("4 000 szimulált menet, mag: 5")));
+    EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().contains(QStringLiteral("4\u202F000 szimulált menet, mag: 5")));
     EXPECT_EQ(control<QChartView>(w, "Hisztogram")->chart()->series().size(), 1);
     const QString ruin = figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut");
     simulateAndWait(w);
