@@ -77,6 +77,12 @@ QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, con
     for (Side side : {Side::Right, Side::Below, Side::Left, Side::Above})
         if (auto frame = onSide(side, main, wanted, least2, screen, taken))
             return *frame;
+    // The companions fill the room beside the main window: over one of them
+    // rather than over the main window.
+    if (!taken.isEmpty())
+        for (Side side : {Side::Right, Side::Below, Side::Left, Side::Above})
+            if (auto frame = onSide(side, main, wanted, least2, screen, {}))
+                return *frame;
     const int width = std::min(wanted.width(), screen.width());
     const int height = std::min(wanted.height(), screen.height());
     return QRect(screen.x() + screen.width() - width,

@@ -12,8 +12,9 @@ namespace vintaro {
 // (`taken`). It goes to the right of the main window, else below it, else to
 // its left, else above it, shrinking towards `least` to fit the room there
 // and to end before a companion in the way, and stands level with the main window's top (or left) edge as far as the
-// screen allows. Where no side has room, it keeps to the right edge of the
-// screen, level with the main window.
+// screen allows. Where the companions already fill every side, it goes over
+// them rather than over the main window; where no side has room at all, it
+// keeps to the right edge of the screen, level with the main window.
 QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
                  const QList<QRect> &taken = {});
 
