@@ -102,6 +102,7 @@ void showHistogram(QChartView *view, const std::vector<double> &results, int bin
         upper->append(lo + (i + 1) * width, 0);
     }
     auto *area = new QAreaSeries(upper);
+    upper->setParent(area); // an area series does not own its line
     area->setName(u8("Menetek"));
     area->setColor(QColor(70, 110, 180));
     area->setBorderColor(QColor(40, 70, 130));
