@@ -4,6 +4,8 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
+#include "widgets/appearance.h"
+
 namespace vintaro {
 
 int fittingHeight(QTableView *view, int rows)
@@ -54,6 +56,15 @@ QTableView *makeFixedTableView(QWidget *parent, const QString &name, QAbstractIt
     view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return view;
+}
+
+QVariant columnCaption(const char *title, const char *tip, int role)
+{
+    if (role == Qt::DisplayRole)
+        return u8(title);
+    if (role == Qt::ToolTipRole && *tip)
+        return u8(tip);
+    return {};
 }
 
 } // namespace vintaro

@@ -4,6 +4,7 @@
 
 #include "odds/oddstext.h"
 #include "widgets/appearance.h"
+#include "widgets/tableview.h"
 
 namespace vintaro {
 
@@ -88,11 +89,7 @@ QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int rol
         "Ilyen kimaradás ennyi alkalomból egyszer fordul elő", "",
         "Az esélye, hogy a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen",
         "A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt"};
-    if (role == Qt::DisplayRole)
-        return u8(titles[section]);
-    if (role == Qt::ToolTipRole && *tips[section])
-        return u8(tips[section]);
-    return {};
+    return columnCaption(titles[section], tips[section], role);
 }
 
 } // namespace vintaro

@@ -2,6 +2,7 @@
 
 #include "odds/oddstext.h"
 #include "widgets/appearance.h"
+#include "widgets/tableview.h"
 
 namespace vintaro {
 
@@ -44,11 +45,7 @@ QVariant BiasModel::headerData(int section, Qt::Orientation orientation, int rol
         "", "", "Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben",
         "Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson",
         "A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve"};
-    if (role == Qt::DisplayRole)
-        return u8(titles[section]);
-    if (role == Qt::ToolTipRole && *tips[section])
-        return u8(tips[section]);
-    return {};
+    return columnCaption(titles[section], tips[section], role);
 }
 
 } // namespace vintaro
