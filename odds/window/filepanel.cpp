@@ -52,6 +52,14 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     m_evidence->setObjectName(QStringLiteral("FajlBizonyitek"));
     m_evidence->setWordWrap(true);
     layout->addWidget(m_evidence);
+    // What the verdict means, as beside the history's.
+    for (const auto &[name, words] : {std::pair{"FajlBizonyitekMagyarazat", evidenceExplanation()},
+                                      std::pair{"FajlNemAjanlas", notARecommendationLine()}}) {
+        auto *label = new QLabel(text(words), this);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
     m_bias = new BiasModel(this);
     QTableView *bias = makeTableView(this, QStringLiteral("FajlTorzitas"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
