@@ -28,6 +28,7 @@ struct Watch
     bool claims = true;
     bool highlights = true;
     bool stopAtClaim = false; // for the spins a bias needs
+    std::vector<std::int16_t> *spins = nullptr; // receives the spins when given
 };
 
 // The candidate of one estimate and its hits since it was chosen.
@@ -55,6 +56,8 @@ inline LiveSession runLiveSession(const Chances &chances, std::int64_t spins, pc
     for (std::int64_t n = 1; n <= spins; ++n) {
         const int x = wheel(random);
         const std::int16_t spin = std::int16_t(x);
+        if (watch.spins)
+            watch.spins->push_back(spin);
         ++counts[size_t(x)];
         if (watch.highlights && out.highlight < 0) {
             tally.add(std::span<const std::int16_t>(&spin, 1));
