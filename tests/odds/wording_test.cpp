@@ -147,7 +147,7 @@ TEST(Wording, EverySentenceAndTheRoundingBorders)
          "Ha egy szám 10 / 20 / 50 %-kal gyakrabban jön az 1/37-nél, a minden pörgetés után nézett bizonyíték a "
          "szimulált előzmények 80 %-ában kb. 97" NB "600 (a program előzményénél hosszabb) / 24" NB "400 / 4" NB
          "500 pörgetésen belül éri el a 20-szorost (gyanús). A 10 %-kal gyakoribb számot a program 32" NB "736 "
-         "pörgetéses előzményében a szimulált előzmények csak kb. 14 %-a jelzi gyanúsnak."},
+         "pörgetéses előzményében a szimulált előzmények csak kb. 12 %-a jelzi gyanúsnak."},
         // The bet table.
         {betsCaption(200),
          "200 pörgetés. „Ilyen kimaradás esélye most”: egy előre kiválasztott tétnél ennyi az esélye, hogy a "
