@@ -53,4 +53,20 @@ BENCHMARK_CAPTURE(confirmed, number_plus50_20000, biasedArc(PocketArc{1, wheelIn
 BENCHMARK_CAPTURE(confirmed, arc9_plus15_32736, biasedArc(PocketArc{9, 11}, 0.15), 32736)
     ->Unit(benchmark::kSecond)->Iterations(1);
 
+// The hold-out estimates with their ranges at full capacity, as the window
+// computes them after a spin.
+void BM_HoldOutEstimates(benchmark::State &state)
+{
+    pcg32 random(kSeed + 2);
+    std::uniform_int_distribution<int> wheel(0, kNumberCount - 1);
+    std::vector<std::int16_t> spins(32736);
+    for (auto &x : spins)
+        x = std::int16_t(wheel(random));
+    SpinTally tally;
+    tally.add(spins);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(holdOutEstimates(tally));
+}
+BENCHMARK(BM_HoldOutEstimates)->Unit(benchmark::kMillisecond);
+
 } // namespace

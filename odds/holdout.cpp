@@ -22,10 +22,12 @@ double logBeta(double x, double y)
 constexpr double kTailFloor = 1e-250;
 
 // The end of the range: the rate where the test at it stops rejecting,
-// between `inside` (not rejected) and `outside` (rejected).
+// between `inside` (not rejected) and `outside` (rejected), to a part in
+// 10^10 of the rate: far finer than the tenth of a percent shown.
 double rangeEnd(double inside, double outside, double threshold, const auto &logRatio)
 {
-    for (int i = 0; i < 200 && std::fabs(inside - outside) > 1e-15 * std::max(inside, 1e-300); ++i) {
+    const double tolerance = 1e-10 * std::fabs(inside - outside);
+    for (int i = 0; i < 200 && std::fabs(inside - outside) > tolerance; ++i) {
         const double mid = 0.5 * (inside + outside);
         (logRatio(mid) >= threshold ? outside : inside) = mid;
     }
