@@ -57,6 +57,10 @@ void BM_SpinsToFlag(benchmark::State &state)
         }
         std::sort(first.begin(), first.end());
         state.counters["spins_80"] = double(first[first.size() * 8 / 10]);
+        state.counters["within_32736"] =
+            double(std::count_if(first.begin(), first.end(), [](std::int64_t f) { return f <= 32736; })) /
+            double(first.size());
+        state.counters["cached_within"] = kFlaggedWithinCapacity[static_cast<size_t>(state.range(0))];
         state.counters["cached"] = double(kSpinsToFlag[static_cast<size_t>(state.range(0))]);
     }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/spinhistory.h"
 #include "odds/runs.h"
 
 namespace vintaro {
@@ -13,9 +14,20 @@ double anyBetChance(double chance)
     return std::clamp(-std::expm1(double(kBetCount) * std::log1p(-std::min(chance, 1.0))), 0.0, 1.0);
 }
 
+std::int64_t sessionSpins(std::int64_t spins) { return std::max<std::int64_t>(spins, SpinHistory::kCapacity); }
+
+std::int64_t highlightedAbsence(double p)
+{
+    const std::int64_t n = sessionSpins(0);
+    std::int64_t len = 1;
+    while (!rareForTheTable(anyBetChance(longestRunChance(n, len, p))))
+        ++len;
+    return len;
+}
+
 std::vector<BetLine> betTable(const SpinTally &tally)
 {
-    const std::int64_t n = tally.total();
+    const std::int64_t n = tally.total(), session = sessionSpins(n);
     std::vector<BetLine> out;
     out.reserve(kBetCount);
     // The expected longest absence depends on the bet's size alone.
@@ -34,10 +46,10 @@ std::vector<BetLine> betTable(const SpinTally &tally)
         line.current = tally.currentAbsence(i);
         line.currentChance = std::exp(double(line.current) * std::log(q));
         line.currentOneIn = std::exp(-double(line.current) * std::log(q));
-        line.currentAnyChance = anyBetChance(line.currentChance);
+        line.currentAnyChance = anyBetChance(longestRunChance(session, line.current, p));
         line.longest = tally.longestAbsence(i);
         line.longestChance = longestRunChance(n, line.longest, p);
-        line.longestAnyChance = anyBetChance(line.longestChance);
+        line.longestAnyChance = anyBetChance(longestRunChance(session, line.longest, p));
         auto [it, fresh] = expectedLongest.try_emplace(line.size, 0.0);
         if (fresh)
             it->second = expectedLongestRun(n, p);

@@ -102,7 +102,7 @@ std::string_view evidenceVerdict(double e)
         return "erős jel";
     if (e >= kSuspiciousEvidence)
         return "gyanús";
-    return "nem mutatható ki (ennyi adatból)";
+    return "torzítás nem mutatható ki";
 }
 
 EvidenceProcess::EvidenceProcess()

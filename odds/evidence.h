@@ -71,7 +71,7 @@ const SetEvidence *strongestSet(const std::vector<SetEvidence> &sets, const Numb
 
 inline constexpr double kSuspiciousEvidence = 20;  // 1 / 0.05
 inline constexpr double kStrongEvidence = 100;     // 1 / 0.01
-// "nem mutatható ki (ennyi adatból)" below 20, "gyanús" below 100, "erős jel".
+// "torzítás nem mutatható ki" below 20, "gyanús" below 100, "erős jel".
 std::string_view evidenceVerdict(double e);
 
 // The same e-value, kept spin by spin by multiplying each Bayes factor by the
@@ -119,5 +119,8 @@ namespace vintaro {
 // BM_SpinsToFlag, measures them again).
 inline constexpr std::array<double, 3> kFlagExcess = {0.10, 0.20, 0.50};
 inline constexpr std::array<std::int64_t, 3> kSpinsToFlag = {97600, 24400, 4500};
+// The share of those sessions that reach it within 32 736 spins, the most a
+// history of the program holds (the same benchmark, "within_32736").
+inline constexpr std::array<double, 3> kFlaggedWithinCapacity = {0.12, 0.95, 1.0};
 
 } // namespace vintaro

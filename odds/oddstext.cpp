@@ -1,5 +1,6 @@
 #include "odds/oddstext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -44,18 +45,30 @@ std::string printable(std::string bytes)
 
 } // namespace
 
+int significantDecimals(double value, int digits)
+{
+    const double v = std::fabs(value);
+    if (!(v > 0) || !std::isfinite(v))
+        return digits - 1;
+    int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(v))));
+    // Rounding may carry into the next power of ten: 9,996 is 10,0.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 && std::round(v * scale) >= std::pow(10.0, digits))
+        --decimals;
+    return decimals;
+}
+
 std::string formatChance(double chance)
 {
     const double percent = chance * 100;
     if (percent >= 99.95 && chance < 1)
         return "> 99,9 %";
-    if (percent >= 10)
+    if (percent >= 9.995)
         return formatDecimal(percent, 1) + " %";
-    if (percent >= 0.1)
-        return formatDecimal(percent, 2) + " %";
-    if (percent >= 0.0001)
-        return formatDecimal(percent, 4) + " %";
-    return "< 0,0001 %";
+    if (percent < 0.0001)
+        return "< 0,0001 %";
+    // Three significant digits below 10 %: "1,83 %", "0,0123 %".
+    return formatDecimal(percent, significantDecimals(percent, 3)) + " %";
 }
 
 std::string formatOneIn(double oneIn)
@@ -73,7 +86,7 @@ std::string formatPValue(double p)
 std::string honestyLine()
 {
     return "Minden pörgetés független az előzőktől: egyik táblázat sem jósolja meg a következő számot, "
-           "és szabályos keréken minden tét átlagosan a tét 1/37-ét veszíti el.";
+           "és szabályos keréken minden tét átlagosan a tét 1/37 részét veszíti el.";
 }
 
 std::string tooShortLine(std::int64_t spins)
@@ -87,7 +100,8 @@ std::string junkLine(const SpinFileAnalysis &analysis)
     if (analysis.junk == 0)
         return {};
     return formatInteger(analysis.junk) + " elem nem 0 és 36 közötti szám, " +
-           (analysis.junk == 1 ? "ezt" : "ezeket") + " kihagytam; " + (analysis.junk == 1 ? "" : "az első ") +
+           (analysis.junk == 1 ? "ez kimaradt" : "ezek kimaradtak") + " az elemzésből; " +
+           (analysis.junk == 1 ? "" : "az első ") +
            withArticle(analysis.firstJunkLine) + ". sorban: \"" + printable(analysis.firstJunkText) + "\".";
 }
 

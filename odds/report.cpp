@@ -90,7 +90,7 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
     out << betsCaption(n) << '\n';
     std::vector<std::vector<std::string>> rows{{"Tét", "Szám", "Találat", "Várható", "z", "Kimaradás",
                                                 "Ilyen kimaradás esélye most", "Ennyiből egyszer",
-                                                "Leghosszabb kimaradás", "Ilyen leghosszabb esélye ennyi pörgetésben",
+                                                "Leghosszabb kimaradás", "Ilyen leghosszabb kimaradás esélye ennyi pörgetésben",
                                                 "Várható leghosszabb"}};
     for (const BetLine &line : betTable(analysis.tally))
         rows.push_back({line.name, formatInteger(line.size), formatInteger(line.hits),
@@ -100,7 +100,8 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
                         formatChance(line.longestChance) + (rareForTheTable(line.longestAnyChance) ? " *" : ""),
                         formatDecimal(line.expectedLongest, 1)});
     writeColumns(out, rows, false);
-    out << "*: mind " << withArticle(kBetCount) << " tétet számba véve is 1 % alatti.\n";
+    out << "*: egy " << formatInteger(sessionSpins(n)) << " pörgetéses előzmény leghosszabb kimaradásaként is ritka, mind "
+        << withArticle(kBetCount) << " tétet számba véve (1 % alatt).\n";
     out << '\n' << honestyLine() << '\n';
 }
 

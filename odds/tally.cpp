@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "odds/holdout.h"
+
 namespace vintaro {
 
 namespace {
@@ -78,11 +80,13 @@ std::int64_t SpinTally::longestAbsence(int bet) const
 
 SpinTally::Split SpinTally::firstHalf() const
 {
-    Split best;
+    // A power of two at least a quarter of the run is a multiple of the
+    // stride, which is at most 1/256 of it: its checkpoint is kept.
+    const std::int64_t spins = choiceSpins(m_total);
     for (const Split &s : m_checkpoints)
-        if (std::llabs(2 * s.spins - m_total) < std::llabs(2 * best.spins - m_total))
-            best = s;
-    return best;
+        if (s.spins == spins)
+            return s;
+    return {};
 }
 
 } // namespace vintaro

@@ -1,8 +1,8 @@
 #pragma once
 // Everything the odds window needs from a run of spins, gathered in one pass
 // that keeps no spin: how often each number came, the current and longest
-// absence of every bet of the odds table, and the counts at the middle of the
-// run (for an estimate on the second half). Feeds in batches, so that a file
+// absence of every bet of the odds table, and the counts of the first spins
+// (for an estimate on the spins after them). Feeds in batches, so that a file
 // of any length streams through it.
 #include <array>
 #include <cstdint>
@@ -35,8 +35,8 @@ public:
     // The greatest current absence reached.
     std::int64_t longestAbsence(int bet) const;
 
-    // The counts of the first spins, up to a point near the middle of the run
-    // (within 1/256 of the run); the rest are the second half.
+    // The counts of the first choiceSpins(total()) spins (odds/holdout.h):
+    // the largest power of two at most half the run, none below 32 spins.
     struct Split
     {
         std::int64_t spins = 0;

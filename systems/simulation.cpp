@@ -16,6 +16,7 @@ namespace {
 struct BlockTotals
 {
     double staked = 0;
+    double excess = 0, excessSquares = 0; // of result + staked/37
     double largest = 0;
     std::int64_t spins = 0, ahead = 0, target = 0, ruin = 0;
 };
@@ -50,6 +51,9 @@ template <typename Sys> void work(Shared &shared)
             const SessionOutcome o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;
+            const double excess = o.result + o.staked / 37;
+            totals.excess += excess;
+            totals.excessSquares += excess * excess;
             totals.largest = std::max(totals.largest, o.largest);
             totals.spins += o.spins;
             totals.ahead += o.result > kMoneySlack;
@@ -116,6 +120,8 @@ Simulation simulate(const SimulationRequest &request, SimulationControl *control
     BlockTotals all;
     for (const BlockTotals &b : blocks) {
         all.staked += b.staked;
+        all.excess += b.excess;
+        all.excessSquares += b.excessSquares;
         all.largest = std::max(all.largest, b.largest);
         all.spins += b.spins;
         all.ahead += b.ahead;
@@ -138,9 +144,15 @@ Simulation simulate(const SimulationRequest &request, SimulationControl *control
     for (double r : out.results)
         squares += (r - s.meanResult) * (r - s.meanResult);
     s.sdResult = sessions > 1 ? std::sqrt(squares / (n - 1)) : 0;
-    const double half = 1.959963984540054 * s.sdResult / std::sqrt(n);
+    constexpr double kZ95 = 1.959963984540054;
+    const double half = kZ95 * s.sdResult / std::sqrt(n);
     s.meanLow = s.meanResult - half;
     s.meanHigh = s.meanResult + half;
+    s.meanExcess = all.excess / n;
+    const double excessSd =
+        sessions > 1 ? std::sqrt(std::max(0.0, (all.excessSquares - n * s.meanExcess * s.meanExcess) / (n - 1))) : 0;
+    s.excessLow = s.meanExcess - kZ95 * excessSd / std::sqrt(n);
+    s.excessHigh = s.meanExcess + kZ95 * excessSd / std::sqrt(n);
     s.p5 = quantile(out.results, 0.05);
     s.median = quantile(out.results, 0.5);
     s.p95 = quantile(out.results, 0.95);

@@ -41,6 +41,10 @@ struct Summary
     double meanSpins = 0;
     double meanStaked = 0;
     double expected = 0; // -meanStaked/37: the house's share of what was staked
+    // result + staked/37 per session: 0 on average on a fair wheel whatever
+    // the system; its mean and the 95 % range of that mean, from its own
+    // spread (the amount staked is random and goes with the result).
+    double meanExcess = 0, excessLow = 0, excessHigh = 0;
     double largestStake = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "systems/systemstext.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "odds/oddstext.h"
@@ -16,7 +17,10 @@ std::string moneyText(double amount)
 std::string shareText(double share)
 {
     const double percent = share * 100;
-    return formatDecimal(percent, percent != 0 && std::fabs(percent) < 1 ? 2 : 1) + " %";
+    // Three significant digits below 10 %: "1,83 %", "0,354 %".
+    if (percent == 0 || std::fabs(percent) >= 9.995)
+        return formatDecimal(percent, 1) + " %";
+    return formatDecimal(percent, std::max(1, significantDecimals(percent, 3))) + " %";
 }
 
 std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e, bool target)
@@ -44,11 +48,13 @@ std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e, bool t
 
 std::string agreementLine(const Summary &s)
 {
-    const bool inside = s.expected >= s.meanLow && s.expected <= s.meanHigh;
-    return inside ? "A várható eredmény (−tét/37) az átlagos eredmény 95 %-os intervallumába esik: a rendszer a ház "
-                    "részén nem változtat."
-                  : "A várható eredmény (−tét/37) most kívül esik az átlagos eredmény 95 %-os intervallumán; ez húsz "
-                    "futásból egyszer a véletlen műve. Több menet szűkíti az intervallumot.";
+    const std::string range = "Az eredmény és a várható eredmény (−tét/37) menetenkénti különbségének átlaga " +
+                              moneyText(s.meanExcess) + ", 95 %-os tartománya " + moneyText(s.excessLow) + " … " +
+                              moneyText(s.excessHigh) + ". ";
+    const bool inside = s.excessLow <= 0 && 0 <= s.excessHigh;
+    return range + (inside ? "A tartomány tartalmazza a 0-t: a rendszer a ház részén nem változtat."
+                           : "A tartomány most nem tartalmazza a 0-t; szabályos keréken ez nagyjából húsz futásból "
+                             "egyszer a véletlen műve. Több menet szűkíti a tartományt.");
 }
 
 std::string endingText(Ending ending)
@@ -77,9 +83,10 @@ std::vector<FigureLine> backtestLines(const Backtest &b)
 
 std::string fixedLine()
 {
-    return "Egy tétrendszer csak azt változtatja meg, hogyan oszlik el a veszteség (sok kis nyereség és ritka nagy "
-           "veszteség, vagy fordítva), az átlagát soha: szabályos keréken minden tét átlagosan az 1/37-ét veszíti "
-           "el.";
+    return "Szabályos keréken minden tét átlagosan a tét 1/37 részét veszíti el, bármilyen tétrendszerrel: ez az "
+           "egy tétegységre jutó veszteség rögzített. A tétrendszer azt változtatja meg, mennyit tesz fel a játékos, "
+           "és hogyan oszlik el az eredmény (sok kis nyereség és ritka nagy veszteség, vagy fordítva); ezért egy "
+           "menet átlagos vesztesége rendszerenként más, de mindig az összes tét 1/37 része.";
 }
 
 } // namespace vintaro

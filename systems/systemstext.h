@@ -9,7 +9,7 @@
 namespace vintaro {
 
 std::string moneyText(double amount); // "-12", "-2,71"
-std::string shareText(double share);  // "48,6 %", "0,35 %": at least one decimal
+std::string shareText(double share);  // "48,6 %", "1,83 %", "0,354 %": three digits below 10 %
 
 struct FigureLine
 {
@@ -19,13 +19,15 @@ struct FigureLine
 // The figures of many sessions, with the exact ones beside them (when
 // `exact.available`); the share at the target only when there is one.
 std::vector<FigureLine> figureLines(const Summary &simulated, const ExactRisk &exact, bool target);
-// Whether the mean result and -(mean staked)/37 agree within the interval.
+// Whether the mean of result + staked/37 per session, in the 95 % range of
+// its own spread, is 0.
 std::string agreementLine(const Summary &simulated);
 // The figures of a backtest.
 std::vector<FigureLine> backtestLines(const Backtest &backtest);
 std::string endingText(Ending ending);
 
-// A system changes how the loss is spread, never its average.
+// Only the loss per unit staked is fixed: a system changes what is staked and
+// how the result is spread, and so the mean loss of a session.
 std::string fixedLine();
 
 } // namespace vintaro

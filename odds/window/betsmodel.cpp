@@ -82,7 +82,7 @@ QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int rol
     // Long captions break into lines; the tooltip holds what the chance is of.
     static const char *const titles[ColumnCount] = {
         "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Ilyen kimaradás\nesélye most", "Ennyiből\negyszer",
-        "Leghosszabb\nkimaradás", "Ilyen leghosszabb\nesélye ennyi\npörgetésben", "Várható\nleghosszabb"};
+        "Leghosszabb\nkimaradás", "Ilyen leghosszabb\nkimaradás esélye\nennyi pörgetésben", "Várható\nleghosszabb"};
     static const char *const tips[ColumnCount] = {
         "", "A tét számai", "", "Ennyi találat várható szabályos keréken", "", "Pörgetés a tét legutóbbi találata óta",
         "Egy előre kiválasztott tétnél az esélye, hogy most éppen ilyen hosszú kimaradása legyen",

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,10 +49,29 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     m_status->setObjectName(QStringLiteral("FajlAllapot"));
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
-    m_evidence = new QLabel(this);
+    // The verdict and what it means, as beside the history's; scrolls when short.
+    auto *evidenceScroll = new QScrollArea(this);
+    evidenceScroll->setObjectName(QStringLiteral("FajlGorgeto"));
+    evidenceScroll->setWidgetResizable(true);
+    evidenceScroll->setFrameShape(QFrame::NoFrame);
+    evidenceScroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored); // never makes the window taller
+    auto *evidencePage = new QWidget(evidenceScroll);
+    auto *evidenceLayout = new QVBoxLayout(evidencePage);
+    evidenceLayout->setContentsMargins(0, 0, 0, 0);
+    m_evidence = new QLabel(evidencePage);
     m_evidence->setObjectName(QStringLiteral("FajlBizonyitek"));
     m_evidence->setWordWrap(true);
-    layout->addWidget(m_evidence);
+    evidenceLayout->addWidget(m_evidence);
+    for (const auto &[name, words] : {std::pair{"FajlBizonyitekMagyarazat", evidenceExplanation()},
+                                      std::pair{"FajlNemAjanlas", notARecommendationLine()}}) {
+        auto *label = new QLabel(text(words), evidencePage);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        evidenceLayout->addWidget(label);
+    }
+    evidenceLayout->addStretch(1);
+    evidenceScroll->setWidget(evidencePage);
+    layout->addWidget(evidenceScroll, 1);
     m_bias = new BiasModel(this);
     QTableView *bias = makeTableView(this, QStringLiteral("FajlTorzitas"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
@@ -62,7 +82,7 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     layout->addWidget(m_tooShort);
     m_bets = new BetsModel(this);
     m_betsView = makeTableView(this, QStringLiteral("FajlTetek"), m_bets, true);
-    layout->addWidget(m_betsView, 1);
+    layout->addWidget(m_betsView, 2);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(50);

@@ -39,7 +39,7 @@ TEST(SimulateCommand, PrintsTheFiguresRepeatsASeedAndBacktestsAFile)
          {"Tétrendszer: Martingale; tét: Piros (18 szám", "kezdőtőke: 500", "maximum: 2\u202F560",
           "4 pörgetésén", "Összes tét", "40\n", "Végeredmény", "10\n", "Legmélyebb esés egy csúcsról", "15\n",
           "20\u202F000 szimulált menet, mag: 42", "Pontos", "Esély, hogy a menet csődbe jut", "Átlagos eredmény",
-          "(95 %: ", "Várható eredmény: −(átlagos tét)/37", "az átlagát soha"})
+          "(95 %: ", "Várható eredmény: −(átlagos tét)/37", "egy tétegységre jutó veszteség rögzített"})
         EXPECT_TRUE(first.out.contains(QString::fromUtf8(expected))) << expected << "\n" << first.out.toStdString();
     // No target: no line for it.
     EXPECT_FALSE(first.out.contains(QString::fromUtf8("eléri a célt")));

@@ -89,8 +89,8 @@ TEST(Evidence, ClosedFormAndRunningFormAgreeWithTheDefinition)
 
 TEST(Evidence, VerdictsAndTheSetThatCarriesThem)
 {
-    EXPECT_EQ(evidenceVerdict(0.5), "nem mutatható ki (ennyi adatból)");
-    EXPECT_EQ(evidenceVerdict(19.99), "nem mutatható ki (ennyi adatból)");
+    EXPECT_EQ(evidenceVerdict(0.5), "torzítás nem mutatható ki");
+    EXPECT_EQ(evidenceVerdict(19.99), "torzítás nem mutatható ki");
     EXPECT_EQ(evidenceVerdict(20), "gyanús");
     EXPECT_EQ(evidenceVerdict(99.9), "gyanús");
     EXPECT_EQ(evidenceVerdict(100), "erős jel");

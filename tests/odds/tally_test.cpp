@@ -55,9 +55,14 @@ TEST(Tally, EveryBetMatchesTheDefinitionsWhateverTheBatches)
         const RowFigures rows = statisticsPass(history, length, last);
         for (const SpinTally *t : {&whole, &pieces}) {
             EXPECT_EQ(t->total(), length);
-            // The first half: near the middle, and the counts of exactly those spins.
+            // The spins a candidate is chosen on: the largest power of two at
+            // most half the run (none below 32 spins), and the counts of
+            // exactly those spins.
             const SpinTally::Split half = t->firstHalf();
-            EXPECT_LE(std::abs(2 * half.spins - length), std::max(1, length / 128)) << length;
+            std::int64_t power = 0;
+            for (std::int64_t p = 16; 2 * p <= length; p *= 2)
+                power = p;
+            EXPECT_EQ(half.spins, power) << length;
             NumberCounts firstCounts{};
             for (std::int64_t i = 0; i < half.spins; ++i)
                 ++firstCounts[size_t(spins[size_t(i)])];
