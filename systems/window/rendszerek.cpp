@@ -309,7 +309,7 @@ void Rendszerek::startSimulation()
         Finished f;
         f.simulation = simulate(request, &job->control);
         if (!f.simulation.cancelled)
-            f.exact = exactRisk(request.system, request.bet, request.rules, 400000000, &job->control.cancel);
+            f.exact = exactRisk(request.system, request.bet, request.rules, {}, &job->control.cancel);
         return f;
     }));
 }
