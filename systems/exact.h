@@ -12,24 +12,13 @@
 // spin before, so a calculation over its budget is refused at once.
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "systems/counterchain.h"
 #include "systems/simulation.h"
 
 namespace vintaro {
-
-// One state of a counter system: the stake in units (0: the spin passes
-// without a bet; kStopStake: the system ends the session) and the states
-// after a win and after a loss.
-struct ChainStep
-{
-    std::int64_t stake = 1;
-    int onWin = 0, onLoss = 0;
-};
-inline constexpr std::int64_t kStopStake = -1;
-using CounterChain = std::function<ChainStep(int state)>;
 
 // The chain of a built-in system; empty for the systems that keep more than
 // a counter.
