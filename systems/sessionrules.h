@@ -22,6 +22,7 @@ struct SessionRules
     double tableMax = 0; // 0: no maximum
     double target = 0;   // profit that ends the session; 0: none
     std::int64_t maxSpins = 1000;
+    bool operator==(const SessionRules &) const = default;
 };
 
 // Why the rules cannot be played (UTF-8), or empty.
