@@ -105,9 +105,9 @@ OwnSystemDialog::OwnSystemDialog(const QString &file, const OwnSystem &start, Pl
     form->addRow(tr("Név:"), m_name);
     form->addRow(tr("Tét:"), m_bet);
     form->addRow(tr("Tétek lépésenként:"), m_stakes);
-    form->addRow(tr("Vagy kitöltve:"), row({m_first, new QLabel(tr("-tól"), this), m_count,
-                                            new QLabel(tr("lépés, ×"), this), m_factor, new QLabel(tr("+"), this),
-                                            m_add, fill}));
+    form->addRow(tr("Vagy kitöltés:"), row({new QLabel(tr("első tét"), this), m_first, new QLabel(tr("lépés"), this),
+                                            m_count, new QLabel(tr("szorzó ×"), this), m_factor,
+                                            new QLabel(tr("+"), this), m_add, fill}));
     form->addRow(tr("Nyerés után:"), row({m_onWin, m_winSteps}));
     form->addRow(tr("Vesztés után:"), row({m_onLoss, m_lossSteps}));
     form->addRow(tr("Az utolsó lépés után:"), m_afterLast);
@@ -141,7 +141,7 @@ OwnSystemDialog::OwnSystemDialog(const QString &file, const OwnSystem &start, Pl
             showSystem(systems[size_t(index - 1)]);
     });
     showSystem(start);
-    fillSaved({});
+    fillSaved(QString::fromStdString(start.name));
 }
 
 bool OwnSystemDialog::load(std::vector<OwnSystem> &systems)

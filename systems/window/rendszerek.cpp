@@ -305,7 +305,7 @@ void Rendszerek::playHistory()
     }
     const auto spins = m_session.history().spins();
     const std::vector<std::int16_t> played(spins.begin(), spins.end());
-    const std::optional<OwnSystem> own = chosenOwn(bet, rules);
+    const std::optional<OwnSystem> own = chosenOwn(rules);
     TableSystem ownSystem(own ? ownTable(*own) : std::vector<ChainStep>{});
     const Backtest b = own ? backtest(ownSystem, bet, rules, played)
                            : backtest(SystemKind(m_system->currentIndex()), bet, rules, played);
@@ -322,7 +322,7 @@ void Rendszerek::startSimulation()
     SimulationRequest request;
     if (!readControls(request.bet, request.rules))
         return;
-    if (const std::optional<OwnSystem> own = chosenOwn(request.bet, request.rules))
+    if (const std::optional<OwnSystem> own = chosenOwn(request.rules))
         request.own = ownTable(*own);
     else
         request.system = SystemKind(m_system->currentIndex());
@@ -407,7 +407,7 @@ void Rendszerek::showSimulation()
     m_tabs->setCurrentIndex(1);
 }
 
-std::optional<OwnSystem> Rendszerek::chosenOwn(const Bet &, const SessionRules &rules) const
+std::optional<OwnSystem> Rendszerek::chosenOwn(const SessionRules &rules) const
 {
     const int index = m_system->currentIndex() - kSystemCount;
     if (index < 0 || size_t(index) >= m_own.size())
@@ -477,6 +477,12 @@ void Rendszerek::editOwnSystems()
     start.rules.tableMax = m_tableMax->value();
     start.rules.target = m_target->value();
     start.rules.maxSpins = m_spins->value();
+    // A chosen own system opens to be changed.
+    if (const std::optional<OwnSystem> own = chosenOwn(start.rules)) {
+        const std::string bet = start.bet;
+        start = *own;
+        start.bet = bet;
+    }
     OwnSystemDialog dialog(m_ownFile, start, m_platform, this);
     connect(&dialog, &OwnSystemDialog::systemsChanged, this,
             [this, &dialog] { reloadOwnSystems(dialog.savedName()); });

@@ -64,9 +64,9 @@ private:
     void showProgress();
     // The own systems from the file into the system box, after the built-in ones.
     void reloadOwnSystems(const QString &select = {});
-    // The own system chosen in the system box, with the bet and rules of the
+    // The own system chosen in the system box, with the rules of the
     // controls; nothing for a built-in system.
-    std::optional<OwnSystem> chosenOwn(const Bet &bet, const SessionRules &rules) const;
+    std::optional<OwnSystem> chosenOwn(const SessionRules &rules) const;
     void ownSystemChosen(int index);
     void showSimulation();
 
