@@ -149,5 +149,56 @@ TEST_F(OwnSystemsWindowTest, SavesSystemsByNameAndPlaysThem)
     EXPECT_EQ(system->count(), 9);
 }
 
+// Every number box at the ends of its range: the sessions run (with the
+// exact figures or the reason why there are none) or a message says why not.
+TEST_F(OwnSystemsWindowTest, EveryValueOfEveryNumberBoxRunsOrIsRefused)
+{
+    QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+    ASSERT_NE(w, nullptr);
+    auto *window = static_cast<Rendszerek *>(w);
+    struct Case
+    {
+        const char *box;
+        bool highest; // the box's maximum, or its minimum
+        int spins, sessions;
+    };
+    const Case cases[] = {
+        {"Egyseg", true, 50, 200},     {"Egyseg", false, 50, 200},  {"Bank", true, 50, 200},
+        {"Bank", false, 50, 200},      {"MinTet", true, 50, 200},   {"MinTet", false, 50, 200},
+        {"MaxTet", true, 50, 200},     {"Cel", true, 50, 200},      {"Kockazat", true, 50, 200},
+        {"CelEsely", true, 50, 200},   {"Porgetesek", true, 0, 1},  {"Menetek", true, 1, 0},
+    };
+    for (const Case &c : cases) {
+        // From the defaults each time.
+        control<QDoubleSpinBox>(w, "Egyseg")->setValue(1);
+        control<QDoubleSpinBox>(w, "Bank")->setValue(100);
+        control<QDoubleSpinBox>(w, "MinTet")->setValue(1);
+        control<QDoubleSpinBox>(w, "MaxTet")->setValue(0);
+        control<QDoubleSpinBox>(w, "Cel")->setValue(0);
+        control<QDoubleSpinBox>(w, "Kockazat")->setValue(5);
+        control<QDoubleSpinBox>(w, "CelEsely")->setValue(50);
+        if (c.spins)
+            control<QSpinBox>(w, "Porgetesek")->setValue(c.spins);
+        if (c.sessions)
+            control<QSpinBox>(w, "Menetek")->setValue(c.sessions);
+        if (auto *box = w->findChild<QDoubleSpinBox *>(QLatin1String(c.box)))
+            box->setValue(c.highest ? box->maximum() : box->minimum());
+        else if (auto *count = w->findChild<QSpinBox *>(QLatin1String(c.box)))
+            count->setValue(c.highest ? count->maximum() : count->minimum());
+        const size_t before = platform->messages.size();
+        control<QAbstractButton>(w, "Szimulacio")->click();
+        for (int i = 0; i < 3000 && window->running(); ++i)
+            QTest::qWait(20);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window->running()) << c.box;
+        const QString status = control<QLabel>(w, "Allapot")->text();
+        if (platform->messages.size() > before) {
+            EXPECT_FALSE(platform->messages.back().text.isEmpty()) << c.box;
+        } else {
+            EXPECT_TRUE(status.contains(QString::fromUtf8("szimulált menet"))) << c.box << status.toStdString();
+        }
+    }
+}
+
 } // namespace
 } // namespace vintaro::test
