@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace vintaro {
 
@@ -110,7 +111,7 @@ private:
 // equivalent states are one state for the calculation: Martingale's doublings
 // past the table maximum all stake the maximum. A chain with more reachable
 // states than kMerged is left as it is.
-constexpr size_t kMerged = 4096;
+constexpr size_t kMerged = 1024;
 
 CounterChain merged(const CounterChain &chain, const Setup &setup)
 {
@@ -148,14 +149,11 @@ CounterChain merged(const CounterChain &chain, const Setup &setup)
             stakes.push_back(table[i].stake);
     }
     for (size_t classes = stakes.size();;) {
-        std::vector<std::array<int, 3>> keys;
+        std::map<std::array<int, 3>, int> keys;
         for (size_t i = 0; i < n; ++i) {
             const std::array<int, 3> key = {cls[i], cls[size_t(place(table[i].onWin))],
                                             cls[size_t(place(table[i].onLoss))]};
-            auto it = std::find(keys.begin(), keys.end(), key);
-            next[i] = int(it - keys.begin());
-            if (it == keys.end())
-                keys.push_back(key);
+            next[i] = keys.emplace(key, int(keys.size())).first->second;
         }
         cls.swap(next);
         if (keys.size() == classes)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "systems/exact.h"
+#include "systems/ownsystem.h"
 
 namespace vintaro {
 namespace {
@@ -62,6 +63,22 @@ TEST(ExactBudget, EveryAcceptedBankrollIsComputedOrRefusedWithinItsMemory)
     EXPECT_EQ(e.finalLow, 1000000000 - 5);
     EXPECT_EQ(e.finalBankroll.size(), 11u);
     EXPECT_NEAR(e.meanResult, -5.0 / 37, 1e-9);
+    // Own systems with the most states the editor allows: figures or a reason.
+    for (int pause : {0, kMostSitOut}) {
+        OwnSystem own;
+        own.stakes = generatedStakes(1, kMostOwnSteps, 1, 1);
+        own.onWin = WinMove::Back;
+        own.sitOutAfter = own.sitOutSpins = pause;
+        ASSERT_EQ(ownProblem(own), "");
+        SessionRules rules;
+        rules.tableMax = 50;
+        rules.maxSpins = 300;
+        const ExactRisk r = exactRisk(tableChain(ownTable(own)), *betFromKey("piros"), rules);
+        EXPECT_TRUE(r.available || !r.why.empty());
+        if (r.available) {
+            EXPECT_NEAR(r.meanResult, -r.meanStaked / 37, 1e-9);
+        }
+    }
     // Refused: a cancelled run, and a budget that does not hold the rows.
     std::atomic<bool> cancel{true};
     EXPECT_EQ(exactRisk(SystemKind::Flat, *betFromKey("piros"), huge, {}, &cancel).why,
