@@ -7,9 +7,12 @@
 #include <random>
 #include <sstream>
 
+#include "app/owncommand.h"
 #include "odds/oddstext.h"
 #include "persistence/analysisreader.h"
+#include "systems/bankroll.h"
 #include "systems/exact.h"
+#include "systems/owntext.h"
 #include "systems/systemstext.h"
 
 namespace vintaro {
@@ -64,6 +67,7 @@ QList<QCommandLineOption> simulateOptions()
     std::vector<std::string_view> systems;
     for (SystemKind kind : kSystems)
         systems.push_back(systemKey(kind));
+    systems.push_back("own (saját rendszer, lásd --stakes és --system-file)");
     options << QCommandLineOption(
         QStringLiteral("simulate"),
         QString::fromUtf8("Egy tétrendszer sok szimulált menete szabályos keréken, szövegként, ablak nélkül. "
@@ -83,13 +87,15 @@ QList<QCommandLineOption> simulateOptions()
     add("sessions", "A szimulált menetek száma (alapértelmezés 100 000).", "M");
     add("seed", "A véletlen magja; ugyanaz a mag ugyanazt adja (alapértelmezés: véletlen).", "K");
     add("history", "A rendszer lejátszása a FÁJL pörgetésein is (ahogy az --analyse olvassa).", "FÁJL");
+    options << ownOptions();
     return options;
 }
 
 QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &command)
 {
-    const QStringList names = {"bet",   "unit",     "bankroll", "table-min", "table-max", "target",
-                               "spins", "sessions", "seed",     "history"};
+    const QStringList names = QStringList{"bet",   "unit",     "bankroll", "table-min", "table-max", "target",
+                                          "spins", "sessions", "seed",     "history"}
+                              << ownOptionNames();
     if (!parser.isSet(QStringLiteral("simulate"))) {
         for (const QString &name : names)
             if (parser.isSet(name))
@@ -99,13 +105,27 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     command.wanted = true;
     SimulationRequest &r = command.request;
     const QString system = parser.value(QStringLiteral("simulate"));
-    const auto kind = systemFromKey(system.toStdString());
-    if (!kind)
-        return QString::fromUtf8("Ismeretlen rendszer: %1 (lásd --help).").arg(system);
-    r.system = *kind;
-    if (!parser.isSet(QStringLiteral("bet")))
+    if (system == QLatin1String("own")) {
+        if (const QString wrong = readOwnSystem(parser, command); !wrong.isEmpty())
+            return wrong;
+    } else {
+        const auto kind = systemFromKey(system.toStdString());
+        if (!kind)
+            return QString::fromUtf8("Ismeretlen rendszer: %1 (lásd --help).").arg(system);
+        r.system = *kind;
+        for (const QString &name : ownOptionNames().mid(0, 7))
+            if (parser.isSet(name))
+                return QString::fromUtf8("A --%1 a --simulate own mellé való.").arg(name);
+    }
+    if (const QString wrong = readRiskOptions(parser, command); !wrong.isEmpty())
+        return wrong;
+    // A saved system brings its bet and rules; the options given change them.
+    const bool saved = command.ownFromFile;
+    const SessionRules file = saved ? command.own->rules : SessionRules{};
+    if (!parser.isSet(QStringLiteral("bet")) && !saved)
         return QString::fromUtf8("A --simulate mellé a --bet is kell.");
-    const QString bet = parser.value(QStringLiteral("bet"));
+    const QString bet = parser.isSet(QStringLiteral("bet")) ? parser.value(QStringLiteral("bet"))
+                                                             : QString::fromStdString(command.own->bet);
     const auto chosen = betFromKey(bet.toStdString());
     if (!chosen)
         return QString::fromUtf8("Ismeretlen tét: %1 (lásd --help).").arg(bet);
@@ -133,12 +153,12 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
                           .arg(option, QString::fromStdString(formatInteger(low)), QString::fromStdString(formatInteger(high)), parser.value(option));
         return std::int64_t(value);
     };
-    r.rules.unit = amount("unit", 1);
-    r.rules.bankroll = amount("bankroll", 100 * r.rules.unit);
-    r.rules.tableMin = amount("table-min", r.rules.unit);
-    r.rules.tableMax = amount("table-max", 0);
-    r.rules.target = amount("target", 0);
-    r.rules.maxSpins = count("spins", 1000, 1, 100000000);
+    r.rules.unit = amount("unit", saved ? file.unit : 1);
+    r.rules.bankroll = amount("bankroll", saved ? file.bankroll : 100 * r.rules.unit);
+    r.rules.tableMin = amount("table-min", saved ? file.tableMin : r.rules.unit);
+    r.rules.tableMax = amount("table-max", saved ? file.tableMax : 0);
+    r.rules.target = amount("target", saved ? file.target : 0);
+    r.rules.maxSpins = count("spins", saved ? file.maxSpins : 1000, 1, 100000000);
     r.sessions = count("sessions", 100000, 1, 20000000);
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;
@@ -154,6 +174,13 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     const std::string rules = rulesProblem(r.rules);
     if (!rules.empty())
         return QString::fromStdString(rules);
+    if (command.own) {
+        command.own->bet = bet.toStdString();
+        command.own->rules = r.rules;
+        if (const std::string problem = ownProblem(*command.own); !problem.empty())
+            return QString::fromStdString(problem);
+        r.own = ownTable(*command.own);
+    }
     command.history = parser.value(QStringLiteral("history"));
     if (parser.isSet(QStringLiteral("history")) && command.history.isEmpty())
         return QString::fromUtf8("A --history után egy fájl neve kell.");
@@ -164,7 +191,8 @@ int runSimulate(const SimulateCommand &command)
 {
     const SimulationRequest &r = command.request;
     std::ostringstream out;
-    out << "Tétrendszer: " << systemName(r.system) << "; tét: " << r.bet.name << " ("
+    out << "Tétrendszer: " << (command.own ? ownDescription(*command.own) : std::string(systemName(r.system)))
+        << "; tét: " << r.bet.name << " ("
         << formatInteger(std::int64_t(r.bet.numbers.count())) << " szám, egy találat a tét "
         << moneyText(36.0 / double(r.bet.numbers.count())) << "-szeresét adja vissza)\n";
     out << "Egység: " << moneyText(r.rules.unit) << "; kezdőtőke: " << moneyText(r.rules.bankroll)
@@ -181,13 +209,15 @@ int runSimulate(const SimulateCommand &command)
             return 2;
         }
         const std::vector<std::int16_t> spins(read.spins.begin(), read.spins.end());
-        const Backtest b = backtest(r.system, r.bet, r.rules, spins);
+        TableSystem own(r.own);
+        const Backtest b = command.own ? backtest(own, r.bet, r.rules, spins) : backtest(r.system, r.bet, r.rules, spins);
         out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(std::int64_t(spins.size()))
             << " pörgetésén:\n";
         writeLines(out, backtestLines(b), false);
     }
     const Simulation simulation = simulate(r);
-    const ExactRisk exact = exactRisk(r.system, r.bet, r.rules);
+    const CounterChain chain = command.own ? tableChain(r.own) : counterChain(r.system);
+    const ExactRisk exact = exactRisk(chain, r.bet, r.rules);
     out << '\n' << formatInteger(r.sessions) << " szimulált menet, mag: " << r.seed
         << " (ugyanez a mag ugyanezt adja)\n\n";
     std::vector<FigureLine> lines = figureLines(simulation.summary, exact, r.rules.target > 0);
@@ -196,6 +226,10 @@ int runSimulate(const SimulateCommand &command)
     out << '\n' << agreementLine(simulation.summary) << '\n';
     if (!exact.available)
         out << exact.why << '\n';
+    if (command.risk > 0)
+        out << riskLine(command.risk, bankrollForRisk(chain, r.bet, r.rules, command.risk)) << '\n';
+    if (command.reach > 0)
+        out << reachLine(command.reach, largestTarget(chain, r.bet, r.rules, command.reach)) << '\n';
     out << fixedLine() << '\n';
     std::cout << out.str();
     std::cout.flush();

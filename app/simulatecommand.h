@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
+#include "systems/ownsystem.h"
 #include "systems/simulation.h"
 
 class QCommandLineParser;
@@ -17,6 +20,9 @@ struct SimulateCommand
     bool wanted = false; // --simulate was given
     SimulationRequest request;
     QString history; // --history: a spin file to play the system on, or empty
+    std::optional<OwnSystem> own; // --simulate own: the system (request.own holds its table)
+    bool ownFromFile = false;     // from --system-file: its bet and rules are the defaults
+    double risk = 0, reach = 0;   // --risk, --reach as shares; 0: not asked
 };
 
 // --simulate and its options, in the order --help lists them.

@@ -3,7 +3,9 @@
 // simulation on every core, and the exact risk of the same sessions.
 #include <benchmark/benchmark.h>
 
+#include "systems/bankroll.h"
 #include "systems/exact.h"
+#include "systems/ownsystem.h"
 
 namespace {
 
@@ -52,17 +54,68 @@ void BM_SimulateFlatOnRedFullSessions(benchmark::State &state)
 }
 BENCHMARK(BM_SimulateFlatOnRedFullSessions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The argument: the bankroll in units (10 000: the goal of a third of a
+// second; a bankroll whose figures do not fit is refused before any work).
 void BM_ExactMartingaleOnRed(benchmark::State &state)
 {
-    const SimulationRequest request = martingaleOnRed();
+    SimulationRequest request = martingaleOnRed();
+    request.rules.bankroll = double(state.range(0));
+    bool available = false;
     for (auto _ : state) {
         const ExactRisk e = exactRisk(request.system, request.bet, request.rules);
-        if (!e.available)
-            state.SkipWithError(e.why.c_str());
+        available = e.available;
         benchmark::DoNotOptimize(e.ruin);
     }
+    state.counters["computed"] = available;
 }
-BENCHMARK(BM_ExactMartingaleOnRed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExactMartingaleOnRed)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(1000000000)
+    ->Unit(benchmark::kMillisecond);
+
+// The same without a table maximum: the doubling runs to what is left.
+void BM_ExactMartingaleOnRedNoMaximum(benchmark::State &state)
+{
+    SimulationRequest request = martingaleOnRed();
+    request.rules.bankroll = double(state.range(0));
+    request.rules.tableMax = 0;
+    bool available = false;
+    for (auto _ : state) {
+        const ExactRisk e = exactRisk(request.system, request.bet, request.rules);
+        available = e.available;
+        benchmark::DoNotOptimize(e.ruin);
+    }
+    state.counters["computed"] = available;
+}
+BENCHMARK(BM_ExactMartingaleOnRedNoMaximum)->Arg(10000)->Arg(1000000000)->Unit(benchmark::kMillisecond);
+
+// The player's own copy of Martingale (1, 2, 4, ..., 512, back to the first
+// step on a win): the same work as the built-in system.
+void BM_ExactOwnMartingaleOnRed(benchmark::State &state)
+{
+    SimulationRequest request = martingaleOnRed();
+    request.rules.bankroll = double(state.range(0));
+    OwnSystem own;
+    own.stakes = generatedStakes(1, 10, 2, 0);
+    const CounterChain chain = tableChain(ownTable(own));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exactRisk(chain, request.bet, request.rules).ruin);
+}
+BENCHMARK(BM_ExactOwnMartingaleOnRed)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The smallest bankroll for 5 % ruin over 100 spins (a doubling and a
+// halving search over the exact calculation).
+void BM_BankrollForFivePercentRuin(benchmark::State &state)
+{
+    SimulationRequest request = martingaleOnRed();
+    request.rules.maxSpins = 100;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            bankrollForRisk(counterChain(SystemKind::Martingale), request.bet, request.rules, 0.05).amount);
+}
+BENCHMARK(BM_BankrollForFivePercentRuin)->Unit(benchmark::kMillisecond);
 
 void BM_ExactDAlembertOnRed(benchmark::State &state)
 {

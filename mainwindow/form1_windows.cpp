@@ -94,7 +94,7 @@ void Form1::openSystems()
 {
     if (raiseIfOpen(m_systemsWindow))
         return;
-    auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this);
+    auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this, m_folders.lists);
     connect(this, &Form1::historyChanged, systems, &Rendszerek::refresh);
     m_companions->adopt(systems);
     m_systemsWindow = systems;

@@ -4,161 +4,315 @@
 #include <cmath>
 #include <limits>
 
+#include "systems/exactsteps.h"
+
 namespace vintaro {
 
 namespace {
 
-// The amount in whole units, or -1 when it is not whole.
-std::int64_t wholeUnits(double amount, double unit)
-{
-    const double u = amount / unit;
-    const double r = std::round(u);
-    return std::fabs(u - r) < 1e-9 && r >= 0 && r < 1e12 ? std::int64_t(r) : -1;
-}
+using namespace exactdetail;
 
-// Probabilities over what is left, for one state, nonzero within [lo, hi].
-struct Row
+// What one state costs besides its rows: its step, two ranges, two rows.
+constexpr std::int64_t kStateBytes = 160;
+
+struct Range
 {
-    std::vector<double> p;
-    std::int64_t lo = std::numeric_limits<std::int64_t>::max(), hi = -1;
-    void add(std::int64_t b, double x)
+    std::int64_t lo = 1, hi = 0;
+    bool empty() const { return hi < lo; }
+    std::int64_t width() const { return empty() ? 0 : hi - lo + 1; }
+    void cover(std::int64_t a, std::int64_t b)
     {
-        if (size_t(b) >= p.size())
-            p.resize(std::max(size_t(b) + 1, p.size() * 2), 0.0);
-        p[size_t(b)] += x;
-        lo = std::min(lo, b);
+        if (b < a)
+            return;
+        if (empty()) {
+            lo = a, hi = b;
+            return;
+        }
+        lo = std::min(lo, a);
         hi = std::max(hi, b);
     }
-    void clear()
-    {
-        if (hi >= lo)
-            std::fill(p.begin() + lo, p.begin() + hi + 1, 0.0);
-        lo = std::numeric_limits<std::int64_t>::max();
-        hi = -1;
-    }
 };
+// The ranges of what can be left after one more spin; the amounts that end
+// the session widen `finals`. False for a chain that names a state it
+// cannot have.
+bool propagate(Steps &steps, const Setup &s, const std::vector<Range> &now, std::vector<Range> &next, Range &finals)
+{
+    for (Range &r : next)
+        r = Range{};
+    for (size_t c = 0; c < now.size(); ++c) {
+        const Range r = now[c];
+        if (r.empty())
+            continue;
+        ChainStep step;
+        if (!steps.at(int(c), step))
+            return false;
+        if (step.stake < 0) {
+            finals.cover(r.lo, r.hi);
+            continue;
+        }
+        const size_t most = size_t(std::max(step.onWin, step.onLoss)) + 1;
+        if (next.size() < most)
+            next.resize(most);
+        const std::int64_t upLo = r.lo + std::min(step.stake, r.lo) * s.win;
+        const std::int64_t upHi = r.hi + std::min(step.stake, r.hi) * s.win;
+        const std::int64_t downLo = r.lo - std::min(step.stake, r.lo);
+        const std::int64_t downHi = r.hi - std::min(step.stake, r.hi);
+        finals.cover(std::max(upLo, s.goal), upHi);
+        next[size_t(step.onWin)].cover(upLo, std::min(upHi, s.goal - 1));
+        finals.cover(downLo, std::min(downHi, s.minimum - 1));
+        next[size_t(step.onLoss)].cover(std::max(downLo, s.minimum), downHi);
+    }
+    return true;
+}
+
+const char *const kChainProblem = "A rendszer állapotai túl sokak a pontos számításhoz; a szimuláció így is fut.";
+
+// `finals` comes back as every amount a session can end with.
+ExactCost cost(Steps &steps, const Setup &s, const SessionRules &rules, ExactBudget budget, Range &finals)
+{
+    ExactCost out;
+    std::vector<Range> now(1), next(1);
+    finals = Range{};
+    if (s.start < s.minimum)
+        finals.cover(s.start, s.start);
+    else
+        now[0].cover(s.start, s.start);
+    // Rows keep their largest width; `now` and `next` take turns.
+    std::vector<std::int64_t> widest[2];
+    std::int64_t rowCells = 0;
+    auto account = [&](const std::vector<Range> &rows, int turn) {
+        std::vector<std::int64_t> &w = widest[turn];
+        if (w.size() < rows.size())
+            w.resize(rows.size(), 0);
+        bool live = false;
+        for (size_t c = 0; c < rows.size(); ++c) {
+            const std::int64_t width = rows[c].width();
+            live = live || width > 0;
+            if (width > w[c])
+                rowCells += width - w[c], w[c] = width;
+        }
+        return live;
+    };
+    auto bytes = [&] {
+        return (rowCells + finals.width()) * std::int64_t(sizeof(double)) +
+               std::int64_t(steps.size() + widest[0].size() + widest[1].size()) * kStateBytes;
+    };
+    const char *tooLong = "A pontos számítás ezekkel a beállításokkal túl hosszú volna; a szimuláció így is fut.";
+    const char *tooBig = "A pontos számításhoz ennél a kezdőtőkénél túl sok memória kellene; a szimuláció így is fut.";
+    for (std::int64_t t = 0; t < rules.maxSpins; ++t) {
+        if (!account(now, int(t % 2)))
+            break;
+        for (const Range &r : now)
+            out.cells += r.width();
+        if (out.cells > budget.cells) {
+            out.why = tooLong;
+            return out;
+        }
+        if (!propagate(steps, s, now, next, finals)) {
+            out.why = kChainProblem;
+            return out;
+        }
+        if (bytes() > budget.bytes) {
+            out.why = tooBig;
+            return out;
+        }
+        std::swap(now, next);
+    }
+    account(now, int(rules.maxSpins % 2));
+    for (const Range &r : now)
+        finals.cover(r.lo, r.hi);
+    out.bytes = bytes();
+    if (out.bytes > budget.bytes) {
+        out.why = tooBig;
+        return out;
+    }
+    out.fits = true;
+    return out;
+}
+
+// Probabilities over what is left, for one state, over `range`.
+struct Row
+{
+    Range range;
+    std::vector<double> p;
+    void reset(Range r)
+    {
+        range = r;
+        const auto width = size_t(r.width());
+        if (p.capacity() < width)
+            p.reserve(width); // exactly: the budget counted the widest row
+        p.assign(width, 0.0);
+    }
+    double *at(std::int64_t b) { return p.data() + (b - range.lo); }
+};
+
+// dst[i] += a * src[i]; the sum of src.
+double moveShare(double *dst, const double *src, std::int64_t n, double a)
+{
+    double sum = 0;
+    for (std::int64_t i = 0; i < n; ++i) {
+        dst[i] += a * src[i];
+        sum += src[i];
+    }
+    return sum;
+}
 
 } // namespace
 
-ExactRisk exactRisk(SystemKind kind, const Bet &bet, const SessionRules &rules, std::int64_t cellBudget,
+CounterChain counterChain(SystemKind kind)
+{
+    const std::optional<CounterRules> rules = makeSystem(kind)->counterRules();
+    if (!rules)
+        return {};
+    return [r = *rules](int state) { return ChainStep{r.stakeAt(state), r.afterWin(state), r.afterLoss(state)}; };
+}
+
+ExactCost exactCost(const CounterChain &chain, const Bet &bet, const SessionRules &rules, ExactBudget budget)
+{
+    const Setup s = setup(chain, bet, rules);
+    if (!s.why.empty()) {
+        ExactCost out;
+        out.why = s.why;
+        return out;
+    }
+    const CounterChain simple = merged(chain, s);
+    Steps steps(simple, s);
+    Range finals;
+    return cost(steps, s, rules, budget, finals);
+}
+
+ExactRisk exactRisk(SystemKind kind, const Bet &bet, const SessionRules &rules, ExactBudget budget,
+                    const std::atomic<bool> *cancel)
+{
+    return exactRisk(counterChain(kind), bet, rules, budget, cancel);
+}
+
+ExactRisk exactRisk(const CounterChain &chain, const Bet &bet, const SessionRules &rules, ExactBudget budget,
                     const std::atomic<bool> *cancel)
 {
     ExactRisk out;
-    const std::optional<CounterRules> chain = makeSystem(kind)->counterRules();
-    const int numbers = int(bet.numbers.count());
-    if (!chain) {
-        out.why = "Ennél a rendszernél nincs pontos számítás, csak szimuláció.";
+    const Setup s = setup(chain, bet, rules);
+    if (!s.why.empty()) {
+        out.why = s.why;
         return out;
     }
-    if (numbers == 0 || 36 % numbers != 0) {
-        out.why = "Pontos számítás csak olyan tétre van, amelynek a nyereménye egész számú egység.";
+    const CounterChain simple = merged(chain, s);
+    Steps steps(simple, s);
+    // Nothing is allocated before the whole calculation is known to fit.
+    Range finalRange;
+    if (const ExactCost c = cost(steps, s, rules, budget, finalRange); !c.fits) {
+        out.why = c.why;
         return out;
     }
-    const std::int64_t start = wholeUnits(rules.bankroll, rules.unit);
-    const std::int64_t minimum = wholeUnits(rules.tableMin, rules.unit);
-    const std::int64_t maximum = rules.tableMax > 0 ? wholeUnits(rules.tableMax, rules.unit) : 0;
-    const std::int64_t target = rules.target > 0 ? wholeUnits(rules.target, rules.unit) : 0;
-    if (start < 0 || minimum < 0 || maximum < 0 || target < 0 || !rulesProblem(rules).empty()) {
-        out.why = "Pontos számítás csak akkor van, ha minden összeg az egység egész számú többszöröse.";
-        return out;
-    }
-    const std::int64_t win = 36 / numbers - 1;
-    const double pWin = numbers / 37.0, pLoss = 1 - pWin;
-    const std::int64_t goal = target > 0 ? start + target : std::numeric_limits<std::int64_t>::max();
-    const std::int64_t cap = maximum > 0 ? maximum : std::numeric_limits<std::int64_t>::max() / 64;
-
+    std::vector<Range> nowRange(1), nextRange(1);
+    if (s.start >= s.minimum)
+        nowRange[0].cover(s.start, s.start);
     Row finals;
-    double spinSum = 0, stakedSum = 0;
-    std::vector<Row> now(1), next(1);
-    if (start < minimum) {
-        finals.add(start, 1);
+    finals.reset(finalRange);
+    if (s.start < s.minimum) {
+        *finals.at(s.start) = 1;
         out.ruin = 1;
-    } else {
-        now[0].add(start, 1);
     }
-    std::int64_t work = 0;
-    for (std::int64_t t = 0; t < rules.maxSpins; ++t) {
+    std::vector<Row> now(1), next(1);
+    now[0].reset(nowRange[0]);
+    if (!nowRange[0].empty())
+        *now[0].at(s.start) = 1;
+
+    double spinSum = 0, stakedSum = 0;
+    std::int64_t t = 0;
+    for (; t < rules.maxSpins; ++t) {
         if (cancel && cancel->load(std::memory_order_relaxed)) {
             out.why = "A pontos számítás megszakítva.";
             return out;
         }
-        for (size_t c = 0; c < now.size(); ++c) {
-            Row &row = now[c];
-            if (row.hi < row.lo)
+        bool live = false;
+        for (const Range &r : nowRange)
+            live = live || !r.empty();
+        if (!live)
+            break;
+        Range ends;
+        propagate(steps, s, nowRange, nextRange, ends);
+        if (next.size() < nextRange.size())
+            next.resize(nextRange.size());
+        for (size_t c = 0; c < nextRange.size(); ++c)
+            next[c].reset(nextRange[c]);
+        double ended = 0, stopped = 0;
+        for (size_t c = 0; c < nowRange.size(); ++c) {
+            const Range r = nowRange[c];
+            if (r.empty())
                 continue;
-            work += row.hi - row.lo + 1;
-            if (work > cellBudget) {
-                out.why = "A pontos számítás ezekkel a beállításokkal túl hosszú volna; csak a szimuláció fut.";
-                return out;
+            Row &row = now[c];
+            ChainStep step;
+            steps.at(int(c), step);
+            if (step.stake < 0) {
+                stopped += moveShare(finals.at(r.lo), row.at(r.lo), r.width(), 1.0);
+                continue;
             }
-            const int state = int(c);
-            const std::int64_t stake = std::min(std::max(chain->stakeAt(state), minimum), cap);
-            const int onWin = chain->afterWin(state), onLoss = chain->afterLoss(state);
-            if (size_t(std::max(onWin, onLoss)) >= next.size())
-                next.resize(size_t(std::max(onWin, onLoss)) + 1);
-            Row &winRow = next[size_t(onWin)], &lossRow = next[size_t(onLoss)];
-            const std::int64_t top = row.hi + std::min(stake, row.hi) * win;
-            if (size_t(top) >= winRow.p.size())
-                winRow.p.resize(size_t(top) + 1 + size_t(top) / 2, 0.0);
-            if (size_t(row.hi) >= lossRow.p.size())
-                lossRow.p.resize(size_t(row.hi) + 1 + size_t(row.hi) / 2, 0.0);
-            std::int64_t winLo = winRow.lo, winHi = winRow.hi, lossLo = lossRow.lo, lossHi = lossRow.hi;
-            const double spins = double(t + 1);
-            for (std::int64_t b = row.lo; b <= row.hi; ++b) {
-                const double x = row.p[size_t(b)];
+            const std::int64_t stake = step.stake;
+            Row &winRow = next[size_t(step.onWin)], &lossRow = next[size_t(step.onLoss)];
+            // Below the stake the whole of what is left is staked.
+            for (std::int64_t b = r.lo; b <= std::min(r.hi, stake - 1); ++b) {
+                const double x = *row.at(b);
                 if (x == 0)
                     continue;
-                const std::int64_t s = std::min(stake, b);
-                stakedSum += x * double(s);
-                const std::int64_t up = b + s * win, down = b - s;
-                if (up >= goal) {
-                    finals.add(up, x * pWin);
-                    out.target += x * pWin;
-                    spinSum += x * pWin * spins;
-                } else {
-                    winRow.p[size_t(up)] += x * pWin;
-                    winLo = std::min(winLo, up);
-                    winHi = std::max(winHi, up);
-                }
-                if (down < minimum) {
-                    finals.add(down, x * pLoss);
-                    out.ruin += x * pLoss;
-                    spinSum += x * pLoss * spins;
-                } else {
-                    lossRow.p[size_t(down)] += x * pLoss;
-                    lossLo = std::min(lossLo, down);
-                    lossHi = std::max(lossHi, down);
-                }
+                stakedSum += x * double(b);
+                const std::int64_t up = b + b * s.win;
+                if (up >= s.goal)
+                    *finals.at(up) += x * s.pWin, out.target += x * s.pWin, ended += x * s.pWin;
+                else
+                    *winRow.at(up) += x * s.pWin;
+                // Nothing left: below any table minimum.
+                *finals.at(0) += x * s.pLoss, out.ruin += x * s.pLoss, ended += x * s.pLoss;
             }
-            winRow.lo = winLo, winRow.hi = winHi;
-            if (&lossRow == &winRow) {
-                winRow.lo = std::min(winLo, lossLo);
-                winRow.hi = std::max(winHi, lossHi);
-            } else {
-                lossRow.lo = lossLo, lossRow.hi = lossHi;
+            // From the stake up, the whole row moves by the same amounts.
+            const std::int64_t from = std::max(r.lo, stake);
+            if (from > r.hi)
+                continue;
+            const std::int64_t gain = stake * s.win;
+            const std::int64_t ruinEnd = std::min(r.hi, stake + s.minimum - 1); // [from, ruinEnd] is ruined
+            const std::int64_t winEnd = std::min(r.hi, s.goal == kNoGoal ? r.hi : s.goal - gain - 1);
+            double mass = 0;
+            if (ruinEnd >= from) {
+                const double m = moveShare(finals.at(from - stake), row.at(from), ruinEnd - from + 1, s.pLoss);
+                out.ruin += m * s.pLoss, ended += m * s.pLoss;
             }
-            row.clear();
+            if (const std::int64_t b = std::max(from, ruinEnd + 1); b <= r.hi)
+                moveShare(lossRow.at(b - stake), row.at(b), r.hi - b + 1, s.pLoss);
+            if (winEnd >= from)
+                mass += moveShare(winRow.at(from + gain), row.at(from), winEnd - from + 1, s.pWin);
+            if (const std::int64_t b = std::max(from, winEnd + 1); b <= r.hi) {
+                const double m = moveShare(finals.at(b + gain), row.at(b), r.hi - b + 1, s.pWin);
+                out.target += m * s.pWin, ended += m * s.pWin, mass += m;
+            }
+            stakedSum += mass * double(stake);
         }
+        spinSum += ended * double(t + 1) + stopped * double(t);
         std::swap(now, next);
-        if (next.size() < now.size())
-            next.resize(now.size());
+        std::swap(nowRange, nextRange);
     }
-    for (Row &row : now)
-        for (std::int64_t b = row.lo; b <= row.hi; ++b)
-            if (row.p[size_t(b)] != 0) {
-                finals.add(b, row.p[size_t(b)]);
-                spinSum += row.p[size_t(b)] * double(rules.maxSpins);
-            }
+    for (size_t c = 0; c < nowRange.size(); ++c)
+        if (!nowRange[c].empty())
+            spinSum += moveShare(finals.at(nowRange[c].lo), now[c].at(nowRange[c].lo), nowRange[c].width(), 1.0) *
+                       double(t);
 
-    out.finalBankroll.assign(finals.p.begin(), finals.p.begin() + std::max<std::int64_t>(finals.hi + 1, 0));
+    // Keep the amounts between the first and the last that can happen.
+    std::int64_t lo = finals.range.lo, hi = finals.range.hi;
+    while (lo <= hi && *finals.at(lo) == 0)
+        ++lo;
+    while (hi >= lo && *finals.at(hi) == 0)
+        --hi;
+    if (lo <= hi)
+        out.finalBankroll.assign(finals.at(lo), finals.at(hi) + 1);
+    out.finalLow = lo <= hi ? lo : 0;
     double mean = 0, squares = 0, cumulative = 0;
     bool have5 = false, have50 = false, have95 = false;
-    for (size_t b = 0; b < out.finalBankroll.size(); ++b) {
-        const double x = out.finalBankroll[b];
-        const double result = double(std::int64_t(b) - start) * rules.unit;
+    for (size_t i = 0; i < out.finalBankroll.size(); ++i) {
+        const double x = out.finalBankroll[i];
+        const std::int64_t b = out.finalLow + std::int64_t(i);
+        const double result = double(b - s.start) * rules.unit;
         mean += x * result;
         squares += x * result * result;
-        if (std::int64_t(b) > start)
+        if (b > s.start)
             out.ahead += x;
         cumulative += x;
         // The smallest result with at least q of the sessions at or below it.

@@ -24,14 +24,18 @@ std::string rulesProblem(const SessionRules &rules)
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
 {
+    return backtest(*makeSystem(kind), bet, rules, spins);
+}
+
+Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
+{
     Backtest out;
     rules.maxSpins = std::int64_t(spins.size());
-    const std::unique_ptr<System> system = makeSystem(kind);
     out.bankroll.push_back(rules.bankroll);
     double peak = rules.bankroll;
     size_t next = 0;
     out.outcome = playSession(
-        *system, betMask(bet), winPerUnit(bet), rules,
+        system, betMask(bet), winPerUnit(bet), rules,
         [&] {
             // A value outside 0..36 is no spin; the list holds none.
             return next < spins.size() ? int(spins[next++]) : -1;

@@ -22,12 +22,15 @@ struct SessionRules
     double tableMax = 0; // 0: no maximum
     double target = 0;   // profit that ends the session; 0: none
     std::int64_t maxSpins = 1000;
+    bool operator==(const SessionRules &) const = default;
 };
 
 // Why the rules cannot be played (UTF-8), or empty.
 std::string rulesProblem(const SessionRules &rules);
 
-enum class Ending { Spins, Target, Ruin };
+// Stopped: the system itself ended the session (a system of the player's
+// own that ends after its last step).
+enum class Ending { Spins, Target, Ruin, Stopped };
 
 struct SessionOutcome
 {
@@ -71,7 +74,22 @@ SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, c
         return out;
     }
     while (out.spins < rules.maxSpins) {
-        const double stake = tableStake(rules, system.stake(), left);
+        const std::int64_t units = system.stake();
+        if (units <= 0) [[unlikely]] {
+            // A system of the player's own ends the session, or sits a spin out.
+            if (units < 0) {
+                out.ending = Ending::Stopped;
+                break;
+            }
+            const int pocket = draw();
+            if (pocket < 0)
+                break;
+            ++out.spins;
+            system.record((mask >> pocket) & 1);
+            seen(left, 0.0);
+            continue;
+        }
+        const double stake = tableStake(rules, units, left);
         const int pocket = draw();
         if (pocket < 0)
             break;
@@ -106,5 +124,6 @@ struct Backtest
 };
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
+Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
 
 } // namespace vintaro

@@ -8,6 +8,7 @@
 
 #include "systems/counters.h"
 #include "systems/lines.h"
+#include "systems/ownsystem.h"
 
 namespace vintaro {
 
@@ -30,13 +31,16 @@ struct Shared
     std::atomic<std::int64_t> nextBlock{0};
 };
 
+template <typename Sys> Sys newSystem(const SimulationRequest &) { return Sys{}; }
+template <> TableSystem newSystem<TableSystem>(const SimulationRequest &request) { return TableSystem(request.own); }
+
 template <typename Sys> void work(Shared &shared)
 {
     const SimulationRequest &request = shared.request;
     const std::uint64_t mask = betMask(request.bet);
     const double win = winPerUnit(request.bet);
     const auto blockCount = std::int64_t(shared.blocks.size());
-    Sys system;
+    Sys system = newSystem<Sys>(request);
     for (;;) {
         const std::int64_t block = shared.nextBlock.fetch_add(1, std::memory_order_relaxed);
         if (block >= blockCount || (shared.control && shared.control->cancel.load(std::memory_order_relaxed)))
@@ -98,7 +102,9 @@ Simulation simulate(const SimulationRequest &request, SimulationControl *control
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const unsigned threads =
         unsigned(std::clamp<std::int64_t>(request.threads ? request.threads : cores, 1, std::int64_t(blocks.size())));
-    switch (request.system) {
+    if (!request.own.empty())
+        runThreads<TableSystem>(shared, threads);
+    else switch (request.system) {
     case SystemKind::Flat: runThreads<FlatSystem>(shared, threads); break;
     case SystemKind::Martingale: runThreads<MartingaleSystem>(shared, threads); break;
     case SystemKind::Paroli: runThreads<ParoliSystem>(shared, threads); break;

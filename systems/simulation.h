@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "systems/counterchain.h"
 #include "systems/sessionrules.h"
 
 namespace vintaro {
@@ -16,6 +17,9 @@ inline constexpr std::int64_t kSimulationBlock = 1024;
 struct SimulationRequest
 {
     SystemKind system = SystemKind::Flat;
+    // A system of the player's own as its table of states (ownTable()); when
+    // not empty it is played instead of `system`.
+    std::vector<ChainStep> own;
     Bet bet;
     SessionRules rules;
     std::int64_t sessions = 100000;

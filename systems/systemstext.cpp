@@ -62,6 +62,7 @@ std::string endingText(Ending ending)
     switch (ending) {
     case Ending::Target: return "elérte a célt";
     case Ending::Ruin: return "csődbe jutott";
+    case Ending::Stopped: return "a rendszer befejezte";
     case Ending::Spins: break;
     }
     return "elfogytak a pörgetések";

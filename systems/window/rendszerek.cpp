@@ -24,6 +24,8 @@
 #include "core/selection.h"
 #include "core/session.h"
 #include "odds/oddstext.h"
+#include "persistence/ownsystems.h"
+#include "systems/owntext.h"
 #include "systems/systemstext.h"
 #include "systems/window/systemcharts.h"
 #include "widgets/appearance.h"
@@ -36,6 +38,7 @@ struct Rendszerek::Job
 {
     SimulationControl control;
     std::int64_t sessions = 0;
+    std::atomic<bool> exactPhase{false}; // the sessions are done; the exact figures are being computed
 };
 
 namespace {
@@ -100,8 +103,10 @@ QString randomSeed() { return QString::number(std::random_device()() % 100000000
 
 } // namespace
 
-Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_selection(selection), m_platform(platform)
+Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent,
+                       const QString &listFolder)
+    : QWidget(parent, Qt::Window), m_session(session), m_selection(selection), m_platform(platform),
+      m_ownFile(listFolder.isEmpty() ? QString() : ownSystemsFile(listFolder))
 {
     setObjectName(QStringLiteral("Rendszerek"));
     setWindowTitle(u8("Tétrendszerek"));
@@ -133,6 +138,9 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     connect(m_simulate, &QPushButton::clicked, this, &Rendszerek::startSimulation);
     connect(m_cancel, &QPushButton::clicked, this, &Rendszerek::cancelSimulation);
     connect(&m_watcher, &QFutureWatcher<Finished>::finished, this, &Rendszerek::showSimulation);
+    connect(m_ownEditor, &QPushButton::clicked, this, &Rendszerek::editOwnSystems);
+    connect(m_system, &QComboBox::currentIndexChanged, this, &Rendszerek::ownSystemChosen);
+    reloadOwnSystems();
     refresh();
     resize(1040, 700);
 }
@@ -165,6 +173,10 @@ QWidget *Rendszerek::buildControls()
     for (SystemKind kind : kSystems)
         m_system->addItem(text(systemName(kind)));
     m_system->setCurrentIndex(int(SystemKind::Martingale));
+    m_ownEditor = button(panel, "SajatRendszer", "");
+    m_ownEditor->setText(tr("Saját rendszer…"));
+    m_ownEditor->setToolTip(tr("Saját tétrendszer: tétek lépésenként, mi történik nyerés és vesztés után; "
+                               "név szerint mentve."));
     m_unit = amountBox(panel, "Egyseg", 1);
     m_bankroll = amountBox(panel, "Bank", 100);
     m_tableMin = amountBox(panel, "MinTet", 1);
@@ -172,6 +184,18 @@ QWidget *Rendszerek::buildControls()
     m_target = amountBox(panel, "Cel", 0, "nincs");
     m_spins = countBox(panel, "Porgetesek", 1, 1000000, 1000);
     m_sessions = countBox(panel, "Menetek", 1, 10000000, 100000);
+    m_risk = amountBox(panel, "Kockazat", 5, "nincs");
+    m_risk->setSpecialValueText(tr("nincs"));
+    m_risk->setRange(0, 99.9);
+    m_risk->setDecimals(1);
+    m_risk->setSuffix(QStringLiteral(" %"));
+    m_risk->setToolTip(tr("A legkisebb kezdőtőke, amellyel a menet legfeljebb ekkora eséllyel jut csődbe."));
+    m_reach = amountBox(panel, "CelEsely", 50, "nincs");
+    m_reach->setSpecialValueText(tr("nincs"));
+    m_reach->setRange(0, 99.9);
+    m_reach->setDecimals(1);
+    m_reach->setSuffix(QStringLiteral(" %"));
+    m_reach->setToolTip(tr("A legnagyobb cél, amelyet a menet legalább ekkora eséllyel a csőd előtt elér."));
     m_seed = new QLineEdit(randomSeed(), panel);
     m_seed->setObjectName(QStringLiteral("Mag"));
     m_seed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,19}")), m_seed));
@@ -180,6 +204,7 @@ QWidget *Rendszerek::buildControls()
     form->addRow(u8("Tét:"), m_bet);
     form->addRow(u8("Szám:"), m_number);
     form->addRow(u8("Rendszer:"), m_system);
+    form->addRow(QString(), m_ownEditor);
     form->addRow(u8("Egység:"), m_unit);
     form->addRow(u8("Kezdőtőke:"), m_bankroll);
     form->addRow(u8("Asztali minimum:"), m_tableMin);
@@ -188,6 +213,8 @@ QWidget *Rendszerek::buildControls()
     form->addRow(u8("Pörgetés menetenként:"), m_spins);
     form->addRow(u8("Menetek:"), m_sessions);
     form->addRow(u8("Mag:"), m_seed);
+    form->addRow(tr("Csődkockázat legfeljebb:"), m_risk);
+    form->addRow(tr("A cél esélye legalább:"), m_reach);
     m_play = button(panel, "Visszateszt", "Lejátszás a jegyzett pörgetéseken");
     m_simulate = button(panel, "Szimulacio", "Szimuláció");
     form->addRow(m_play);
@@ -229,6 +256,8 @@ QWidget *Rendszerek::buildResults()
     simulationLayout->addWidget(figures);
     m_agreement = wrapped(simulation, "Egyezes");
     simulationLayout->addWidget(m_agreement);
+    m_answers = wrapped(simulation, "TokeValasz");
+    simulationLayout->addWidget(m_answers);
     m_tabs->addTab(simulation, u8("Szimuláció"));
     return m_tabs;
 }
@@ -274,7 +303,11 @@ void Rendszerek::playHistory()
         return;
     }
     const auto spins = m_session.history().spins();
-    const Backtest b = backtest(SystemKind(m_system->currentIndex()), bet, rules, {spins.begin(), spins.end()});
+    const std::vector<std::int16_t> played(spins.begin(), spins.end());
+    const std::optional<OwnSystem> own = chosenOwn(rules);
+    TableSystem ownSystem(own ? ownTable(*own) : std::vector<ChainStep>{});
+    const Backtest b = own ? backtest(ownSystem, bet, rules, played)
+                           : backtest(SystemKind(m_system->currentIndex()), bet, rules, played);
     fill(m_backtestFigures, backtestLines(b), 2);
     showBankroll(m_bankrollChart, b.bankroll);
     m_played = true;
@@ -288,7 +321,10 @@ void Rendszerek::startSimulation()
     SimulationRequest request;
     if (!readControls(request.bet, request.rules))
         return;
-    request.system = SystemKind(m_system->currentIndex());
+    if (const std::optional<OwnSystem> own = chosenOwn(request.rules))
+        request.own = ownTable(*own);
+    else
+        request.system = SystemKind(m_system->currentIndex());
     request.sessions = m_sessions->value();
     bool ok = false;
     request.seed = m_seed->text().toULongLong(&ok);
@@ -305,11 +341,20 @@ void Rendszerek::startSimulation()
     m_progress->setVisible(true);
     m_status->setText(u8("Szimuláció folyamatban…"));
     m_timer->start();
-    m_watcher.setFuture(QtConcurrent::run([job = m_job, request] {
+    const double risk = m_risk->value() / 100, reach = m_reach->value() / 100;
+    m_watcher.setFuture(QtConcurrent::run([job = m_job, request, risk, reach] {
         Finished f;
         f.simulation = simulate(request, &job->control);
-        if (!f.simulation.cancelled)
-            f.exact = exactRisk(request.system, request.bet, request.rules, 400000000, &job->control.cancel);
+        if (f.simulation.cancelled)
+            return f;
+        job->exactPhase = true;
+        const CounterChain chain = request.own.empty() ? counterChain(request.system) : tableChain(request.own);
+        const std::atomic<bool> *cancel = &job->control.cancel;
+        f.exact = exactRisk(chain, request.bet, request.rules, {}, cancel);
+        if (f.exact.available && risk > 0)
+            f.risk = bankrollForRisk(chain, request.bet, request.rules, risk, {}, cancel);
+        if (f.exact.available && reach > 0)
+            f.reach = largestTarget(chain, request.bet, request.rules, reach, {}, cancel);
         return f;
     }));
 }
@@ -326,6 +371,8 @@ void Rendszerek::showProgress()
     if (m_job)
         m_progress->setValue(
             int(1000 * m_job->control.sessionsDone.load() / std::max<std::int64_t>(1, m_job->sessions)));
+    if (m_job && m_job->exactPhase)
+        m_status->setText(tr("A pontos számítás folyik…"));
 }
 
 void Rendszerek::showSimulation()
@@ -345,6 +392,12 @@ void Rendszerek::showSimulation()
     fill(m_figures, figureLines(s, f.exact, m_target->value() > 0), 3);
     showHistogram(m_histogram, f.simulation.results);
     m_agreement->setText(text(agreementLine(s)));
+    QStringList answers;
+    if (f.exact.available && m_risk->value() > 0)
+        answers << text(riskLine(m_risk->value() / 100, f.risk));
+    if (f.exact.available && m_reach->value() > 0)
+        answers << text(reachLine(m_reach->value() / 100, f.reach));
+    m_answers->setText(answers.join(QLatin1Char('\n')));
     QString status = u8("%1 szimulált menet, mag: %2.")
                          .arg(text(formatInteger(s.sessions)), m_seed->text());
     if (!f.exact.available)

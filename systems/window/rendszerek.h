@@ -8,7 +8,9 @@
 
 #include <memory>
 
+#include "systems/bankroll.h"
 #include "systems/exact.h"
+#include "systems/ownsystem.h"
 
 class QChartView;
 class QComboBox;
@@ -32,7 +34,9 @@ class Rendszerek : public QWidget
 {
     Q_OBJECT
 public:
-    Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent = nullptr);
+    // `listFolder` holds the systems file of the player's own systems (none: no own systems).
+    Rendszerek(const Session &session, const Selection &selection, Platform &platform, QWidget *parent = nullptr,
+               const QString &listFolder = {});
     ~Rendszerek() override;
 
     // Reads the history again: after every entry, undo and Start.
@@ -41,6 +45,7 @@ public:
     void playHistory();
     void startSimulation();
     void cancelSimulation(); // Mégse
+    void editOwnSystems();   // Saját rendszer…
     bool running() const { return m_job != nullptr; }
 
 private:
@@ -49,6 +54,7 @@ private:
     {
         Simulation simulation;
         ExactRisk exact;
+        BankrollAnswer risk, reach;
     };
     QWidget *buildControls();
     QWidget *buildResults();
@@ -56,6 +62,12 @@ private:
     // user why) when they cannot be played.
     bool readControls(Bet &bet, SessionRules &rules);
     void showProgress();
+    // The own systems from the file into the system box, after the built-in ones.
+    void reloadOwnSystems(const QString &select = {});
+    // The own system chosen in the system box, with the rules of the
+    // controls; nothing for a built-in system.
+    std::optional<OwnSystem> chosenOwn(const SessionRules &rules) const;
+    void ownSystemChosen(int index);
     void showSimulation();
 
     const Session &m_session;
@@ -71,7 +83,11 @@ private:
     QSpinBox *m_spins = nullptr, *m_sessions = nullptr;
     QLineEdit *m_seed = nullptr;
     QPushButton *m_play = nullptr, *m_simulate = nullptr, *m_cancel = nullptr;
-    QLabel *m_historyCount = nullptr, *m_status = nullptr, *m_agreement = nullptr;
+    QLabel *m_historyCount = nullptr, *m_status = nullptr, *m_agreement = nullptr, *m_answers = nullptr;
+    QPushButton *m_ownEditor = nullptr;
+    QDoubleSpinBox *m_risk = nullptr, *m_reach = nullptr;
+    QString m_ownFile;
+    std::vector<OwnSystem> m_own;
     QProgressBar *m_progress = nullptr;
     QTabWidget *m_tabs = nullptr;
     QChartView *m_bankrollChart = nullptr, *m_histogram = nullptr;

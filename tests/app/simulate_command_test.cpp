@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include "tests/support/process.h"
 
 namespace {
@@ -81,6 +83,97 @@ TEST(SimulateCommand, AWrongOptionOrFileEndsWithTwo)
     for (const char *name : {"flat, martingale, paroli, dalembert, fibonacci, labouchere, oscar", "oszlopMD",
                              "orphelins", "0-tól 36-ig"})
         EXPECT_TRUE(help.out.simplified().contains(QString::fromUtf8(name))) << name;
+}
+
+// A system of the player's own, from its rules or from the systems file: the
+// same figures as the built-in system it copies, the bankroll for a risk,
+// and a Hungarian message for every wrong option.
+TEST(SimulateCommand, PlaysAnOwnSystemFromItsRulesOrTheSystemsFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("rendszerek.ini"));
+    QFile ini(file);
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Dupla tucat]\nbet=harmad2\nstakes=1,2,4\non-win=next\non-loss=first\nafter-last=first\n"
+              "bankroll=50\nspins=60\n[Rossz]\nstakes=1\n");
+    ini.close();
+    const QString damaged = dir.filePath(QStringLiteral("serult.ini"));
+    QFile bad(damaged);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("[A]\nstakes=1,2\non-win=sideways\n");
+    bad.close();
+    const QByteArray fileArg = file.toUtf8(), damagedArg = damaged.toUtf8();
+    const char *const common[] = {"--sessions", "4000", "--seed", "11", "--spins", "100", "--table-max", "512"};
+    auto line = [&](std::initializer_list<const char *> first) {
+        QStringList out = arguments(first);
+        for (const char *a : common)
+            out << QString::fromUtf8(a);
+        return out;
+    };
+    struct Case
+    {
+        QStringList line;
+        int exitCode;
+        std::vector<const char *> expected; // in the output, or in the message
+    };
+    const std::vector<Case> cases = {
+        {line({"--simulate", "own", "--stakes", "1,2,4,8,16,32,64,128,256,512", "--bet", "piros", "--risk", "5%"}),
+         0,
+         {"saját rendszer: tétek 1, 2, 4, 8, 16, 32, 64, 128, 256, 512 egység; nyerés után vissza az első lépésre",
+          "Pontos", "legfeljebb 5,0 % eséllyel jut csődbe: 993 "}},
+        {line({"--simulate", "own", "--system-file", fileArg.constData(), "--system", "Dupla tucat"}),
+         0,
+         {"saját rendszer „Dupla tucat”: tétek 1, 2, 4 egység; nyerés után a következő lépésre, vesztés után vissza "
+          "az első lépésre, az utolsó lépés után vissza az elsőre",
+          "tét: 2. harmad", "kezdőtőke: 50;", "Pontos"}},
+        {line({"--simulate", "own", "--system-file", fileArg.constData(), "--system", "Dupla tucat", "--bet",
+               "piros", "--bankroll", "70", "--reach", "40%"}),
+         0,
+         {"tét: Piros", "kezdőtőke: 70;", "legalább 40,0 % eséllyel a csőd előtt elér: "}},
+        {line({"--simulate", "own", "--stakes", "1", "--sit-out", "2:3", "--after-last", "stop", "--bet", "0"}),
+         0,
+         {"2 vesztés után sorban 3 pörgetés kimarad", "Pontos"}},
+        // Any bankroll the window accepts: computed, or refused at once with a reason.
+        {arguments({"--simulate", "flat", "--bet", "piros", "--bankroll", "1000000000", "--sessions", "10",
+                    "--spins", "5"}),
+         0,
+         {"Pontos", "Esély, hogy a menet csődbe jut"}},
+        {arguments({"--simulate", "martingale", "--bet", "7", "--bankroll", "1000000000", "--sessions", "2",
+                    "--spins", "1000000", "--risk", "1%"}),
+         0,
+         {"a szimuláció így is fut", "nem számítható ki"}},
+        {line({"--simulate", "own", "--bet", "piros"}), 2, {"vagy a --system-file és a --system, vagy a --stakes"}},
+        {line({"--simulate", "own", "--stakes", "1,x", "--bet", "piros"}), 2, {"Hibás --stakes: 1,x"}},
+        {line({"--simulate", "own", "--stakes", "1,2", "--on-win", "back:0", "--bet", "piros"}), 2, {"Hibás --on-win"}},
+        {line({"--simulate", "own", "--stakes", "1,2", "--sit-out", "3:0", "--bet", "piros"}), 2, {"A kimaradás"}},
+        {line({"--simulate", "own", "--system-file", fileArg.constData(), "--system", "Nincs"}), 2,
+         {"Nincs „Nincs” nevű rendszer"}},
+        {line({"--simulate", "own", "--system-file", damagedArg.constData(), "--system", "A"}), 2,
+         {"sérült, 3. sor"}},
+        {line({"--simulate", "own", "--system-file", fileArg.constData()}), 2, {"a --system is kell"}},
+        {line({"--simulate", "martingale", "--bet", "piros", "--stakes", "1,2"}), 2,
+         {"A --stakes a --simulate own mellé való."}},
+        {line({"--simulate", "flat", "--bet", "piros", "--risk", "0%"}), 2, {"A --risk után egy százalék kell"}},
+        {line({"--simulate", "flat", "--bet", "piros", "--reach", "120"}), 2, {"A --reach után egy százalék kell"}},
+        {arguments({"--risk", "5%"}), 2, {"A --risk csak a --simulate mellett használható."}},
+    };
+    for (const Case &c : cases) {
+        const auto finished = run(c.line);
+        EXPECT_EQ(finished.exitCode, c.exitCode) << c.line.join(' ').toStdString() << finished.err.toStdString();
+        const QString &text = c.exitCode == 0 ? finished.out : finished.err;
+        for (const char *expected : c.expected)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(expected)))
+                << expected << "\n" << text.toStdString();
+    }
+    // The own copy of Martingale prints the built-in system's figures, line for line.
+    auto figures = [](const QString &out) { return out.mid(out.indexOf(QLatin1Char('\n'))); };
+    const auto mine = run(line({"--simulate", "own", "--stakes", "1,2,4,8,16,32,64,128,256,512", "--bet", "piros"}));
+    const auto builtIn = run(line({"--simulate", "martingale", "--bet", "piros"}));
+    EXPECT_EQ(figures(mine.out), figures(builtIn.out));
+    // No run above took the memory of a quarter of a gigabyte.
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 250 * 1024); // kB
 }
 
 } // namespace
