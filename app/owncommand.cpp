@@ -9,8 +9,6 @@ namespace vintaro {
 
 namespace {
 
-QString utf8(const std::string &text) { return QString::fromStdString(text); }
-
 // "5%", "5 %", "5" or "0,5%": a share strictly between 0 and 1; -1 when wrong.
 double readPercent(QString text)
 {

@@ -120,7 +120,7 @@ TEST(SimulateCommand, PlaysAnOwnSystemFromItsRulesOrTheSystemsFile)
         {line({"--simulate", "own", "--stakes", "1,2,4,8,16,32,64,128,256,512", "--bet", "piros", "--risk", "5%"}),
          0,
          {"saját rendszer: tétek 1, 2, 4, 8, 16, 32, 64, 128, 256, 512 egység; nyerés után vissza az első lépésre",
-          "Pontos", "legfeljebb 5,0 % eséllyel jut csődbe: 993 "}},
+          "Pontos", "legfeljebb 5,00 % eséllyel jut csődbe: 993 "}},
         {line({"--simulate", "own", "--system-file", fileArg.constData(), "--system", "Dupla tucat"}),
          0,
          {"saját rendszer „Dupla tucat”: tétek 1, 2, 4 egység; nyerés után a következő lépésre, vesztés után vissza "
