@@ -181,11 +181,12 @@ TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDr
                                 "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
                                 "with rszamok3.txt\nend\n"}) {
         put(".vintaro-journal", journal);
-        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Failed);
+        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Damaged);
         EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
     }
     const auto fault = restoreRoomFiles(folder(), QStringLiteral("4"));
     ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->kind, FileFault::Kind::JournalDamaged);
     EXPECT_EQ(fault->path, journalFile(folder()));
     EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
 }
@@ -214,7 +215,9 @@ TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
             EXPECT_EQ(snapshot(folder()), before);
         }
         const std::vector<std::int16_t> history{9};
-        EXPECT_EQ(saveRoomFiles(folder(), QStringLiteral("3"), history, SavePlan{}), QStringList{path("terem.txt")});
+        const auto saved = saveRoomFiles(folder(), QStringLiteral("3"), history, SavePlan{});
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->path, path("terem.txt"));
         EXPECT_EQ(snapshot(folder()), before);
     }
 }
@@ -316,7 +319,7 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
         {"Teljes", [&](const QString &f) { return !restoreRoomFiles(f, five); }},
         {"Teljes törlés", [&](const QString &f) { return !deleteRoomFiles(f, three); }},
         {"Utolsó ", [&](const QString &f) { return !narrowRoomFiles(f, three, 4000, 1500); }},
-        {"Mentés", [&](const QString &f) { return saveRoomFiles(f, three, history, SavePlan{}).isEmpty(); }},
+        {"Mentés", [&](const QString &f) { return !saveRoomFiles(f, three, history, SavePlan{}); }},
     };
     std::mt19937 random(20);
     long killed = 0, during = 0, strays = 0, interrupted = 0, finishedAtStart = 0, oldKept = 0, newWhole = 0, mixed = 0, lost = 0;
@@ -345,7 +348,9 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
             interrupted += found != before && found != after ? 1 : 0;
             finishedAtStart += found.count(QStringLiteral(".vintaro-journal"));
             // The next start.
-            ASSERT_NE(recoverRoomFiles(where).kind, Recovery::Kind::Failed);
+            const Recovery::Kind recovered = recoverRoomFiles(where).kind;
+            ASSERT_NE(recovered, Recovery::Kind::Failed);
+            ASSERT_NE(recovered, Recovery::Kind::Damaged);
             int others = 0;
             const auto now = snapshot(where, &others);
             strays += others;
