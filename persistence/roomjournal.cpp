@@ -56,12 +56,15 @@ bool renamed(const QString &from, const QString &to)
 }
 
 // Step 1 for the old content: a second link to the file where the file
-// system has them, a copy where it has not.
+// system has them and the file is this user's own, a copy otherwise (a
+// folder with the sticky bit lets a user remove only their own files).
 bool keepOld(const QString &target)
 {
     const QString kept = keptPath(target);
     QFile::remove(kept);
-    return ::link(encoded(target).constData(), encoded(kept).constData()) == 0 ||
+    struct stat st;
+    const bool own = ::lstat(encoded(target).constData(), &st) == 0 && st.st_uid == ::geteuid();
+    return (own && ::link(encoded(target).constData(), encoded(kept).constData()) == 0) ||
            copyFile(target, kept) == CopyResult::Copied;
 }
 

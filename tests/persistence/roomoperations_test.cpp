@@ -32,6 +32,7 @@
 #include "tests/support/filefaults.h"
 #include "tests/support/files.h"
 #include "tests/support/readonlyfolder.h"
+#include "tests/support/roomfiles.h"
 
 namespace vintaro {
 namespace {
@@ -39,53 +40,10 @@ namespace {
 using test::bytesOf;
 using test::putBytes;
 
-// A spin list as a save writes it: " 5", "17".
-QByteArray savedList(const std::vector<int> &spins)
-{
-    QByteArray out;
-    for (const int spin : spins)
-        out += (spin < 10 ? " " : "") + QByteArray::number(spin) + "\r\n";
-    return out;
-}
-
-std::vector<int> series(int count, int step, int offset)
-{
-    std::vector<int> spins;
-    for (int k = 0; k < count; ++k)
-        spins.push_back((step * k + offset) % 37);
-    return spins;
-}
-
-// The lists, the room number file, the journal and the new contents.
-bool roomFileName(const QString &name)
-{
-    return name == QLatin1String("terem.txt") || name == QLatin1String(".vintaro-journal") ||
-           name.endsWith(QLatin1String(".vintaro-new")) ||
-           (name.startsWith(QLatin1String("rszamok")) && name.endsWith(QLatin1String(".txt")));
-}
-
-// Those files of a folder with their bytes.
-std::map<QString, QByteArray> snapshot(const QString &folder, int *others = nullptr)
-{
-    std::map<QString, QByteArray> files;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (roomFileName(name))
-            files[name] = bytesOf(dir.filePath(name));
-        else if (others)
-            ++*others;
-    }
-    return files;
-}
-
-void restoreSnapshot(const QString &folder, const std::map<QString, QByteArray> &files)
-{
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(dir.filePath(name));
-    for (const auto &[name, bytes] : files)
-        ASSERT_TRUE(putBytes(dir.filePath(name), bytes));
-}
+using test::restoreSnapshot;
+using test::savedList;
+using test::series;
+using test::snapshot;
 
 // The lock holder started as a child program, its standard output on a pipe.
 struct Child
@@ -172,23 +130,89 @@ TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDr
     EXPECT_EQ(snapshot(folder()).size(), 2u);
     EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Nothing);
 
+    // A replacement that fails at start-up: the journal stays with the new
+    // contents, no operation goes on over it (a save would finish it behind
+    // the player's back), and a later start finishes it.
+    put(".rszamok.txt.vintaro-new", " 7\r\n");
+    put(".terem.txt.vintaro-new", "4\r\n");
+    const QByteArray waiting = "vintaro room operation 2\noperation restore 4\n"
+                               "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"
+                               "replace terem.txt\nwith .terem.txt.vintaro-new\nend\n";
+    put(".vintaro-journal", waiting);
+    ASSERT_TRUE(QFile::remove(path("rszamok.txt")));
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("rszamok.txt")));
+    recovery = recoverRoomFiles(folder());
+    EXPECT_EQ(recovery.kind, Recovery::Kind::Failed);
+    EXPECT_EQ(recovery.failedPath, path("rszamok.txt"));
+    EXPECT_EQ(bytes(".vintaro-journal"), waiting);
+    const std::vector<std::int16_t> nine{9};
+    const auto refused = saveRoomFiles(folder(), QStringLiteral("3"), nine, SavePlan{});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, FileFault::Kind::JournalPending);
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    EXPECT_EQ(bytes("rszamok3.txt"), QByteArray("<missing>"));
+    ASSERT_TRUE(QDir(folder()).rmdir(QStringLiteral("rszamok.txt")));
+    EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Finished);
+    EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 7\r\n"));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("4\r\n"));
+    EXPECT_EQ(snapshot(folder()).size(), 2u);
+    put("rszamok.txt", " 1\r\n 2\r\n");
+    put("terem.txt", "3\r\n");
+
     // A journal that is not whole, or that would put another file in place
     // of one, is never acted on, and the next operation refuses to go on
     // over it.
     put(".rszamok.txt.vintaro-new", "9\r\n");
-    for (const char *journal : {"vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
-                                "with .rszamok.txt.vintaro-new\n",
-                                "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
-                                "with rszamok3.txt\nend\n"}) {
+    // Nor one that names a file outside its list or its folder, or brings a
+    // file in through a link: the file outside keeps its content.
+    const QTemporaryDir outside;
+    const QString victim = outside.filePath(QStringLiteral("victim.txt"));
+    ASSERT_TRUE(putBytes(victim, "mine\r\n"));
+    ASSERT_TRUE(putBytes(outside.filePath(QStringLiteral(".victim.txt.vintaro-new")), "x\r\n"));
+    const QByteArray header = "vintaro room operation 2\noperation restore 3\n";
+    const auto replace = [](const QByteArray &name, const QByteArray &with) {
+        return "replace " + name + "\nwith " + with + "\nend\n";
+    };
+    const QByteArray away = QFile::encodeName(outside.path());
+    const std::vector<std::pair<const char *, QByteArray>> crafted = {
+        {"not whole", header + "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"},
+        {"another file's content", header + replace("rszamok.txt", "rszamok3.txt")},
+        {"absolute path", header + replace(away + "/victim.txt", away + "/.victim.txt.vintaro-new")},
+        {"parent folder", header + replace("../" + QFileInfo(outside.path()).fileName().toUtf8() + "/victim.txt",
+                                           ".victim.txt.vintaro-new")},
+        {"not a room file", header + replace("vintaro.ini", ".vintaro.ini.vintaro-new")},
+        {"a room text with a slash", header + replace("rszamok/x.txt", ".rszamok/x.txt.vintaro-new")},
+        {"one file twice", header + "replace terem.txt\nwith .terem.txt.vintaro-new\n" +
+                               replace("terem.txt", ".terem.txt.vintaro-new")},
+        {"new content through a link", header + replace("rszamok.txt", ".rszamok.txt.vintaro-new")},
+        {"unknown version", "vintaro room operation 3\noperation restore 3\n" +
+                                replace("rszamok.txt", ".rszamok.txt.vintaro-new")},
+    };
+    for (const auto &[why, journal] : crafted) {
+        SCOPED_TRACE(why);
+        QFile::remove(path(".rszamok.txt.vintaro-new"));
+        if (std::string(why) == "new content through a link")
+            ASSERT_TRUE(QFile::link(victim, path(".rszamok.txt.vintaro-new")));
+        else
+            put(".rszamok.txt.vintaro-new", "9\r\n");
         put(".vintaro-journal", journal);
-        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Damaged);
+        EXPECT_EQ(parseJournal(folder(), journal).has_value(), std::string(why) == "new content through a link");
+        const Recovery refused = recoverRoomFiles(folder());
+        EXPECT_EQ(refused.kind, Recovery::Kind::Damaged);
+        EXPECT_EQ(refused.failedPath, journalFile(folder()));
         EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+        EXPECT_EQ(bytesOf(victim), QByteArray("mine\r\n"));
     }
     const auto fault = restoreRoomFiles(folder(), QStringLiteral("4"));
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->kind, FileFault::Kind::JournalDamaged);
     EXPECT_EQ(fault->path, journalFile(folder()));
     EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    // Set aside, it lets the files change again.
+    EXPECT_TRUE(setAsideDamagedJournal(folder()));
+    EXPECT_TRUE(QFileInfo::exists(path(".vintaro-journal.damaged")));
+    EXPECT_FALSE(restoreRoomFiles(folder(), QStringLiteral("4")));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("4\r\n"));
 }
 
 TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
@@ -298,29 +322,11 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
     // files may as well lie in memory, where no fsync sets the pace.
     QTemporaryDir memory(QStringLiteral("/dev/shm/vintaro-crash-XXXXXX"));
     const QString where = memory.isValid() ? memory.path() : folder();
-    const auto put = [&](const char *name, const QByteArray &content) {
-        return putBytes(where + QLatin1Char('/') + QLatin1String(name), content);
-    };
-    // Room 5 is current, its list narrowed to its last 300 spins; room 3
-    // holds 4000 spins.
-    const std::vector<int> room5 = series(3000, 11, 4);
-    QByteArray narrowed;
-    for (size_t k = room5.size() - 300; k < room5.size(); ++k)
-        narrowed += QByteArray::number(room5[k]) + "\r\n";
-    ASSERT_TRUE(put("rszamok5.txt", savedList(room5)) && put("rszamok3.txt", savedList(series(4000, 5, 1))) &&
-                put("rszamok.txt", narrowed) && put("terem.txt", "5\r\n"));
+    ASSERT_TRUE(test::putRoomsFiveAndThree(where));
     const auto before = snapshot(where);
-    std::vector<std::int16_t> history;
-    for (const int spin : series(4200, 7, 3))
-        history.push_back(std::int16_t(spin));
-    const QString three = QStringLiteral("3"), five = QStringLiteral("5");
-    const std::vector<CrashCase> cases = {
-        {"Terem 3.", [&](const QString &f) { return !restoreRoomFiles(f, three); }},
-        {"Teljes", [&](const QString &f) { return !restoreRoomFiles(f, five); }},
-        {"Teljes törlés", [&](const QString &f) { return !deleteRoomFiles(f, three); }},
-        {"Utolsó ", [&](const QString &f) { return !narrowRoomFiles(f, three, 4000, 1500); }},
-        {"Mentés", [&](const QString &f) { return !saveRoomFiles(f, three, history, SavePlan{}); }},
-    };
+    std::vector<CrashCase> cases;
+    for (const test::RoomOperation &operation : test::roomOperations(test::historyOf(series(4200, 7, 3))))
+        cases.push_back({operation.name, [run = operation.run](const QString &f) { return !run(f); }});
     std::mt19937 random(20);
     long killed = 0, during = 0, strays = 0, interrupted = 0, finishedAtStart = 0, oldKept = 0, newWhole = 0, mixed = 0, lost = 0;
     for (const CrashCase &c : cases) {
