@@ -244,6 +244,33 @@ TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
         EXPECT_EQ(saved->path, path("terem.txt"));
         EXPECT_EQ(snapshot(folder()), before);
     }
+
+    // A room file that is a link is neither written through nor replaced:
+    // the link, its target and the folder outside stay as they were.
+    ::chmod(QFile::encodeName(path("terem.txt")).constData(), 0644);
+    const QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("terem.txt"));
+    ASSERT_TRUE(putBytes(target, "5\r\n"));
+    for (const char *linked : {"terem.txt", "rszamok.txt"}) {
+        SCOPED_TRACE(linked);
+        restoreSnapshot(folder(), before);
+        ASSERT_TRUE(QFile::remove(path(linked)));
+        ASSERT_TRUE(QFile::link(target, path(linked)));
+        for (const test::RoomOperation &operation : test::roomOperations({9})) {
+            SCOPED_TRACE(operation.name);
+            const auto fault = operation.run(folder());
+            // A save leaves the working list be.
+            if (std::string(linked) == "rszamok.txt" && operation.name == std::string("Mentés"))
+                continue;
+            ASSERT_TRUE(fault);
+            EXPECT_EQ(fault->kind, FileFault::Kind::Link);
+            EXPECT_EQ(fault->path, path(linked));
+            EXPECT_TRUE(QFileInfo(path(linked)).isSymLink());
+            EXPECT_EQ(bytesOf(target), QByteArray("5\r\n"));
+            EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      QStringList{QStringLiteral("terem.txt")});
+        }
+    }
 }
 
 // Start reads from the narrowed working list exactly the spins it reads from
