@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <set>
@@ -79,6 +80,23 @@ bool dropOrphans(const QString &folder)
     for (const QString &name : names)
         dropped = QFile::remove(dir.filePath(name)) || dropped;
     return dropped;
+}
+
+// The temporary files this program makes in the lists folder where the
+// file system has no unnamed files (FAT, NFS, SMB), which a kill leaves
+// behind: the folder's write probe, and the writes of the journal, the new
+// and the kept contents, each with Qt's six random characters. Only the
+// program that holds the folder's lock calls this, so none is in use.
+int removeLeftoverTemporaries(const QString &folder)
+{
+    static const QRegularExpression own(
+        QStringLiteral("^\\.(vintaro-|vintaro-journal\\.|.+\\.vintaro-(new|old)\\.)[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System))
+        if (own.match(name).hasMatch() && isPlainFile(dir.filePath(name)) && QFile::remove(dir.filePath(name)))
+            ++removed;
+    return removed;
 }
 
 // Step 3 and 4: every new content that is still waiting replaces its file
@@ -270,6 +288,7 @@ Recovery recoverRoomFiles(const QString &folder)
 {
     Recovery recovery;
     const QString journal = journalFile(folder);
+    recovery.temporariesRemoved = removeLeftoverTemporaries(folder);
     if (!existsAtAll(journal)) {
         if (dropOrphans(folder))
             recovery.kind = Recovery::Kind::Dropped;

@@ -19,9 +19,10 @@
 // goes. Only when the rollback fails too does the journal stay, and the
 // next start finishes the operation.
 //
-// At start-up a journal left behind is finished, and new and kept contents
-// that no journal names are dropped, so the working list and the room
-// number file always belong to the same room. A running program never
+// At start-up a journal left behind is finished, new and kept contents
+// that no journal names are dropped (so the working list and the room
+// number file always belong to the same room), and so are the temporary
+// files of writes a kill cut short. A running program never
 // finishes a journal it finds: it refuses to change the files until the
 // next start has finished it. A journal names only the room files of its
 // own folder, never through a link; one that names anything else is
@@ -123,6 +124,7 @@ struct Recovery
     Kind kind = Kind::Nothing;
     QString operation;  // the operation a journal named
     QString failedPath; // Failed: the file that could not be replaced; Damaged: the journal
+    int temporariesRemoved = 0; // temporary files a killed run left, removed
 };
 Recovery recoverRoomFiles(const QString &folder);
 
