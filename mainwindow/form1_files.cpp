@@ -182,6 +182,7 @@ void Form1::exitProgram()
     if (!leaveUnsaved())
         return;
     m_ending = true;
+    stopCompanionWork();
     m_platform->exitProgram();
 }
 
@@ -219,7 +220,9 @@ void Form1::restart(const QString &message, const QString &roomBox)
     // Every file is complete before the new instance starts; this one then
     // ends without asking anything.
     const QString program = m_folders.program;
-    // The new program waits for this one to let go of the lists folder.
+    // The new program waits for this one to let go of the lists folder,
+    // which it does as soon as it ends: nothing keeps it running.
+    stopCompanionWork();
     qputenv(kRestartVariable, "1");
     const bool started = m_platform->startProcess(program, m_folders.restartArguments);
     qunsetenv(kRestartVariable);
@@ -312,6 +315,7 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    stopCompanionWork();
     QMainWindow::closeEvent(event);
 }
 

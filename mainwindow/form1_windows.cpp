@@ -101,6 +101,12 @@ void Form1::openSystems()
     systems->show();
 }
 
+void Form1::stopCompanionWork()
+{
+    if (auto *systems = qobject_cast<Rendszerek *>(m_systemsWindow.data()))
+        systems->stopSimulation();
+}
+
 void Form1::openInfo()
 {
     Info info(dataFile(QStringLiteral("Vintaro.doc")), *m_platform, this);

@@ -42,6 +42,13 @@ public:
     void startSimulation();
     void cancelSimulation(); // Mégse
     bool running() const { return m_job != nullptr; }
+    // Stops a running simulation and waits for its workers, which stop
+    // within a fraction of a second: closing the window, leaving the
+    // program and a restart never wait for a long run.
+    void stopSimulation();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Job;
