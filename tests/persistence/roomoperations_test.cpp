@@ -9,22 +9,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <signal.h>
 #include <string>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "persistence/folderlock.h"
+#include "persistence/locations.h"
 #include "persistence/roomjournal.h"
 #include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
@@ -434,6 +438,98 @@ TEST_F(RoomOperations, OneProgramPerListsFolder)
     EXPECT_EQ(restarted.acquire(0), FolderLock::Result::InUse);
     EXPECT_EQ(restarted.acquire(kRestartLockWaitMs), FolderLock::Result::Locked);
     EXPECT_EQ(old.wait(), 0);
+}
+
+// Whatever a crash or another machine left where the lock goes: the lock is
+// taken over (the folder's files are then this program's alone), or the
+// player is asked for another machine's, or the folder is used read-only
+// where it cannot be written. Never "in use" when no program holds it.
+TEST_F(RoomOperations, EveryLockLeftBehindIsTakenOverOrSaysWhy)
+{
+    const QString lock = path(".vintaro.lock");
+    const QByteArray lockName = QFile::encodeName(lock);
+    const QTemporaryDir outside;
+    const QString away = outside.filePath(QStringLiteral("elsewhere.txt"));
+    const passwd *nobodyEntry = ::getpwnam("nobody");
+    const uid_t nobody = nobodyEntry ? nobodyEntry->pw_uid : 65534;
+    struct Case
+    {
+        const char *name;
+        std::function<void()> leave; // what the crash left
+        bool asNobody = false;
+        bool readOnlyFolder = false;
+        FolderLock::Result expected = FolderLock::Result::Locked;
+    };
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const std::vector<Case> cases = {
+        {"a killed program's lock", [&] { putBytes(lock, "999999\nvintaro\n" + here + "\n"); }},
+        {"an empty lock", [&] { putBytes(lock, ""); }},
+        {"a lock of garbage", [&] { putBytes(lock, "\x01\x02 nonsense\nmore\nand more\n"); }},
+        {"another user's unreadable lock",
+         [&] {
+             putBytes(lock, "1\nvintaro\n" + here + "\n");
+             ::chmod(lockName.constData(), 0);
+         },
+         true},
+        {"an empty folder in its place", [&] { QDir().mkdir(lock); }},
+        {"a folder with files in its place",
+         [&] {
+             QDir().mkdir(lock);
+             putBytes(lock + QStringLiteral("/x"), "x");
+         }},
+        {"a dangling link in its place", [&] { QFile::link(away, lock); }},
+        {"a link to a file elsewhere in its place",
+         [&] {
+             putBytes(away, "mine");
+             QFile::link(away, lock);
+         }},
+        {"a FIFO in its place", [&] { ::mkfifo(lockName.constData(), 0644); }},
+        {"a stale lock in a folder that became read-only",
+         [&] {
+             putBytes(lock, "999999\nvintaro\n" + here + "\n");
+             ::chown(lockName.constData(), nobody, nobody);
+         },
+         true, true},
+        {"a read-only stale lock in a read-only folder",
+         [&] {
+             putBytes(lock, "999999\nvintaro\n" + here + "\n");
+             ::chmod(lockName.constData(), 0444);
+         },
+         true, true},
+        {"nothing can be made in a read-only folder", [] {}, true, true, FolderLock::Result::NotWritable},
+        {"another machine's lock", [&] { putBytes(lock, "4242\nvintaro\nsomewhere-else\n"); }, false, false,
+         FolderLock::Result::OtherMachine},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.asNobody && ::geteuid() != 0)
+            continue; // acting as another user needs the superuser
+        QDir(lock + QStringLiteral(".aside")).removeRecursively();
+        QDir(lock).removeRecursively();
+        ::unlink(lockName.constData());
+        QFile::remove(away);
+        c.leave();
+        ::chmod(QFile::encodeName(folder()).constData(), c.readOnlyFolder ? 0555 : 0777);
+        {
+            std::unique_ptr<test::AsNobody> as = c.asNobody ? std::make_unique<test::AsNobody>() : nullptr;
+            FolderLock first(folder());
+            ASSERT_EQ(first.acquire(0), c.expected);
+            if (c.expected == FolderLock::Result::OtherMachine) {
+                EXPECT_EQ(first.otherMachine(), QStringLiteral("somewhere-else"));
+                EXPECT_TRUE(first.takeOver());
+                EXPECT_TRUE(bytes(".vintaro.lock").contains(here));
+            }
+            // Held now: a second program finds it in use.
+            if (c.expected != FolderLock::Result::NotWritable) {
+                FolderLock second(folder());
+                EXPECT_EQ(second.acquire(0), FolderLock::Result::InUse);
+            }
+            EXPECT_EQ(folderWritable(folder()), !c.readOnlyFolder);
+        }
+        ::chmod(QFile::encodeName(folder()).constData(), 0700);
+        EXPECT_FALSE(QFileInfo::exists(away) && bytesOf(away) != "mine");
+        EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files).size(), QFileInfo::exists(away) ? 1 : 0);
+    }
 }
 
 TEST_F(RoomOperations, AFolderThatCannotBeWrittenCannotBeLockedEither)
