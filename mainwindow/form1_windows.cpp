@@ -32,8 +32,8 @@ bool raiseIfOpen(QWidget *window)
 void Form1::installCompanions()
 {
     m_companions = std::make_unique<Companions>(
-        centralWidget(),
-        settingsFile(m_folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+        centralWidget(), usableSettingsFile(settingsFile(
+                             m_folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))));
 }
 
 void Form1::showEvent(QShowEvent *event)
