@@ -58,13 +58,10 @@ void Companions::keepOnScreen(QWidget *window)
     const QScreen *screen = m_main ? m_main->screen() : window->screen();
     if (!screen)
         return;
-    const QSize border = m_main ? framed(QSize(0, 0), m_main) : QSize(0, 0);
-    const QRect saved(window->pos(), window->size() + border);
-    const QRect frame = clampedInto(saved, screen->availableGeometry());
-    if (frame == saved)
-        return;
-    window->resize(frame.size() - border);
-    window->move(frame.topLeft());
+    const QRect saved = window->geometry();
+    const QRect fitted = clampedInto(saved, screen->availableGeometry());
+    if (fitted != saved)
+        window->setGeometry(fitted);
 }
 
 void Companions::placeBeside(QWidget *window)
