@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -37,19 +38,33 @@ bool clearAway(const QString &path)
     return ::unlink(name.constData()) == 0;
 }
 
-// The machine a lock file names: its third line ("pid", "program",
-// "machine"), when the first is a process number.
-QString namedMachine(int fd)
+// What a lock file names: its process and machine ("pid", "program",
+// "machine" on three lines); nothing when the first is no process number.
+struct Holder
+{
+    qint64 pid = 0;
+    QString machine;
+};
+Holder namedHolder(int fd)
 {
     char buffer[512];
     const ssize_t n = ::pread(fd, buffer, sizeof buffer - 1, 0);
     if (n <= 0)
         return {};
     const QList<QByteArray> lines = QByteArray(buffer, qsizetype(n)).split('\n');
-    bool pid = false;
-    if (lines.size() < 3 || (lines[0].toLongLong(&pid), !pid))
+    bool number = false;
+    const qint64 pid = lines.size() >= 3 ? lines[0].toLongLong(&number) : 0;
+    if (!number || pid <= 0)
         return {};
-    return QString::fromUtf8(lines[2]).trimmed();
+    return {pid, QString::fromUtf8(lines[2]).trimmed()};
+}
+
+// Where the file system keeps no locks (some network shares), the file's
+// own words decide: another process of this machine that still runs.
+bool runsHere(const Holder &holder)
+{
+    return holder.machine == QSysInfo::machineHostName() && holder.pid != ::getpid() &&
+           (::kill(pid_t(holder.pid), 0) == 0 || errno == EPERM);
 }
 
 } // namespace
@@ -103,15 +118,14 @@ FolderLock::Result FolderLock::tryOnce()
                 continue;
             return folderWritable(folder) ? Result::Blocked : Result::NotWritable;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool held = errno == EWOULDBLOCK;
+        const Holder holder = namedHolder(fd);
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || runsHere(holder))) {
             ::close(fd);
-            return held ? Result::InUse : Result::NotWritable;
+            return Result::InUse;
         }
         m_fd = fd;
-        const QString machine = namedMachine(fd);
-        if (!machine.isEmpty() && machine != QSysInfo::machineHostName()) {
-            m_otherMachine = machine;
+        if (!holder.machine.isEmpty() && holder.machine != QSysInfo::machineHostName()) {
+            m_otherMachine = holder.machine;
             return Result::OtherMachine;
         }
         writeOwn(); // a lock file that cannot be written still holds the folder

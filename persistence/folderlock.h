@@ -6,7 +6,8 @@
 // taken over whatever it holds: an empty or unreadable file, or a folder or
 // a link in its place. The file names the holder's process and machine; a
 // lock that names another machine may belong to a program there that the
-// system cannot see, so the player decides.
+// system cannot see, so the player decides. Where the file system keeps no
+// locks, a lock naming a process of this machine that still runs is in use.
 #include <QString>
 
 namespace vintaro {

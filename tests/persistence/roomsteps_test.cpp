@@ -4,14 +4,18 @@
 // file belong to one room, no spin is lost, what the operation reported is
 // what the files hold, and no temporary file outlives the next start.
 //
-// The steps are the renames and links the process makes, counted here.
+// The steps are the renames and links the process makes, counted here; the
+// same seam takes unnamed temporary files and locks away, as some file
+// systems do.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <fcntl.h>
 #include <cstdio>
@@ -21,6 +25,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "persistence/folderlock.h"
 #include "persistence/roomjournal.h"
 #include "tests/support/filefaults.h"
 #include "tests/support/roomfiles.h"
@@ -39,6 +44,9 @@ StepFaults g_steps;
 // The file system has no unnamed files (FAT, NFS, SMB): every write makes a
 // named temporary file first.
 bool g_noUnnamedFiles = false;
+
+// The file system keeps no locks (some network shares).
+bool g_noLocks = false;
 
 bool refused(int flags)
 {
@@ -93,6 +101,16 @@ extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, 
 {
     static const auto real = realFunction<int (*)(int, const char *, int, const char *, int)>("linkat");
     return step([&] { return real(fromDir, from, toDir, to, flags); });
+}
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    static const auto real = realFunction<int (*)(int, int)>("flock");
+    if (g_noLocks) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return real(fd, operation);
 }
 
 #define VINTARO_OPEN(name)                                                                                       \
@@ -299,6 +317,31 @@ TEST_F(RoomSteps, AStickyFolderWithAnotherUsersRoomNumberFileChangesNothing)
     EXPECT_EQ(tally.mixed, 0);
     EXPECT_EQ(tally.untrue, 0);
     EXPECT_EQ(tally.left, 0);
+}
+
+// Where the file system keeps no locks, the lock file's words keep one
+// program per folder: a running process of this machine holds it, a gone
+// one does not.
+TEST_F(RoomSteps, WithoutLocksTheLockFileStillNamesItsHolder)
+{
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    ASSERT_TRUE(test::putBytes(folder() + QStringLiteral("/.vintaro.lock"),
+                               QByteArray::number(holder) + "\nvintaro\n" + QSysInfo::machineHostName().toUtf8() +
+                                   "\n"));
+    g_noLocks = true;
+    FolderLock lock(folder());
+    EXPECT_EQ(lock.acquire(0), FolderLock::Result::InUse);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(lock.acquire(0), FolderLock::Result::Locked);
+    FolderLock second(folder());
+    EXPECT_EQ(second.acquire(0), FolderLock::Result::Locked); // it names this very process
+    g_noLocks = false;
 }
 
 } // namespace
