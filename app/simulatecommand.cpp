@@ -251,7 +251,7 @@ int runSimulate(const SimulateCommand &command)
         });
         SessionRules rules = r.rules;
         rules.maxSpins = std::numeric_limits<std::int64_t>::max(); // as long as the spins last
-        const Backtest b = backtest(r.system, r.bet, rules, [&pipe] { return pipe.next(); }, false);
+        const Backtest b = backtest(*makeSystem(r.system), r.bet, rules, [&pipe] { return pipe.next(); }, false);
         pipe.stopTaking(); // the rest is only counted
         reader.join();
         if (read.status != SpinFileRead::Status::Done) {

@@ -24,22 +24,26 @@ std::string rulesProblem(const SessionRules &rules)
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
 {
+    return backtest(*makeSystem(kind), bet, rules, spins);
+}
+
+Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
+{
     rules.maxSpins = std::int64_t(spins.size());
     size_t next = 0;
     // A value outside 0..36 is no spin; the list holds none.
     return backtest(
-        kind, bet, rules, [&] { return next < spins.size() ? int(spins[next++]) : -1; }, true);
+        system, bet, rules, [&] { return next < spins.size() ? int(spins[next++]) : -1; }, true);
 }
 
-Backtest backtest(SystemKind kind, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
+Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
                   bool keepBankroll)
 {
     Backtest out;
-    const std::unique_ptr<System> system = makeSystem(kind);
     if (keepBankroll)
         out.bankroll.push_back(rules.bankroll);
     double peak = rules.bankroll;
-    out.outcome = playSession(*system, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double) {
+    out.outcome = playSession(system, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double) {
         if (keepBankroll)
             out.bankroll.push_back(left);
         peak = std::max(peak, left);

@@ -107,10 +107,11 @@ struct Backtest
 };
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
+Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
 // The same over spins handed over one at a time by `next` (-1: there are no
-// more), as long as they last; `keepBankroll` false keeps no bankroll line,
-// so that memory does not grow with the spins.
-Backtest backtest(SystemKind kind, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
+// more), as long as they last and rules.maxSpins allows; `keepBankroll` false
+// keeps no bankroll line, so that memory does not grow with the spins.
+Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
                   bool keepBankroll);
 
 } // namespace vintaro
