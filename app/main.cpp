@@ -53,13 +53,36 @@ int main(int argc, char *argv[])
     const bool restarted = qEnvironmentVariableIsSet(vintaro::kRestartVariable);
     qunsetenv(vintaro::kRestartVariable);
     vintaro::FolderLock lock(folders.lists);
-    if (lock.acquire(restarted ? vintaro::kRestartLockWaitMs : 0) == vintaro::FolderLock::Result::InUse) {
-        const QString text = QString::fromUtf8("A pörgetési listák mappáját már egy másik futó Vintaro használja:\n%1\n"
-                                               "Egy mappát egyszerre csak egy program használhat.")
-                                 .arg(QDir::toNativeSeparators(folders.lists));
+    const QString lists = QDir::toNativeSeparators(folders.lists);
+    const auto refuse = [](const QString &text) {
         std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
         vintaro::DesktopPlatform().message(nullptr, text, vintaro::Platform::Icon::Critical);
         return 1;
+    };
+    switch (lock.acquire(restarted ? vintaro::kRestartLockWaitMs : 0)) {
+    case vintaro::FolderLock::Result::Locked:
+    case vintaro::FolderLock::Result::NotWritable: // Form1 says that nothing can be saved there
+        break;
+    case vintaro::FolderLock::Result::InUse:
+        return refuse(QCoreApplication::translate("main", "A pörgetési listák mappáját már egy másik futó Vintaro "
+                                                          "használja:\n%1\nEgy mappát egyszerre csak egy program "
+                                                          "használhat.")
+                          .arg(lists));
+    case vintaro::FolderLock::Result::OtherMachine:
+        if (!vintaro::DesktopPlatform().confirm(
+                nullptr, QCoreApplication::translate("main", "A pörgetési listák mappáját (%1) egy másik gép (%2) "
+                                                             "Vintarója zárolta. Ha ott már nem fut, a mappa "
+                                                             "átvehető; ha fut, a két program felülírná egymás "
+                                                             "pörgetéseit.\nÁtveszi a mappát ?")
+                             .arg(lists, lock.otherMachine())))
+            return 1;
+        lock.takeOver();
+        break;
+    case vintaro::FolderLock::Result::Blocked:
+        return refuse(QCoreApplication::translate("main", "A pörgetési listák mappájában a zárfájl helyén valami "
+                                                          "más áll, ami nem távolítható el:\n%1\nTávolítsa el, "
+                                                          "és indítsa újra a programot.")
+                          .arg(QDir::toNativeSeparators(lock.path())));
     }
     vintaro::Form1 window(folders);
     window.show();

@@ -3,9 +3,16 @@
 #include <QCommandLineParser>
 #include <QFile>
 
+#include <condition_variable>
+#include <deque>
 #include <iostream>
+#include <limits>
+#include <mutex>
 #include <random>
+#include <span>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "app/owncommand.h"
 #include "odds/oddstext.h"
@@ -18,6 +25,66 @@
 namespace vintaro {
 
 namespace {
+
+// Spins handed from the reading thread to the session, at most a few blocks
+// waiting at a time.
+class SpinPipe
+{
+public:
+    void put(std::span<const std::uint8_t> spins)
+    {
+        std::unique_lock lock(m_mutex);
+        m_count += std::int64_t(spins.size());
+        m_changed.wait(lock, [this] { return m_blocks.size() < kWaiting || !m_taking; });
+        if (m_taking)
+            m_blocks.emplace_back(spins.begin(), spins.end());
+        m_changed.notify_all();
+    }
+    void end()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_ended = true;
+        m_changed.notify_all();
+    }
+    // The next spin, or -1 after the last.
+    int next()
+    {
+        if (m_at < m_current.size())
+            return m_current[m_at++];
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_blocks.empty() || m_ended; });
+        if (m_blocks.empty())
+            return -1;
+        m_current = std::move(m_blocks.front());
+        m_blocks.pop_front();
+        m_changed.notify_all();
+        m_at = 0;
+        return m_current.empty() ? -1 : m_current[m_at++];
+    }
+    // The session is over: later spins are counted, not kept.
+    void stopTaking()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_taking = false;
+        m_blocks.clear();
+        m_changed.notify_all();
+    }
+    std::int64_t count()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_count;
+    }
+
+private:
+    static constexpr std::size_t kWaiting = 4;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::vector<std::uint8_t>> m_blocks;
+    std::vector<std::uint8_t> m_current;
+    std::size_t m_at = 0;
+    std::int64_t m_count = 0;
+    bool m_ended = false, m_taking = true;
+};
 
 QString joined(auto keys)
 {
@@ -201,17 +268,29 @@ int runSimulate(const SimulateCommand &command)
         << " pörgetés menetenként\n";
     if (!command.history.isEmpty()) {
         // Read as --analyse reads it: a pipe or standard input as a stream.
-        const SpinFileSpins read =
-            readSpinFileSpins(QFile::encodeName(command.history).toStdString(), InputKind::FileOrStream);
+        // The spins go from the reader to the session as they come, a few
+        // blocks at a time: memory stays the same for a stream of any length.
+        SpinPipe pipe;
+        SpinFileRead read;
+        std::thread reader([&] {
+            read = readSpinFile(QFile::encodeName(command.history).toStdString(), InputKind::FileOrStream,
+                                [&pipe](std::span<const std::uint8_t> spins) { pipe.put(spins); });
+            pipe.end();
+        });
+        SessionRules rules = r.rules;
+        rules.maxSpins = std::numeric_limits<std::int64_t>::max(); // as long as the spins last
+        TableSystem own(r.own);
+        const std::unique_ptr<System> builtIn = command.own ? nullptr : makeSystem(r.system);
+        System &system = command.own ? static_cast<System &>(own) : *builtIn;
+        const Backtest b = backtest(system, r.bet, rules, [&pipe] { return pipe.next(); }, false);
+        pipe.stopTaking(); // the rest is only counted
+        reader.join();
         if (read.status != SpinFileRead::Status::Done) {
             std::cerr << "vintaro2011: a(z) " << command.history.toStdString() << " fájl nem olvasható: " << read.error
                       << '\n';
             return 2;
         }
-        const std::vector<std::int16_t> spins(read.spins.begin(), read.spins.end());
-        TableSystem own(r.own);
-        const Backtest b = command.own ? backtest(own, r.bet, r.rules, spins) : backtest(r.system, r.bet, r.rules, spins);
-        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(std::int64_t(spins.size()))
+        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(pipe.count())
             << " pörgetésén:\n";
         writeLines(out, backtestLines(b), false);
     }

@@ -102,6 +102,9 @@ private:
     void buildSelectionControls();
     void connectControls();
     void loadGroupTables();
+    // The program is ending or restarting: background work of the
+    // companion windows stops first, so that the lists folder is let go at once.
+    void stopCompanionWork();
 
     // Display steps shared by entry, start and undo. showHistory shows the
     // history as it stands and tells the windows that follow it.

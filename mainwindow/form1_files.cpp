@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -40,6 +41,32 @@ QString unreadableText(const QString &path)
     return u8("Nem olvasható fájl (hiányzik az olvasási jog, vagy nem közönséges fájl):\n%1").arg(shown(path));
 }
 
+// Why a room operation or a save changed nothing (or, for a journal that
+// waits, what the files hold until the next start).
+QString faultText(const FileFault &fault)
+{
+    switch (fault.kind) {
+    case FileFault::Kind::Unreadable: return unreadableText(fault.path);
+    case FileFault::Kind::Unwritable:
+        return Form1::tr("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown(fault.path));
+    case FileFault::Kind::Link:
+        return Form1::tr("A fájl helyén szimbolikus link áll:\n%1\nA program nem ír linken keresztül, és nem is cseréli "
+                  "le; a korábbi tartalom megmaradt. Tegye a link helyére azt a fájlt, amelyre mutat.")
+            .arg(shown(fault.path));
+    case FileFault::Kind::JournalDamaged:
+        return Form1::tr("A teremműveletek naplója sérült, a program nem hajtja végre:\n%1\nAmíg ez a fájl ott van, "
+                  "mentés és teremváltás nem lehetséges. Helyezze át vagy nevezze át, és a mentés újra működik "
+                  "(a program a következő indításkor félre is teheti).")
+            .arg(shown(fault.path));
+    case FileFault::Kind::JournalPending:
+        return Form1::tr("Egy teremművelet nem fejeződött be, ez a fájl nem cserélhető le:\n%1\nA naplója megmaradt:\n%2\n"
+                  "A program a következő indításkor befejezi. Addig a munkalista és a terem.txt más-más teremhez "
+                  "tartozhat, ezért mentés és teremváltás nem lehetséges.")
+            .arg(shown(fault.failed.isEmpty() ? fault.path : fault.failed), shown(fault.path));
+    }
+    return {};
+}
+
 // What Start tells about the lines it could not load; empty when it loaded all.
 QString loadNotice(const SpinList &list)
 {
@@ -62,9 +89,21 @@ void Form1::checkListFolder()
     QStringList notes;
     const Recovery recovery = recoverRoomFiles(m_folders.lists);
     if (recovery.kind == Recovery::Kind::Failed)
-        notes << u8("Egy félbeszakadt teremművelet nem fejezhető be, nem írható:\n%1\n"
-                    "A munkalista és a terem.txt más-más teremhez tartozhat.")
-                     .arg(shown(recovery.failedPath));
+        notes << tr("Egy félbeszakadt teremművelet (%1) nem fejezhető be, ez a fájl nem cserélhető le:\n%2\n"
+                    "A naplója megmaradt:\n%3\nA program a következő indításkor újra megpróbálja befejezni. "
+                    "Addig a munkalista és a terem.txt más-más teremhez tartozhat, ezért mentés és teremváltás "
+                    "nem lehetséges.")
+                     .arg(recovery.operation, shown(recovery.failedPath), shown(journalFile(m_folders.lists)));
+    if (recovery.kind == Recovery::Kind::Damaged) {
+        const QString aside = damagedJournalFile(m_folders.lists);
+        if (m_platform->confirm(this, tr("A teremműveletek naplója sérült, vagy a listák mappáján kívüli fájlt "
+                                         "nevez meg; a program nem hajtja végre:\n%1\nAmíg ott van, mentés és "
+                                         "teremváltás nem lehetséges.\nFélreteszi %2 néven, hogy a mentés újra "
+                                         "működjön ?")
+                                          .arg(shown(recovery.failedPath), QFileInfo(aside).fileName())) &&
+            !setAsideDamagedJournal(m_folders.lists))
+            notes << faultText({FileFault::Kind::JournalDamaged, recovery.failedPath, {}});
+    }
     if (!folderWritable(m_folders.lists))
         notes << notWritableText(m_folders.lists);
     if (!notes.isEmpty())
@@ -123,17 +162,16 @@ void Form1::saveRoom()
                                       "Biztosan felülírja a terem listáját ?")
                                        .arg(room)))
         return;
-    const QStringList failed = saveRoomFiles(m_folders.lists, room, spins, plan);
-    if (failed.isEmpty()) {
+    const std::optional<FileFault> failed = saveRoomFiles(m_folders.lists, room, spins, plan);
+    if (!failed) {
         m_session.setUnsaved(false);
         m_savedTails.insert(room, {spins.begin(), spins.end()});
         return;
     }
     // The spins stay unsaved, so leaving the program still asks.
-    QStringList paths;
-    for (const QString &path : failed)
-        paths << shown(path);
-    QString text = u8("A mentés nem sikerült, nem írható:\n%1").arg(paths.join(QLatin1Char('\n')));
+    QString text = failed->kind == FileFault::Kind::Unwritable
+                       ? u8("A mentés nem sikerült, nem írható:\n%1").arg(shown(failed->path))
+                       : tr("A mentés nem sikerült.") + QLatin1Char('\n') + faultText(*failed);
     if (!folderWritable(m_folders.lists))
         text += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
     m_platform->message(this, text);
@@ -144,6 +182,7 @@ void Form1::exitProgram()
     if (!leaveUnsaved())
         return;
     m_ending = true;
+    stopCompanionWork();
     m_platform->exitProgram();
 }
 
@@ -165,10 +204,10 @@ bool Form1::filesWritten(const std::optional<FileFault> &fault)
 {
     if (!fault)
         return true;
-    const QString text = fault->kind == FileFault::Kind::Unreadable
-                             ? unreadableText(fault->path)
-                             : u8("Nem sikerült írni, a korábbi tartalom megmaradt:\n%1").arg(shown(fault->path));
-    QString notes = u8("\nA program nem indul újra, semmi sem változott.");
+    const QString text = faultText(*fault);
+    QString notes = fault->kind == FileFault::Kind::JournalPending
+                        ? tr("\nA program nem indul újra.")
+                        : u8("\nA program nem indul újra, semmi sem változott.");
     if (!folderWritable(m_folders.lists))
         notes += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
     m_platform->message(this, text + notes);
@@ -181,7 +220,9 @@ void Form1::restart(const QString &message, const QString &roomBox)
     // Every file is complete before the new instance starts; this one then
     // ends without asking anything.
     const QString program = m_folders.program;
-    // The new program waits for this one to let go of the lists folder.
+    // The new program waits for this one to let go of the lists folder,
+    // which it does as soon as it ends: nothing keeps it running.
+    stopCompanionWork();
     qputenv(kRestartVariable, "1");
     const bool started = m_platform->startProcess(program, m_folders.restartArguments);
     qunsetenv(kRestartVariable);
@@ -274,6 +315,7 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    stopCompanionWork();
     QMainWindow::closeEvent(event);
 }
 

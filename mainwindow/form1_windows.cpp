@@ -32,8 +32,8 @@ bool raiseIfOpen(QWidget *window)
 void Form1::installCompanions()
 {
     m_companions = std::make_unique<Companions>(
-        centralWidget(),
-        settingsFile(m_folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+        centralWidget(), usableSettingsFile(settingsFile(
+                             m_folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))));
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -99,6 +99,12 @@ void Form1::openSystems()
     m_companions->adopt(systems);
     m_systemsWindow = systems;
     systems->show();
+}
+
+void Form1::stopCompanionWork()
+{
+    if (auto *systems = qobject_cast<Rendszerek *>(m_systemsWindow.data()))
+        systems->stopSimulation();
 }
 
 void Form1::openInfo()

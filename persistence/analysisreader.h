@@ -8,9 +8,10 @@
 //   Spin list (persistence/spinfiles.h, "  Start"): the rules of the
 //   sequential files the program writes itself. A field ends at a comma or
 //   at the line end only; its spin is its leading number rounded half to
-//   even, whatever follows it ("12.6" is 13, "7 8" is 7); a field in double
-//   quotes may hold commas; an empty line is a field that is no spin; a line
-//   over 4 096 bytes is no spin; only the newest 32 736 spins are kept.
+//   even, whatever follows it ("12.6" is 13); blanks inside the number are
+//   skipped ("7 8" is 78, no spin); a field in double quotes may hold
+//   commas; an empty line is a field that is no spin; a line over 4 096
+//   bytes is no spin; only the newest 32 736 spins are kept.
 //   What the program wrote, and what a player edited by hand the way the
 //   program writes, reads back exactly as the original program read it.
 //

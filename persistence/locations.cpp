@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace vintaro {
 
 namespace {
@@ -89,6 +92,14 @@ QString settingsFile(const Folders &folders, const QString &userConfigFolder)
 {
     const bool portable = clean(QFileInfo(folders.program).path()) == clean(folders.data);
     return (portable ? clean(folders.lists) : clean(userConfigFolder)) + QStringLiteral("/vintaro.ini");
+}
+
+QString usableSettingsFile(const QString &path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT ? path : QString();
+    return S_ISREG(st.st_mode) && st.st_size <= kSettingsLimit ? path : QString();
 }
 
 bool prepareListFolder(const Folders &folders)

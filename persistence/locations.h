@@ -44,6 +44,14 @@ bool folderWritable(const QString &folder);
 // configuration folder (QStandardPaths::AppConfigLocation).
 QString settingsFile(const Folders &folders, const QString &userConfigFolder);
 
+// The settings file as it may be used: a regular file of at most
+// kSettingsLimit bytes, or none yet. Anything else in its place (a FIFO
+// that would hang the start, a folder, a link whose target would get the
+// settings, a file too large to be settings) is left alone: the settings
+// then live only as long as the program runs, and the result is empty.
+inline constexpr qint64 kSettingsLimit = 64 * 1024;
+QString usableSettingsFile(const QString &path);
+
 // Creates the lists folder when it is missing; false when it cannot be made.
 bool prepareListFolder(const Folders &folders);
 

@@ -12,7 +12,7 @@ namespace vintaro {
 
 namespace {
 
-std::optional<FileFault> fault(FileFault::Kind kind, const QString &path) { return FileFault{kind, path}; }
+std::optional<FileFault> fault(FileFault::Kind kind, const QString &path) { return FileFault{kind, path, {}}; }
 
 // Stages the working list through `fill`, then the room number file, and
 // commits both at once.
@@ -25,9 +25,7 @@ std::optional<FileFault> underRoom(const QString &folder, const QString &room, c
     const QString numberFile = roomNumberFile(folder);
     if (SafeWriter *number = journal.stage(numberFile))
         number->write(toCp1250(room) + "\r\n");
-    if (const auto failed = journal.commit())
-        return fault(FileFault::Kind::Unwritable, *failed);
-    return std::nullopt;
+    return journal.commit();
 }
 
 std::optional<FileFault> copyFault(CopyResult result, const QString &from, const QString &to)
@@ -50,7 +48,7 @@ std::optional<FileFault> restoreRoomFiles(const QString &folder, const QString &
         const QString working = workingListFile(folder);
         SafeWriter *writer = journal.stage(working);
         if (!writer)
-            return fault(FileFault::Kind::Unwritable, journal.commit().value_or(working));
+            return journal.commit();
         // A room never saved starts with an empty list, not the previous
         // room's: the staged working list simply stays empty.
         return copyFault(copyInto(source, *writer), source, working);
@@ -62,7 +60,7 @@ std::optional<FileFault> deleteRoomFiles(const QString &folder, const QString &r
     return underRoom(folder, room, QStringLiteral("delete"), [&](RoomJournal &journal) -> std::optional<FileFault> {
         for (const QString &path : {roomListFile(folder, room), workingListFile(folder)})
             if (!journal.stage(path))
-                return fault(FileFault::Kind::Unwritable, journal.commit().value_or(path));
+                return journal.commit();
         return std::nullopt;
     });
 }
@@ -74,7 +72,7 @@ std::optional<FileFault> narrowRoomFiles(const QString &folder, const QString &r
         const QString working = workingListFile(folder);
         SafeWriter *writer = journal.stage(working);
         if (!writer)
-            return fault(FileFault::Kind::Unwritable, journal.commit().value_or(working));
+            return journal.commit();
         const CopyResult written = writeLastFields(source, count, n, *writer);
         if (written == CopyResult::SourceMissing)
             return fault(FileFault::Kind::Unreadable, source);

@@ -10,14 +10,9 @@
 
 #include <optional>
 
-namespace vintaro {
+#include "persistence/roomjournal.h"
 
-struct FileFault
-{
-    enum class Kind { Unreadable, Unwritable };
-    Kind kind = Kind::Unwritable;
-    QString path;
-};
+namespace vintaro {
 
 // Room switch and full restore: the working list becomes a copy of the
 // room's saved list, or an empty list when the room was never saved; the

@@ -100,7 +100,7 @@ SavePlan planSave(const QString &folder, const QString &room, std::span<const st
     return plan;
 }
 
-QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+std::optional<FileFault> saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
                           const SavePlan &plan)
 {
     const QString listFile = roomListFile(folder, room);
@@ -109,7 +109,7 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
     RoomJournal journal(folder, QStringLiteral("save ") + room);
     SafeWriter *writer = journal.stage(listFile);
     if (!writer)
-        return {journal.commit().value_or(listFile)};
+        return journal.commit();
     QByteArray bytes;
     if (plan.keptFields > 0) {
         qint64 field = 0;
@@ -130,7 +130,7 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
             return written;
         });
         if (status != ReadStatus::Ok)
-            return {listFile}; // the kept spins could not be read again: nothing is written
+            return FileFault{FileFault::Kind::Unreadable, listFile, {}}; // nothing is written
     }
     bytes.reserve(bytes.size() + qsizetype(history.size()) * 4);
     for (const std::int16_t spin : history)
@@ -138,9 +138,7 @@ QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<
     writer->write(bytes);
     if (SafeWriter *number = journal.stage(roomNumberFile(folder)))
         number->write(toCp1250(room) + "\r\n");
-    if (const auto failed = journal.commit())
-        return {*failed};
-    return {};
+    return journal.commit();
 }
 
 } // namespace vintaro

@@ -6,9 +6,11 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "persistence/roomjournal.h"
 #include "persistence/textfiles.h"
 
 namespace vintaro {
@@ -52,8 +54,9 @@ SavePlan planSave(const QString &folder, const QString &room, std::span<const st
 // Writes the room list file of `room` (the kept fields of its saved list,
 // then the history) and the room number file with `room`, both or neither
 // (through the room journal). The result names the file that could not be
-// written; every file then keeps its old content.
-QStringList saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
+// written and why; every file then keeps its old content (unless the fault
+// says that a journal waits for the next start).
+std::optional<FileFault> saveRoomFiles(const QString &folder, const QString &room, std::span<const std::int16_t> history,
                           const SavePlan &plan);
 
 } // namespace vintaro

@@ -29,22 +29,26 @@ Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std
 
 Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
 {
-    Backtest out;
     rules.maxSpins = std::int64_t(spins.size());
-    out.bankroll.push_back(rules.bankroll);
-    double peak = rules.bankroll;
     size_t next = 0;
-    out.outcome = playSession(
-        system, betMask(bet), winPerUnit(bet), rules,
-        [&] {
-            // A value outside 0..36 is no spin; the list holds none.
-            return next < spins.size() ? int(spins[next++]) : -1;
-        },
-        [&](double left, double) {
+    // A value outside 0..36 is no spin; the list holds none.
+    return backtest(
+        system, bet, rules, [&] { return next < spins.size() ? int(spins[next++]) : -1; }, true);
+}
+
+Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
+                  bool keepBankroll)
+{
+    Backtest out;
+    if (keepBankroll)
+        out.bankroll.push_back(rules.bankroll);
+    double peak = rules.bankroll;
+    out.outcome = playSession(system, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double) {
+        if (keepBankroll)
             out.bankroll.push_back(left);
-            peak = std::max(peak, left);
-            out.deepestFall = std::max(out.deepestFall, peak - left);
-        });
+        peak = std::max(peak, left);
+        out.deepestFall = std::max(out.deepestFall, peak - left);
+    });
     out.expected = -out.outcome.staked / 37;
     return out;
 }

@@ -5,6 +5,7 @@
 // and reduced to what is left. The session ends ruined once what is left is
 // below the table minimum, at the target, or after its spins.
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -125,5 +126,10 @@ struct Backtest
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
 Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
+// The same over spins handed over one at a time by `next` (-1: there are no
+// more), as long as they last and rules.maxSpins allows; `keepBankroll` false
+// keeps no bankroll line, so that memory does not grow with the spins.
+Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, const std::function<int()> &next,
+                  bool keepBankroll);
 
 } // namespace vintaro

@@ -47,11 +47,23 @@ template <typename Sys> void work(Shared &shared)
             return;
         pcg32 random(request.seed, std::uint64_t(block));
         // pcg32's bounded draw: unbiased, by rejection below 2^32 mod 37.
-        auto draw = [&random] { return int(random(37u)); };
+        // Every 2^16 spins it looks for a request to stop, which ends the
+        // session at once (a session may last a million spins).
+        std::uint32_t drawn = 0;
+        const std::atomic<bool> *cancel = shared.control ? &shared.control->cancel : nullptr;
+        auto draw = [&random, &drawn, cancel] {
+            if ((++drawn & 0xFFFFu) == 0 && cancel && cancel->load(std::memory_order_relaxed))
+                return -1;
+            return int(random(37u));
+        };
         BlockTotals totals;
         const std::int64_t first = block * kSimulationBlock;
         const std::int64_t last = std::min(first + kSimulationBlock, request.sessions);
         for (std::int64_t s = first; s < last; ++s) {
+            // A block of long sessions takes seconds: a request to stop
+            // ends the block too.
+            if (shared.control && shared.control->cancel.load(std::memory_order_relaxed))
+                return;
             const SessionOutcome o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;

@@ -28,7 +28,8 @@ QSize framed(const QSize &inner, const QWidget *frameOf)
 } // namespace
 
 Companions::Companions(QWidget *home, const QString &settingsFile)
-    : m_main(home->window()), m_mainFocus(new FieldFocus(home)), m_settings(settingsFile, QSettings::IniFormat)
+    : m_main(home->window()), m_mainFocus(new FieldFocus(home)), m_settings(settingsFile, QSettings::IniFormat),
+      m_keep(!settingsFile.isEmpty())
 {
     m_saveLater = new QTimer(this);
     m_saveLater->setSingleShot(true);
@@ -45,7 +46,22 @@ void Companions::adopt(QWidget *window)
     const QByteArray place = m_settings.value(key(window, "geometry")).toByteArray();
     if (place.isEmpty() || !window->restoreGeometry(place))
         placeBeside(window);
+    else
+        keepOnScreen(window);
     window->installEventFilter(this);
+}
+
+void Companions::keepOnScreen(QWidget *window)
+{
+    // A saved place may come from a larger screen, or from a settings file
+    // edited by hand: the window stays whole on the free area of the screen.
+    const QScreen *screen = m_main ? m_main->screen() : window->screen();
+    if (!screen)
+        return;
+    const QRect saved = window->geometry();
+    const QRect fitted = clampedInto(saved, screen->availableGeometry());
+    if (fitted != saved)
+        window->setGeometry(fitted);
 }
 
 void Companions::placeBeside(QWidget *window)
@@ -94,6 +110,8 @@ void Companions::giveKeysBack() { m_mainFocus->giveKeysBack(); }
 void Companions::save()
 {
     m_saveLater->stop();
+    if (!m_keep)
+        return;
     for (const auto &[window, focus] : m_windows)
         if (window && window->isVisible())
             m_settings.setValue(key(window, "geometry"), window->saveGeometry());
@@ -117,7 +135,8 @@ bool Companions::eventFilter(QObject *watched, QEvent *event)
         // Closed by the player; the program ending closes none of them.
         m_settings.setValue(key(window, "geometry"), window->saveGeometry());
         m_settings.setValue(key(window, "open"), false);
-        m_settings.sync();
+        if (m_keep)
+            m_settings.sync();
         break;
     default: break;
     }

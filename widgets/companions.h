@@ -25,7 +25,8 @@ class FieldFocus;
 class Companions : public QObject
 {
 public:
-    // `home` is the main window's widget that holds the keys for spin entry.
+    // `home` is the main window's widget that holds the keys for spin entry;
+    // an empty `settingsFile` keeps the places for this run only.
     Companions(QWidget *home, const QString &settingsFile);
     ~Companions() override;
 
@@ -47,12 +48,14 @@ protected:
 
 private:
     void placeBeside(QWidget *window);
+    void keepOnScreen(QWidget *window);
     const FieldFocus *focusOf(const QWidget *window) const;
 
     QPointer<QWidget> m_main;
     FieldFocus *m_mainFocus = nullptr;
     QList<std::pair<QPointer<QWidget>, FieldFocus *>> m_windows;
     QSettings m_settings;
+    bool m_keep = true; // the settings have a file
     QTimer *m_saveLater = nullptr;
 };
 

@@ -89,4 +89,14 @@ QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, con
                  slide(main.y(), height, screen.y(), screen.y() + screen.height()), width, height);
 }
 
+QRect clampedInto(const QRect &frame, const QRect &screen)
+{
+    if (screen.isEmpty())
+        return frame;
+    const QSize size = frame.size().boundedTo(screen.size()).expandedTo(QSize(1, 1));
+    const int left = std::clamp(frame.left(), screen.left(), screen.left() + screen.width() - size.width());
+    const int top = std::clamp(frame.top(), screen.top(), screen.top() + screen.height() - size.height());
+    return {QPoint(left, top), size};
+}
+
 } // namespace vintaro

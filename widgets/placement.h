@@ -18,4 +18,8 @@ namespace vintaro {
 QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
                  const QList<QRect> &taken = {});
 
+// `frame` made to lie whole inside `screen`: no larger than it, and moved
+// in by the least distance.
+QRect clampedInto(const QRect &frame, const QRect &screen);
+
 } // namespace vintaro

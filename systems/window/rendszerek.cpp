@@ -1,6 +1,7 @@
 #include "systems/window/rendszerek.h"
 
 #include <QChartView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -145,12 +146,19 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     resize(1040, 700);
 }
 
-Rendszerek::~Rendszerek()
+Rendszerek::~Rendszerek() { stopSimulation(); }
+
+void Rendszerek::stopSimulation()
 {
-    // The workers stop at their next block.
     if (m_job)
         m_job->control.cancel = true;
     m_watcher.waitForFinished();
+}
+
+void Rendszerek::closeEvent(QCloseEvent *event)
+{
+    stopSimulation();
+    QWidget::closeEvent(event);
 }
 
 QWidget *Rendszerek::buildControls()

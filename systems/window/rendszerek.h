@@ -47,6 +47,13 @@ public:
     void cancelSimulation(); // Mégse
     void editOwnSystems();   // Saját rendszer…
     bool running() const { return m_job != nullptr; }
+    // Stops a running simulation and waits for its workers, which stop
+    // within a fraction of a second: closing the window, leaving the
+    // program and a restart never wait for a long run.
+    void stopSimulation();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Job;

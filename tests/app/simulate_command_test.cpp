@@ -1,10 +1,12 @@
 // vintaro2011 --simulate, run as a user runs it from a shell, on a machine
 // without any display.
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sys/resource.h>
 
 #include "tests/support/process.h"
@@ -54,6 +56,29 @@ TEST(SimulateCommand, PrintsTheFiguresRepeatsASeedAndBacktestsAFile)
     EXPECT_TRUE(labouchere.out.contains(QString::fromUtf8("eléri a célt")));
     EXPECT_TRUE(labouchere.out.contains(QString::fromUtf8("nincs pontos számítás")));
     EXPECT_FALSE(labouchere.out.contains(QString::fromUtf8("Pontos\n")));
+}
+
+// A backtest over standard input keeps no more than a few blocks of it:
+// 10 000 000 spins (30 MB) piped in, played to the end, counted whole.
+// Alone in its test, so that the largest child is this program.
+TEST(SimulateCommand, ABacktestOverAStreamKeepsItsMemoryBounded)
+{
+    QByteArray stream;
+    stream.reserve(30000000);
+    for (int k = 0; k < 10000000; ++k)
+        stream += k % 2 ? " 1\n" : " 2\n"; // black, red: flat on red stays level
+    const auto finished = run(arguments({"--simulate", "flat", "--bet", "piros", "--bankroll", "10",
+                                         "--sessions", "1000", "--spins", "10", "--history", "-"}),
+                              stream);
+    EXPECT_EQ(finished.exitCode, 0) << finished.err.toStdString();
+    EXPECT_TRUE(finished.out.contains(QString::fromUtf8("10\u202F000\u202F000 pörgetésén"))) << finished.out.toStdString();
+    EXPECT_TRUE(finished.out.contains(QRegularExpression(QStringLiteral("Lejátszott pörgetés +10\u202F000\u202F000\n"))))
+        << finished.out.toStdString();
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    const long megabytes = usage.ru_maxrss / 1024;
+    std::printf("--simulate --history - over 10 000 000 piped spins: %ld MB at most\n", megabytes);
+    EXPECT_LT(megabytes, 80);
 }
 
 TEST(SimulateCommand, AWrongOptionOrFileEndsWithTwo)

@@ -41,6 +41,8 @@ TEST(Wheel, OrderHoldsEveryNumberOnceAndSectorsPartitionIt)
 TEST(Wheel, NeighboursWrapAcrossTheZeroSeam)
 {
     EXPECT_EQ(neighbourSet(0, 1), NumberSet().set(26).set(0).set(32));
+    // The wheel order where it lives: 19, 4, 21 stand side by side.
+    EXPECT_EQ(neighbourSet(4, 1), NumberSet().set(19).set(4).set(21));
     EXPECT_EQ(neighbourSet(26, 2), NumberSet().set(35).set(3).set(26).set(0).set(32));
     EXPECT_EQ(neighbourSet(17, 4).count(), 9u);
     EXPECT_EQ(neighbourSet(5, 18).count(), 37u);

@@ -1,7 +1,11 @@
 // The wheel and odds windows open beside the main window, and come back
 // where they stood, at their size, when the program starts again (a room
 // switch restarts it) if they were open when it ended.
+#include <QFileInfo>
 #include <QScreen>
+#include <QSettings>
+
+#include <sys/stat.h>
 #include <QStandardPaths>
 
 #include "tests/support/typing.h"
@@ -57,6 +61,56 @@ TEST_F(CompanionWindowsTest, PlaceSizeAndOpennessOutliveARestart)
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("vintaro.ini"))));
     const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     EXPECT_FALSE(QFile::exists(userConfig + QStringLiteral("/vintaro.ini")));
+}
+
+// A settings file edited by hand, from another screen, or replaced by a
+// FIFO or a link: the start goes on, a saved place stays on the screen, and
+// nothing is written through the link.
+TEST_F(CompanionWindowsTest, HostileSettingsFilesNeitherHangNorCrashNorWriteElsewhere)
+{
+    const QString ini = file(QStringLiteral("vintaro.ini"));
+    {
+        QWidget huge;
+        huge.setGeometry(5000, 4000, 60000, 50000);
+        QSettings settings(ini, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Eselyek/geometry"), huge.saveGeometry());
+        settings.setValue(QStringLiteral("Eselyek/open"), true);
+    }
+    recreateWindow();
+    QWidget *odds = openAfterStart("Eselyek");
+    ASSERT_NE(odds, nullptr);
+    // On the screen, no larger than it (or than the window's least size).
+    const QRect free = odds->screen()->availableGeometry();
+    const QSize most = free.size().expandedTo(odds->minimumSizeHint()).expandedTo(odds->minimumSize());
+    EXPECT_TRUE(free.contains(odds->geometry().topLeft()));
+    EXPECT_LE(odds->width(), most.width());
+    EXPECT_LE(odds->height(), most.height());
+
+    const QByteArray elsewhere = "[Kerek]\nopen=false\n";
+    const QString target = file(QStringLiteral("elsewhere.ini"));
+    for (const char *kind : {"FIFO", "link"}) {
+        SCOPED_TRACE(kind);
+        window.reset();
+        QFile::remove(ini);
+        if (std::string(kind) == "FIFO") {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0644), 0);
+        } else {
+            put(QStringLiteral("elsewhere.ini"), elsewhere);
+            ASSERT_TRUE(QFile::link(target, ini));
+        }
+        recreateWindow(); // returns: no read waits on the FIFO
+        odds = openWindow(QStringLiteral("eselyek"), "Eselyek");
+        ASSERT_NE(odds, nullptr);
+        odds->move(odds->pos() + QPoint(10, 10));
+        odds->close();
+        window.reset();
+        // Left as it was: no file took the FIFO's or the link's place.
+        EXPECT_TRUE(std::string(kind) == "FIFO" ? !QFileInfo(ini).isFile() : QFileInfo(ini).isSymLink());
+        if (std::string(kind) == "link") {
+            EXPECT_EQ(bytes(QStringLiteral("elsewhere.ini")), elsewhere);
+        }
+        recreateWindow();
+    }
 }
 
 TEST_F(CompanionWindowsTest, OpenBesideTheMainWindowOnAWideScreen)

@@ -3,11 +3,14 @@
 // held; a restart whose new instance cannot start.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <functional>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/support/filefaults.h"
 #include "tests/support/readonlyfolder.h"
@@ -15,6 +18,12 @@
 
 namespace vintaro::test {
 namespace {
+
+uid_t nobodyId()
+{
+    const passwd *nobody = ::getpwnam("nobody");
+    return nobody ? nobody->pw_uid : 65534;
+}
 
 const QString kExitQuestion = QString::fromUtf8("Biztos, hogy mentés nélkül lép ki ?");
 
@@ -27,7 +36,9 @@ protected:
 
 TEST_F(FaultsTest, EveryWriteFaultKeepsTheFilesAndTheUnsavedSpins)
 {
-    enum Fault { ReadOnlyFolder_, RoomFileIsAFolder, ReadOnlyFiles, FullDevice, LimitMidWrite };
+    // StickyFolder: a shared folder with the sticky bit whose room number
+    // file belongs to another user: the lists can be replaced, it cannot.
+    enum Fault { ReadOnlyFolder_, RoomFileIsAFolder, ReadOnlyFiles, FullDevice, LimitMidWrite, StickyFolder };
     struct Operation
     {
         const char *name;
@@ -45,7 +56,7 @@ TEST_F(FaultsTest, EveryWriteFaultKeepsTheFilesAndTheUnsavedSpins)
          }},
     };
     const QStringList files = {QStringLiteral("rszamok3.txt"), QStringLiteral("rszamok.txt"), QStringLiteral("terem.txt")};
-    for (const Fault fault : {ReadOnlyFolder_, RoomFileIsAFolder, ReadOnlyFiles, FullDevice, LimitMidWrite}) {
+    for (const Fault fault : {ReadOnlyFolder_, RoomFileIsAFolder, ReadOnlyFiles, FullDevice, LimitMidWrite, StickyFolder}) {
         for (const Operation &operation : operations) {
             // The full delete writes nothing but the room number, which fits
             // below the limit: it rightly succeeds there.
@@ -78,6 +89,17 @@ TEST_F(FaultsTest, EveryWriteFaultKeepsTheFilesAndTheUnsavedSpins)
                     for (const QString &name : files)
                         ::chmod(QFile::encodeName(file(name)).constData(), 0444);
                     nobody = std::make_unique<AsNobody>();
+                } else if (fault == StickyFolder) {
+                    if (::geteuid() != 0)
+                        continue; // only the superuser can hand files to two users
+                    ::chmod(QFile::encodeName(folder()).constData(), 01777);
+                    const uid_t other = nobodyId();
+                    for (const QString &name : files) {
+                        ::chmod(QFile::encodeName(file(name)).constData(), 0666);
+                        if (name != files[2] && ::chown(QFile::encodeName(file(name)).constData(), other, other) != 0)
+                            FAIL() << "cannot hand " << name.toStdString() << " over";
+                    }
+                    nobody = std::make_unique<AsNobody>();
                 } else if (fault == FullDevice || fault == LimitMidWrite) {
                     limit = std::make_unique<FileSizeLimit>(fault == FullDevice ? 0 : 10);
                 }
@@ -94,8 +116,42 @@ TEST_F(FaultsTest, EveryWriteFaultKeepsTheFilesAndTheUnsavedSpins)
                 EXPECT_EQ(bytes(files[i]), before[i]) << files[i].toStdString();
             EXPECT_EQ(roomBox(), QStringLiteral("3"));
             EXPECT_TRUE(exitAsks());
+            // Nothing waits to be finished behind the player's back.
+            EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral(".vintaro-journal"))));
         }
     }
+}
+
+// A damaged journal: start-up says what it is and offers to set it aside;
+// one found later stops a save with the same words, never "nem írható".
+TEST_F(FaultsTest, ADamagedJournalIsNamedAndCanBeSetAside)
+{
+    const QByteArray damaged = "vintaro room operation 2\noperation restore 3\nreplace /etc/passwd\n"
+                               "with .rszamok.txt.vintaro-new\nend\n";
+    put(QStringLiteral(".vintaro-journal"), damaged);
+    recreateWindow();
+    ASSERT_EQ(platform->questions.size(), 1u);
+    const QString asked = platform->questions[0];
+    EXPECT_TRUE(asked.contains(QString::fromUtf8("naplója sérült"))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains(file(QStringLiteral(".vintaro-journal"))));
+    EXPECT_TRUE(asked.contains(QStringLiteral(".vintaro-journal.damaged")));
+    EXPECT_EQ(bytes(QStringLiteral(".vintaro-journal.damaged")), damaged);
+    EXPECT_EQ(bytes(QStringLiteral(".vintaro-journal")), QByteArray("<missing>"));
+    enter({5});
+    setRoomBox(QStringLiteral("3"));
+    click(QStringLiteral("Command15"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")), QByteArray(" 5\r\n"));
+
+    put(QStringLiteral(".vintaro-journal"), damaged);
+    enter({6});
+    click(QStringLiteral("Command15"));
+    ASSERT_FALSE(platform->messages.empty());
+    const QString said = platform->messages.back().text;
+    EXPECT_TRUE(said.contains(QString::fromUtf8("naplója sérült"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(file(QStringLiteral(".vintaro-journal"))));
+    EXPECT_FALSE(said.contains(QString::fromUtf8("nem írható")));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")), QByteArray(" 5\r\n"));
+    EXPECT_TRUE(exitAsks());
 }
 
 TEST_F(FaultsTest, SavingAfterANarrowingKeepsTheRoomsEarlierSpins)

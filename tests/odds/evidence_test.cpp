@@ -7,6 +7,7 @@
 #include <boost/math/distributions/beta.hpp>
 #include <boost/math/quadrature/tanh_sinh.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -44,7 +45,11 @@ double directE(const std::vector<int> &spins)
             for (int x : spins)
                 k += (wheelIndex(x) - start + 37) % 37 < width;
             const int n = int(spins.size());
-            const std::vector<double> cs = EvidencePrior::concentrations(width);
+            // Priors whose spread of p is p0 times 1, 0.3, 0.1 and 0.03: Beta(c p0, c q0) has
+            // variance p0 q0 / (c + 1), so c = q0 / (p0 s^2) - 1 (at least 2).
+            std::vector<double> cs;
+            for (double s : {1.0, 0.3, 0.1, 0.03})
+                cs.push_back(std::max(2.0, (1 - p0) / (p0 * s * s) - 1));
             for (double c : cs) {
                 // Sets of one width with as many hits have the same integral.
                 const auto key = std::make_tuple(width, c, k);

@@ -9,22 +9,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <signal.h>
 #include <string>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "persistence/folderlock.h"
+#include "persistence/locations.h"
 #include "persistence/roomjournal.h"
 #include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
@@ -32,6 +36,7 @@
 #include "tests/support/filefaults.h"
 #include "tests/support/files.h"
 #include "tests/support/readonlyfolder.h"
+#include "tests/support/roomfiles.h"
 
 namespace vintaro {
 namespace {
@@ -39,53 +44,10 @@ namespace {
 using test::bytesOf;
 using test::putBytes;
 
-// A spin list as a save writes it: " 5", "17".
-QByteArray savedList(const std::vector<int> &spins)
-{
-    QByteArray out;
-    for (const int spin : spins)
-        out += (spin < 10 ? " " : "") + QByteArray::number(spin) + "\r\n";
-    return out;
-}
-
-std::vector<int> series(int count, int step, int offset)
-{
-    std::vector<int> spins;
-    for (int k = 0; k < count; ++k)
-        spins.push_back((step * k + offset) % 37);
-    return spins;
-}
-
-// The lists, the room number file, the journal and the new contents.
-bool roomFileName(const QString &name)
-{
-    return name == QLatin1String("terem.txt") || name == QLatin1String(".vintaro-journal") ||
-           name.endsWith(QLatin1String(".vintaro-new")) ||
-           (name.startsWith(QLatin1String("rszamok")) && name.endsWith(QLatin1String(".txt")));
-}
-
-// Those files of a folder with their bytes.
-std::map<QString, QByteArray> snapshot(const QString &folder, int *others = nullptr)
-{
-    std::map<QString, QByteArray> files;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (roomFileName(name))
-            files[name] = bytesOf(dir.filePath(name));
-        else if (others)
-            ++*others;
-    }
-    return files;
-}
-
-void restoreSnapshot(const QString &folder, const std::map<QString, QByteArray> &files)
-{
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(dir.filePath(name));
-    for (const auto &[name, bytes] : files)
-        ASSERT_TRUE(putBytes(dir.filePath(name), bytes));
-}
+using test::restoreSnapshot;
+using test::savedList;
+using test::series;
+using test::snapshot;
 
 // The lock holder started as a child program, its standard output on a pipe.
 struct Child
@@ -172,22 +134,89 @@ TEST_F(RoomOperations, AJournalLeftBehindIsFinishedAndNewContentsWithoutOneAreDr
     EXPECT_EQ(snapshot(folder()).size(), 2u);
     EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Nothing);
 
+    // A replacement that fails at start-up: the journal stays with the new
+    // contents, no operation goes on over it (a save would finish it behind
+    // the player's back), and a later start finishes it.
+    put(".rszamok.txt.vintaro-new", " 7\r\n");
+    put(".terem.txt.vintaro-new", "4\r\n");
+    const QByteArray waiting = "vintaro room operation 2\noperation restore 4\n"
+                               "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"
+                               "replace terem.txt\nwith .terem.txt.vintaro-new\nend\n";
+    put(".vintaro-journal", waiting);
+    ASSERT_TRUE(QFile::remove(path("rszamok.txt")));
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("rszamok.txt")));
+    recovery = recoverRoomFiles(folder());
+    EXPECT_EQ(recovery.kind, Recovery::Kind::Failed);
+    EXPECT_EQ(recovery.failedPath, path("rszamok.txt"));
+    EXPECT_EQ(bytes(".vintaro-journal"), waiting);
+    const std::vector<std::int16_t> nine{9};
+    const auto refused = saveRoomFiles(folder(), QStringLiteral("3"), nine, SavePlan{});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, FileFault::Kind::JournalPending);
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    EXPECT_EQ(bytes("rszamok3.txt"), QByteArray("<missing>"));
+    ASSERT_TRUE(QDir(folder()).rmdir(QStringLiteral("rszamok.txt")));
+    EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Finished);
+    EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 7\r\n"));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("4\r\n"));
+    EXPECT_EQ(snapshot(folder()).size(), 2u);
+    put("rszamok.txt", " 1\r\n 2\r\n");
+    put("terem.txt", "3\r\n");
+
     // A journal that is not whole, or that would put another file in place
     // of one, is never acted on, and the next operation refuses to go on
     // over it.
     put(".rszamok.txt.vintaro-new", "9\r\n");
-    for (const char *journal : {"vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
-                                "with .rszamok.txt.vintaro-new\n",
-                                "vintaro room operation 1\noperation restore 3\nreplace rszamok.txt\n"
-                                "with rszamok3.txt\nend\n"}) {
+    // Nor one that names a file outside its list or its folder, or brings a
+    // file in through a link: the file outside keeps its content.
+    const QTemporaryDir outside;
+    const QString victim = outside.filePath(QStringLiteral("victim.txt"));
+    ASSERT_TRUE(putBytes(victim, "mine\r\n"));
+    ASSERT_TRUE(putBytes(outside.filePath(QStringLiteral(".victim.txt.vintaro-new")), "x\r\n"));
+    const QByteArray header = "vintaro room operation 2\noperation restore 3\n";
+    const auto replace = [](const QByteArray &name, const QByteArray &with) {
+        return "replace " + name + "\nwith " + with + "\nend\n";
+    };
+    const QByteArray away = QFile::encodeName(outside.path());
+    const std::vector<std::pair<const char *, QByteArray>> crafted = {
+        {"not whole", header + "replace rszamok.txt\nwith .rszamok.txt.vintaro-new\n"},
+        {"another file's content", header + replace("rszamok.txt", "rszamok3.txt")},
+        {"absolute path", header + replace(away + "/victim.txt", away + "/.victim.txt.vintaro-new")},
+        {"parent folder", header + replace("../" + QFileInfo(outside.path()).fileName().toUtf8() + "/victim.txt",
+                                           ".victim.txt.vintaro-new")},
+        {"not a room file", header + replace("vintaro.ini", ".vintaro.ini.vintaro-new")},
+        {"a room text with a slash", header + replace("rszamok/x.txt", ".rszamok/x.txt.vintaro-new")},
+        {"one file twice", header + "replace terem.txt\nwith .terem.txt.vintaro-new\n" +
+                               replace("terem.txt", ".terem.txt.vintaro-new")},
+        {"new content through a link", header + replace("rszamok.txt", ".rszamok.txt.vintaro-new")},
+        {"unknown version", "vintaro room operation 3\noperation restore 3\n" +
+                                replace("rszamok.txt", ".rszamok.txt.vintaro-new")},
+    };
+    for (const auto &[why, journal] : crafted) {
+        SCOPED_TRACE(why);
+        QFile::remove(path(".rszamok.txt.vintaro-new"));
+        if (std::string(why) == "new content through a link")
+            ASSERT_TRUE(QFile::link(victim, path(".rszamok.txt.vintaro-new")));
+        else
+            put(".rszamok.txt.vintaro-new", "9\r\n");
         put(".vintaro-journal", journal);
-        EXPECT_EQ(recoverRoomFiles(folder()).kind, Recovery::Kind::Failed);
+        EXPECT_EQ(parseJournal(folder(), journal).has_value(), std::string(why) == "new content through a link");
+        const Recovery refused = recoverRoomFiles(folder());
+        EXPECT_EQ(refused.kind, Recovery::Kind::Damaged);
+        EXPECT_EQ(refused.failedPath, journalFile(folder()));
         EXPECT_EQ(bytes("rszamok.txt"), QByteArray(" 1\r\n 2\r\n"));
+        EXPECT_EQ(bytesOf(victim), QByteArray("mine\r\n"));
     }
     const auto fault = restoreRoomFiles(folder(), QStringLiteral("4"));
     ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->kind, FileFault::Kind::JournalDamaged);
     EXPECT_EQ(fault->path, journalFile(folder()));
     EXPECT_EQ(bytes("terem.txt"), QByteArray("3\r\n"));
+    // Set aside, it lets the files change again.
+    EXPECT_TRUE(setAsideDamagedJournal(folder()));
+    EXPECT_TRUE(QFileInfo::exists(path(".vintaro-journal.damaged")));
+    EXPECT_FALSE(restoreRoomFiles(folder(), QStringLiteral("4")));
+    EXPECT_EQ(bytes("terem.txt"), QByteArray("4\r\n"));
 }
 
 TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
@@ -214,8 +243,37 @@ TEST_F(RoomOperations, AFaultInAnyFileChangesNoFile)
             EXPECT_EQ(snapshot(folder()), before);
         }
         const std::vector<std::int16_t> history{9};
-        EXPECT_EQ(saveRoomFiles(folder(), QStringLiteral("3"), history, SavePlan{}), QStringList{path("terem.txt")});
+        const auto saved = saveRoomFiles(folder(), QStringLiteral("3"), history, SavePlan{});
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->path, path("terem.txt"));
         EXPECT_EQ(snapshot(folder()), before);
+    }
+
+    // A room file that is a link is neither written through nor replaced:
+    // the link, its target and the folder outside stay as they were.
+    ::chmod(QFile::encodeName(path("terem.txt")).constData(), 0644);
+    const QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("terem.txt"));
+    ASSERT_TRUE(putBytes(target, "5\r\n"));
+    for (const char *linked : {"terem.txt", "rszamok.txt"}) {
+        SCOPED_TRACE(linked);
+        restoreSnapshot(folder(), before);
+        ASSERT_TRUE(QFile::remove(path(linked)));
+        ASSERT_TRUE(QFile::link(target, path(linked)));
+        for (const test::RoomOperation &operation : test::roomOperations({9})) {
+            SCOPED_TRACE(operation.name);
+            const auto fault = operation.run(folder());
+            // A save leaves the working list be.
+            if (std::string(linked) == "rszamok.txt" && operation.name == std::string("Mentés"))
+                continue;
+            ASSERT_TRUE(fault);
+            EXPECT_EQ(fault->kind, FileFault::Kind::Link);
+            EXPECT_EQ(fault->path, path(linked));
+            EXPECT_TRUE(QFileInfo(path(linked)).isSymLink());
+            EXPECT_EQ(bytesOf(target), QByteArray("5\r\n"));
+            EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      QStringList{QStringLiteral("terem.txt")});
+        }
     }
 }
 
@@ -295,29 +353,11 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
     // files may as well lie in memory, where no fsync sets the pace.
     QTemporaryDir memory(QStringLiteral("/dev/shm/vintaro-crash-XXXXXX"));
     const QString where = memory.isValid() ? memory.path() : folder();
-    const auto put = [&](const char *name, const QByteArray &content) {
-        return putBytes(where + QLatin1Char('/') + QLatin1String(name), content);
-    };
-    // Room 5 is current, its list narrowed to its last 300 spins; room 3
-    // holds 4000 spins.
-    const std::vector<int> room5 = series(3000, 11, 4);
-    QByteArray narrowed;
-    for (size_t k = room5.size() - 300; k < room5.size(); ++k)
-        narrowed += QByteArray::number(room5[k]) + "\r\n";
-    ASSERT_TRUE(put("rszamok5.txt", savedList(room5)) && put("rszamok3.txt", savedList(series(4000, 5, 1))) &&
-                put("rszamok.txt", narrowed) && put("terem.txt", "5\r\n"));
+    ASSERT_TRUE(test::putRoomsFiveAndThree(where));
     const auto before = snapshot(where);
-    std::vector<std::int16_t> history;
-    for (const int spin : series(4200, 7, 3))
-        history.push_back(std::int16_t(spin));
-    const QString three = QStringLiteral("3"), five = QStringLiteral("5");
-    const std::vector<CrashCase> cases = {
-        {"Terem 3.", [&](const QString &f) { return !restoreRoomFiles(f, three); }},
-        {"Teljes", [&](const QString &f) { return !restoreRoomFiles(f, five); }},
-        {"Teljes törlés", [&](const QString &f) { return !deleteRoomFiles(f, three); }},
-        {"Utolsó ", [&](const QString &f) { return !narrowRoomFiles(f, three, 4000, 1500); }},
-        {"Mentés", [&](const QString &f) { return saveRoomFiles(f, three, history, SavePlan{}).isEmpty(); }},
-    };
+    std::vector<CrashCase> cases;
+    for (const test::RoomOperation &operation : test::roomOperations(test::historyOf(series(4200, 7, 3))))
+        cases.push_back({operation.name, [run = operation.run](const QString &f) { return !run(f); }});
     std::mt19937 random(20);
     long killed = 0, during = 0, strays = 0, interrupted = 0, finishedAtStart = 0, oldKept = 0, newWhole = 0, mixed = 0, lost = 0;
     for (const CrashCase &c : cases) {
@@ -345,7 +385,9 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
             interrupted += found != before && found != after ? 1 : 0;
             finishedAtStart += found.count(QStringLiteral(".vintaro-journal"));
             // The next start.
-            ASSERT_NE(recoverRoomFiles(where).kind, Recovery::Kind::Failed);
+            const Recovery::Kind recovered = recoverRoomFiles(where).kind;
+            ASSERT_NE(recovered, Recovery::Kind::Failed);
+            ASSERT_NE(recovered, Recovery::Kind::Damaged);
             int others = 0;
             const auto now = snapshot(where, &others);
             strays += others;
@@ -396,6 +438,98 @@ TEST_F(RoomOperations, OneProgramPerListsFolder)
     EXPECT_EQ(restarted.acquire(0), FolderLock::Result::InUse);
     EXPECT_EQ(restarted.acquire(kRestartLockWaitMs), FolderLock::Result::Locked);
     EXPECT_EQ(old.wait(), 0);
+}
+
+// Whatever a crash or another machine left where the lock goes: the lock is
+// taken over (the folder's files are then this program's alone), or the
+// player is asked for another machine's, or the folder is used read-only
+// where it cannot be written. Never "in use" when no program holds it.
+TEST_F(RoomOperations, EveryLockLeftBehindIsTakenOverOrSaysWhy)
+{
+    const QString lock = path(".vintaro.lock");
+    const QByteArray lockName = QFile::encodeName(lock);
+    const QTemporaryDir outside;
+    const QString away = outside.filePath(QStringLiteral("elsewhere.txt"));
+    const passwd *nobodyEntry = ::getpwnam("nobody");
+    const uid_t nobody = nobodyEntry ? nobodyEntry->pw_uid : 65534;
+    struct Case
+    {
+        const char *name;
+        std::function<void()> leave; // what the crash left
+        bool asNobody = false;
+        bool readOnlyFolder = false;
+        FolderLock::Result expected = FolderLock::Result::Locked;
+    };
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const std::vector<Case> cases = {
+        {"a killed program's lock", [&] { putBytes(lock, "999999\nvintaro\n" + here + "\n"); }},
+        {"an empty lock", [&] { putBytes(lock, ""); }},
+        {"a lock of garbage", [&] { putBytes(lock, "\x01\x02 nonsense\nmore\nand more\n"); }},
+        {"another user's unreadable lock",
+         [&] {
+             putBytes(lock, "1\nvintaro\n" + here + "\n");
+             ::chmod(lockName.constData(), 0);
+         },
+         true},
+        {"an empty folder in its place", [&] { QDir().mkdir(lock); }},
+        {"a folder with files in its place",
+         [&] {
+             QDir().mkdir(lock);
+             putBytes(lock + QStringLiteral("/x"), "x");
+         }},
+        {"a dangling link in its place", [&] { QFile::link(away, lock); }},
+        {"a link to a file elsewhere in its place",
+         [&] {
+             putBytes(away, "mine");
+             QFile::link(away, lock);
+         }},
+        {"a FIFO in its place", [&] { ::mkfifo(lockName.constData(), 0644); }},
+        {"a stale lock in a folder that became read-only",
+         [&] {
+             putBytes(lock, "999999\nvintaro\n" + here + "\n");
+             EXPECT_EQ(::chown(lockName.constData(), nobody, nobody), 0);
+         },
+         true, true},
+        {"a read-only stale lock in a read-only folder",
+         [&] {
+             putBytes(lock, "999999\nvintaro\n" + here + "\n");
+             ::chmod(lockName.constData(), 0444);
+         },
+         true, true},
+        {"nothing can be made in a read-only folder", [] {}, true, true, FolderLock::Result::NotWritable},
+        {"another machine's lock", [&] { putBytes(lock, "4242\nvintaro\nsomewhere-else\n"); }, false, false,
+         FolderLock::Result::OtherMachine},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.asNobody && ::geteuid() != 0)
+            continue; // acting as another user needs the superuser
+        QDir(lock + QStringLiteral(".aside")).removeRecursively();
+        QDir(lock).removeRecursively();
+        ::unlink(lockName.constData());
+        QFile::remove(away);
+        c.leave();
+        ::chmod(QFile::encodeName(folder()).constData(), c.readOnlyFolder ? 0555 : 0777);
+        {
+            std::unique_ptr<test::AsNobody> as = c.asNobody ? std::make_unique<test::AsNobody>() : nullptr;
+            FolderLock first(folder());
+            ASSERT_EQ(first.acquire(0), c.expected);
+            if (c.expected == FolderLock::Result::OtherMachine) {
+                EXPECT_EQ(first.otherMachine(), QStringLiteral("somewhere-else"));
+                EXPECT_TRUE(first.takeOver());
+                EXPECT_TRUE(bytes(".vintaro.lock").contains(here));
+            }
+            // Held now: a second program finds it in use.
+            if (c.expected != FolderLock::Result::NotWritable) {
+                FolderLock second(folder());
+                EXPECT_EQ(second.acquire(0), FolderLock::Result::InUse);
+            }
+            EXPECT_EQ(folderWritable(folder()), !c.readOnlyFolder);
+        }
+        ::chmod(QFile::encodeName(folder()).constData(), 0700);
+        EXPECT_FALSE(QFileInfo::exists(away) && bytesOf(away) != "mine");
+        EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files).size(), QFileInfo::exists(away) ? 1 : 0);
+    }
 }
 
 TEST_F(RoomOperations, AFolderThatCannotBeWrittenCannotBeLockedEither)

@@ -2,7 +2,10 @@
 // gambler's-ruin formula, and the house's 1/37 of what is staked.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <thread>
 
 #include "systems/exact.h"
 
@@ -157,6 +160,26 @@ TEST(Simulation, StopsWhenCancelled)
     const Simulation s = simulate(request, &control);
     EXPECT_TRUE(s.cancelled);
     EXPECT_EQ(control.sessionsDone.load(), 0);
+
+    // In the middle of a block of sessions of a million spins each (seconds
+    // per block), the workers stop within a session.
+    request.sessions = 10000000;
+    request.rules.bankroll = 1e8;
+    request.rules.maxSpins = 1000000;
+    request.threads = 2;
+    SimulationControl slow;
+    Simulation stopped;
+    std::thread worker([&] { stopped = simulate(request, &slow); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // well inside the first block
+    const auto asked = std::chrono::steady_clock::now();
+    slow.cancel = true;
+    worker.join();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+    std::printf("a simulation of 10 000 000 sessions of 1 000 000 spins stopped %.3f s after it was asked to\n",
+                seconds);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(slow.sessionsDone.load(), 0);
+    EXPECT_LT(seconds, 0.2);
 }
 
 } // namespace

@@ -46,6 +46,16 @@ TEST(Systems, StakesOnAFixedRunOfWinsAndLosses)
         }
     }
     EXPECT_FALSE(systemFromKey("Martingale"));
+    // Oscar's Grind after a loss, a win and a loss: the win put the cycle one
+    // unit short of its goal again, so the stake stays one unit.
+    const auto grind = makeSystem(SystemKind::Oscar);
+    grind->reset(1);
+    std::vector<std::int64_t> grindStakes;
+    for (char outcome : std::string("LWL")) {
+        grindStakes.push_back(grind->stake());
+        outcome == 'W' ? grind->won() : grind->lost();
+    }
+    EXPECT_EQ(grindStakes, (std::vector<std::int64_t>{1, 1, 1}));
 
     // Oscar's Grind on a number that pays 35: one win ends any cycle of
     // fewer than 35 lost units, and the stake never grows past what it needs.

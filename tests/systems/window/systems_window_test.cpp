@@ -3,6 +3,8 @@
 // and simulating sessions with a seed.
 #include <QAbstractItemModel>
 #include <QChartView>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -11,6 +13,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QXYSeries>
+
+#include <cstdio>
+#include <functional>
 
 #include "systems/systemstext.h"
 #include "systems/window/rendszerek.h"
@@ -148,6 +153,50 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
     EXPECT_EQ(control<QLabel>(w, "Allapot")->text(), QString::fromUtf8("A szimuláció megszakítva."));
     EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
     EXPECT_TRUE(control<QAbstractButton>(w, "Szimulacio")->isEnabled());
+}
+
+// Closing the window, "Vége" and a room switch in the middle of a
+// simulation of 10 000 000 sessions of a million spins: each is over within
+// half a second, the run is stopped, and the restart is started.
+TEST_F(SystemsWindowTest, ClosingQuittingAndARoomSwitchStopALongSimulationAtOnce)
+{
+    put(QStringLiteral("rszamok3.txt"), " 5\r\n");
+    struct Case
+    {
+        const char *name;
+        std::function<void(QWidget *)> act;
+    };
+    const std::vector<Case> cases = {
+        {"the window closed", [](QWidget *w) { w->close(); }},
+        {"Vége", [this](QWidget *) { click(QStringLiteral("Command3D2")); }},
+        {"Terem 3.", [this](QWidget *) { trigger(QStringLiteral("terem3")); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        recreateWindow();
+        QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+        ASSERT_NE(w, nullptr);
+        const QPointer<Rendszerek> window(static_cast<Rendszerek *>(w));
+        control<QSpinBox>(w, "Menetek")->setValue(10000000);
+        control<QSpinBox>(w, "Porgetesek")->setValue(1000000);
+        control<QDoubleSpinBox>(w, "Cel")->setValue(0);
+        control<QDoubleSpinBox>(w, "Bank")->setValue(1e8);
+        control<QAbstractButton>(w, "Szimulacio")->click();
+        QTest::qWait(100);
+        ASSERT_TRUE(window->running());
+        QElapsedTimer joined;
+        joined.start();
+        c.act(w);
+        const qint64 ms = joined.elapsed();
+        std::printf("%s during a simulation of 10 000 000 sessions: done in %lld ms\n", c.name, ms);
+        EXPECT_LT(ms, 500);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(!window || !window->running());
+        if (std::string(c.name) == "Terem 3.") {
+            EXPECT_EQ(platform->started.size(), 1u);
+            EXPECT_EQ(platform->exits, 1);
+        }
+    }
 }
 
 } // namespace
