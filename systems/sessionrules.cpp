@@ -22,27 +22,21 @@ std::string rulesProblem(const SessionRules &rules)
     return {};
 }
 
-Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins)
+std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUnit)
 {
-    Backtest out;
-    rules.maxSpins = std::int64_t(spins.size());
-    const std::unique_ptr<System> system = makeSystem(kind);
-    out.bankroll.push_back(rules.bankroll);
-    double peak = rules.bankroll;
-    size_t next = 0;
-    out.outcome = playSession(
-        *system, betMask(bet), winPerUnit(bet), rules,
-        [&] {
-            // A value outside 0..36 is no spin; the list holds none.
-            return next < spins.size() ? int(spins[next++]) : -1;
-        },
-        [&](double left, double) {
-            out.bankroll.push_back(left);
-            peak = std::max(peak, left);
-            out.deepestFall = std::max(out.deepestFall, peak - left);
-        });
-    out.expected = -out.outcome.staked / 37;
-    return out;
+    auto whole = [](double x) { return x >= 0 && x < double(kWholeLimit) && x == std::floor(x); };
+    if (!whole(rules.unit) || rules.unit < 1 || !whole(rules.bankroll) || !whole(rules.tableMin) ||
+        !whole(rules.tableMax) || !whole(rules.target) || !whole(winPerUnit) || rules.maxSpins < 0)
+        return std::nullopt;
+    WholeRules w;
+    w.unit = std::int64_t(rules.unit);
+    w.bankroll = std::int64_t(rules.bankroll);
+    w.tableMin = std::int64_t(rules.tableMin);
+    w.tableMax = std::int64_t(rules.tableMax);
+    w.goal = rules.target > 0 ? w.bankroll + std::int64_t(rules.target) : std::numeric_limits<std::int64_t>::max();
+    w.win = std::int64_t(winPerUnit);
+    w.maxSpins = rules.maxSpins;
+    return w;
 }
 
 } // namespace vintaro

@@ -6,6 +6,7 @@
 // below the table minimum, at the target, or after its spins.
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,23 +54,17 @@ inline double tableStake(const SessionRules &rules, std::int64_t units, double l
     return stake > left ? left : stake;
 }
 
-// Plays one session. `draw()` gives the pocket of the next spin (or -1 when
-// there are no more spins); `seen(left, stake)` hears of every spin played.
+// The loop of a session: plays on from what is left (`left`) and `out` so
+// far until the session ends, its spins are played or `draw()` gives -1.
+// `seen(left, stake)` hears of every spin played.
 template <typename Sys, typename Draw, typename Seen>
-SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules,
-                           Draw &&draw, Seen &&seen)
+void continueSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules, double &left,
+                     SessionOutcome &out, Draw &&draw, Seen &&seen)
 {
-    SessionOutcome out;
-    system.reset(winPerUnit);
-    double left = rules.bankroll;
     const double goal =
         rules.target > 0 ? rules.bankroll + rules.target - kMoneySlack : std::numeric_limits<double>::infinity();
     const double floor = rules.tableMin - kMoneySlack;
     const double gain[2] = {-1.0, winPerUnit}; // per unit staked: a miss, a hit
-    if (left < floor) {
-        out.ending = Ending::Ruin;
-        return out;
-    }
     while (out.spins < rules.maxSpins) {
         const double stake = tableStake(rules, system.stake(), left);
         const int pocket = draw();
@@ -91,8 +86,106 @@ SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, c
             break;
         }
     }
+}
+
+// Plays one session. `draw()` gives the pocket of the next spin (or -1 when
+// there are no more spins); `seen(left, stake)` hears of every spin played.
+template <typename Sys, typename Draw, typename Seen>
+SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules,
+                           Draw &&draw, Seen &&seen)
+{
+    SessionOutcome out;
+    system.reset(winPerUnit);
+    double left = rules.bankroll;
+    if (left < rules.tableMin - kMoneySlack) {
+        out.ending = Ending::Ruin;
+        return out;
+    }
+    continueSession(system, mask, winPerUnit, rules, left, out, draw, seen);
     out.result = left - rules.bankroll;
     return out;
+}
+
+// The same rules in whole money: every amount whole and a hit that wins whole
+// units (every bet whose numbers divide 36, so every even-money bet, dozen and
+// column). Whole amounts are exact in a double too, so a session played in
+// whole money ends with the very figures the double loop gives.
+struct WholeRules
+{
+    std::int64_t unit = 1, bankroll = 0, tableMin = 1, tableMax = 0;
+    std::int64_t goal = 0; // bankroll + target; the largest int64 when there is no target
+    std::int64_t win = 1;
+    std::int64_t maxSpins = 0;
+};
+
+// Far above any bankroll the rules accept: what is left stays below it, or
+// the session is played again in double.
+inline constexpr std::int64_t kWholeLimit = std::int64_t{1} << 50;
+// All stakes together stay below it (a double counts them exactly).
+inline constexpr std::int64_t kWholeStakedLimit = std::int64_t{1} << 53;
+
+// The rules in whole money, or nothing when an amount has a fraction.
+std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUnit);
+
+inline std::int64_t tableStake(const WholeRules &rules, std::int64_t units, std::int64_t left)
+{
+    std::int64_t stake =
+        units > std::numeric_limits<std::int64_t>::max() / rules.unit ? std::numeric_limits<std::int64_t>::max()
+                                                                     : units * rules.unit;
+    if (stake < rules.tableMin)
+        stake = rules.tableMin;
+    if (rules.tableMax > 0 && stake > rules.tableMax)
+        stake = rules.tableMax;
+    return stake > left ? left : stake;
+}
+
+// playSession in whole money, without `seen`: false (and `out` untouched)
+// when what is left reaches kWholeLimit or the stakes kWholeStakedLimit; the
+// caller then plays the same spins again with playSession.
+template <typename Sys, typename Draw>
+bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, Draw &&draw, SessionOutcome &out)
+{
+    system.reset(double(rules.win));
+    std::int64_t left = rules.bankroll, staked = 0, largest = 0, spins = 0;
+    Ending ending = Ending::Spins;
+    const std::int64_t gain[2] = {-1, rules.win};
+    // One test for the target and for the limit; which it was is sorted out after.
+    const std::int64_t stop = rules.goal < kWholeLimit ? rules.goal : kWholeLimit;
+    if (left < rules.tableMin) {
+        out = SessionOutcome{};
+        out.ending = Ending::Ruin;
+        return true;
+    }
+    while (spins < rules.maxSpins) {
+        const std::int64_t stake = tableStake(rules, system.stake(), left);
+        const int pocket = draw();
+        if (pocket < 0)
+            break;
+        ++spins;
+        staked += stake;
+        largest = stake > largest ? stake : largest;
+        const bool hit = (mask >> pocket) & 1;
+        left += stake * gain[hit];
+        system.record(hit);
+        if (left >= stop) {
+            if (left < rules.goal)
+                return false;
+            ending = Ending::Target;
+            break;
+        }
+        if (left < rules.tableMin) {
+            ending = Ending::Ruin;
+            break;
+        }
+    }
+    if (staked >= kWholeStakedLimit)
+        return false;
+    out.result = double(left - rules.bankroll);
+    out.staked = double(staked);
+    out.largest = double(largest);
+    out.spins = spins;
+    out.ending = ending;
+    return true;
 }
 
 // A system played over recorded spins, oldest first, as one session that

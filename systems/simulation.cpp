@@ -34,6 +34,8 @@ template <typename Sys> void work(Shared &shared)
     const SimulationRequest &request = shared.request;
     const std::uint64_t mask = betMask(request.bet);
     const double win = winPerUnit(request.bet);
+    // Whole money where the rules allow: the same figures, sooner.
+    const std::optional<WholeRules> whole = wholeRules(request.rules, win);
     const auto blockCount = std::int64_t(shared.blocks.size());
     Sys system;
     for (;;) {
@@ -47,7 +49,12 @@ template <typename Sys> void work(Shared &shared)
         const std::int64_t first = block * kSimulationBlock;
         const std::int64_t last = std::min(first + kSimulationBlock, request.sessions);
         for (std::int64_t s = first; s < last; ++s) {
-            const SessionOutcome o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
+            SessionOutcome o;
+            const pcg32 start = random;
+            if (!whole || !playWholeSession(system, mask, *whole, draw, o)) {
+                random = start; // the same spins again, in double
+                o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
+            }
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;
             totals.largest = std::max(totals.largest, o.largest);

@@ -2,6 +2,9 @@
 // gambler's-ruin formula, and the house's 1/37 of what is staked.
 #include <gtest/gtest.h>
 
+#include <pcg_random.hpp>
+
+#include <algorithm>
 #include <cmath>
 
 #include "systems/exact.h"
@@ -116,6 +119,85 @@ TEST(Simulation, MeanResultIsMinusTheStakedOverThirtySevenAndTheSeedRepeatsIt)
             }
         }
     }
+}
+
+TEST(Simulation, WholeMoneyGivesTheFiguresOfFractionalMoney)
+{
+    // The same rules in half units are played in double (no amount is
+    // whole); every result is exactly half of the whole-money one.
+    SessionRules whole;
+    whole.bankroll = 40;
+    whole.tableMax = 32;
+    whole.target = 25;
+    whole.maxSpins = 150;
+    SessionRules noLimits = whole;
+    noLimits.tableMax = noLimits.target = 0;
+    noLimits.tableMin = 2;
+    for (const SessionRules &rules : {whole, noLimits}) {
+        for (SystemKind kind : kSystems) {
+            for (const char *bet : {"piros", "harmad2", "17", "oszlopPM"}) {
+                SimulationRequest request;
+                request.system = kind;
+                request.bet = *betFromKey(bet);
+                request.rules = rules;
+                request.sessions = 3000;
+                request.seed = 7;
+                Simulation a = simulate(request);
+                request.rules.unit /= 2;
+                request.rules.bankroll /= 2;
+                request.rules.tableMin /= 2;
+                request.rules.tableMax /= 2;
+                request.rules.target /= 2;
+                Simulation b = simulate(request);
+                const std::string what = std::string(systemKey(kind)) + " " + bet;
+                std::sort(a.results.begin(), a.results.end());
+                std::sort(b.results.begin(), b.results.end());
+                ASSERT_EQ(a.results.size(), b.results.size());
+                for (size_t i = 0; i < a.results.size(); ++i)
+                    ASSERT_EQ(a.results[i], 2 * b.results[i]) << what << " #" << i;
+                EXPECT_EQ(a.summary.ahead, b.summary.ahead) << what;
+                EXPECT_EQ(a.summary.target, b.summary.target) << what;
+                EXPECT_EQ(a.summary.ruin, b.summary.ruin) << what;
+                EXPECT_EQ(a.summary.meanSpins, b.summary.meanSpins) << what;
+                EXPECT_EQ(a.summary.meanStaked, 2 * b.summary.meanStaked) << what;
+                EXPECT_EQ(a.summary.largestStake, 2 * b.summary.largestStake) << what;
+            }
+        }
+    }
+}
+
+TEST(Simulation, SessionsDrawTheirSpinsFromTheBlocksStream)
+{
+    // Martingale on red, written out here: 1 024 sessions to a block, block b
+    // drawing from pcg32(seed, b) one pocket per spin, session after session.
+    const std::uint64_t seed = 4242;
+    std::vector<double> expected;
+    for (std::uint64_t block = 0; block < 2; ++block) {
+        pcg32 random(seed, block);
+        for (int session = 0; session < 1024; ++session) {
+            long long left = 30, losses = 0;
+            for (int spin = 0; spin < 60 && left >= 1; ++spin) {
+                const long long stake = std::min({1LL << std::min(losses, 62LL), 16LL, left});
+                const unsigned pocket = random(37u);
+                const bool red = (0x154AAD52AAULL >> pocket) & 1;
+                left += red ? stake : -stake;
+                losses = red ? 0 : losses + 1;
+            }
+            expected.push_back(double(left - 30));
+        }
+    }
+    SimulationRequest request;
+    request.system = SystemKind::Martingale;
+    request.bet = *betFromKey("piros");
+    request.rules.bankroll = 30;
+    request.rules.tableMax = 16;
+    request.rules.maxSpins = 60;
+    request.sessions = 2048;
+    request.seed = seed;
+    Simulation s = simulate(request);
+    std::sort(expected.begin(), expected.end());
+    std::sort(s.results.begin(), s.results.end());
+    EXPECT_EQ(s.results, expected);
 }
 
 TEST(Simulation, StopsWhenCancelled)
