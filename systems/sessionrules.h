@@ -4,6 +4,7 @@
 // whole units, is raised to the table minimum, capped at the table maximum
 // and reduced to what is left. The session ends ruined once what is left is
 // below the table minimum, at the target, or after its spins.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -116,6 +117,8 @@ struct WholeRules
     std::int64_t goal = 0; // bankroll + target; the largest int64 when there is no target
     std::int64_t win = 1;
     std::int64_t maxSpins = 0;
+    std::int64_t maxUnits = 0; // more units than this are more than any int64 of money
+    std::int64_t ceiling = 0;  // the table maximum, or the largest int64 when there is none
 };
 
 // Far above any bankroll the rules accept: what is left stays below it, or
@@ -129,14 +132,9 @@ std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUni
 
 inline std::int64_t tableStake(const WholeRules &rules, std::int64_t units, std::int64_t left)
 {
-    std::int64_t stake =
-        units > std::numeric_limits<std::int64_t>::max() / rules.unit ? std::numeric_limits<std::int64_t>::max()
-                                                                     : units * rules.unit;
-    if (stake < rules.tableMin)
-        stake = rules.tableMin;
-    if (rules.tableMax > 0 && stake > rules.tableMax)
-        stake = rules.tableMax;
-    return stake > left ? left : stake;
+    // Without a branch: a doubling system crosses the maximum and what is left often.
+    const std::int64_t money = units > rules.maxUnits ? std::numeric_limits<std::int64_t>::max() : units * rules.unit;
+    return std::min(std::min(std::max(money, rules.tableMin), rules.ceiling), left);
 }
 
 // playSession in whole money, without `seen`: false (and `out` untouched)
@@ -146,18 +144,19 @@ template <typename Sys, typename Draw>
 bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, Draw &&draw, SessionOutcome &out)
 {
     system.reset(double(rules.win));
-    std::int64_t left = rules.bankroll, staked = 0, largest = 0, spins = 0;
+    const WholeRules r = rules; // a copy in registers: the system's stores cannot touch them
+    std::int64_t left = r.bankroll, staked = 0, largest = 0, spins = 0;
     Ending ending = Ending::Spins;
-    const std::int64_t gain[2] = {-1, rules.win};
+    const std::int64_t gain[2] = {-1, r.win};
     // One test for the target and for the limit; which it was is sorted out after.
-    const std::int64_t stop = rules.goal < kWholeLimit ? rules.goal : kWholeLimit;
-    if (left < rules.tableMin) {
+    const std::int64_t stop = r.goal < kWholeLimit ? r.goal : kWholeLimit;
+    if (left < r.tableMin) {
         out = SessionOutcome{};
         out.ending = Ending::Ruin;
         return true;
     }
-    while (spins < rules.maxSpins) {
-        const std::int64_t stake = tableStake(rules, system.stake(), left);
+    while (spins < r.maxSpins) {
+        const std::int64_t stake = tableStake(r, system.stake(), left);
         const int pocket = draw();
         if (pocket < 0)
             break;
@@ -168,19 +167,19 @@ bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, 
         left += stake * gain[hit];
         system.record(hit);
         if (left >= stop) {
-            if (left < rules.goal)
+            if (left < r.goal)
                 return false;
             ending = Ending::Target;
             break;
         }
-        if (left < rules.tableMin) {
+        if (left < r.tableMin) {
             ending = Ending::Ruin;
             break;
         }
     }
     if (staked >= kWholeStakedLimit)
         return false;
-    out.result = double(left - rules.bankroll);
+    out.result = double(left - r.bankroll);
     out.staked = double(staked);
     out.largest = double(largest);
     out.spins = spins;

@@ -274,7 +274,8 @@ void Rendszerek::playHistory()
         return;
     }
     const auto spins = m_session.history().spins();
-    const Backtest b = backtest(SystemKind(m_system->currentIndex()), bet, rules, {spins.begin(), spins.end()});
+    // A spin added to the history is played on from where the session stood.
+    const Backtest &b = m_backtest->update(SystemKind(m_system->currentIndex()), bet, rules, spins);
     fill(m_backtestFigures, backtestLines(b), 2);
     showBankroll(m_bankrollChart, b.bankroll);
     m_played = true;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "systems/exact.h"
+#include "systems/livebacktest.h"
 
 class QChartView;
 class QComboBox;
@@ -79,6 +80,7 @@ private:
     QTimer *m_timer = nullptr;
 
     std::shared_ptr<Job> m_job;
+    std::unique_ptr<LiveBacktest> m_backtest = std::make_unique<LiveBacktest>();
     QFutureWatcher<Finished> m_watcher;
 };
 
