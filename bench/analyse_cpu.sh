@@ -18,13 +18,10 @@ with open('$work/spins.txt', 'w', newline='') as f:
 "
 cc -O2 -msse2 -o "$work/floor" "$here/analyse_floor.c"
 cpu() { # the least user + system seconds of five runs
-    best=
     for _ in 1 2 3 4 5; do
         /usr/bin/time -f "%U %S" -o "$work/t" "$@" >/dev/null
-        t=$(awk '{ printf "%.3f", $1 + $2 }' "$work/t")
-        best=$(echo "$best $t" | awk '{ print ($1 == "" || $2 < $1) ? $2 : $1 }')
-    done
-    echo "$best"
+        awk '{ printf "%.3f\n", $1 + $2 }' "$work/t"
+    done | sort -n | head -n 1
 }
 floor=$(cpu "$work/floor" "$work/spins.txt")
 program_cpu=$(cpu "$program" --analyse "$work/spins.txt")
