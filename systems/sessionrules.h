@@ -176,9 +176,9 @@ bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, 
             ending = Ending::Ruin;
             break;
         }
+        if (staked >= kWholeStakedLimit) // long before an int64 could overflow
+            return false;
     }
-    if (staked >= kWholeStakedLimit)
-        return false;
     out.result = double(left - r.bankroll);
     out.staked = double(staked);
     out.largest = double(largest);

@@ -166,6 +166,34 @@ TEST(Simulation, WholeMoneyGivesTheFiguresOfFractionalMoney)
     }
 }
 
+TEST(Simulation, SessionsPastTheWholeMoneyLimitArePlayedAgainInDouble)
+{
+    // 2^44 times the money: a hit on one number lifts what is left past 2^50,
+    // and the session is played again in double from its first spin; powers
+    // of two scale every amount exactly.
+    const double scale = 17592186044416.0; // 2^44
+    SimulationRequest request;
+    request.system = SystemKind::Paroli;
+    request.bet = *betFromKey("7");
+    request.rules.bankroll = 32;
+    request.rules.maxSpins = 200;
+    request.sessions = 2000;
+    request.seed = 5;
+    Simulation small = simulate(request);
+    request.rules.unit *= scale;
+    request.rules.bankroll *= scale;
+    request.rules.tableMin *= scale;
+    Simulation big = simulate(request);
+    std::sort(small.results.begin(), small.results.end());
+    std::sort(big.results.begin(), big.results.end());
+    ASSERT_EQ(small.results.size(), big.results.size());
+    for (size_t i = 0; i < small.results.size(); ++i)
+        ASSERT_EQ(big.results[i], scale * small.results[i]) << i;
+    EXPECT_GT(big.results.back(), std::ldexp(1.0, 50) - request.rules.bankroll); // some did pass the limit
+    EXPECT_EQ(big.summary.meanSpins, small.summary.meanSpins);
+    EXPECT_EQ(big.summary.ruin, small.summary.ruin);
+}
+
 TEST(Simulation, SessionsDrawTheirSpinsFromTheBlocksStream)
 {
     // Martingale on red, written out here: 1 024 sessions to a block, block b
