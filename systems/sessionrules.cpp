@@ -36,7 +36,6 @@ std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUni
     w.goal = rules.target > 0 ? w.bankroll + std::int64_t(rules.target) : std::numeric_limits<std::int64_t>::max();
     w.win = std::int64_t(winPerUnit);
     w.maxSpins = rules.maxSpins;
-    w.maxUnits = std::numeric_limits<std::int64_t>::max() / w.unit;
     w.ceiling = w.tableMax > 0 ? w.tableMax : std::numeric_limits<std::int64_t>::max();
     return w;
 }

@@ -117,7 +117,6 @@ struct WholeRules
     std::int64_t goal = 0; // bankroll + target; the largest int64 when there is no target
     std::int64_t win = 1;
     std::int64_t maxSpins = 0;
-    std::int64_t maxUnits = 0; // more units than this are more than any int64 of money
     std::int64_t ceiling = 0;  // the table maximum, or the largest int64 when there is none
 };
 
@@ -133,7 +132,9 @@ std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUni
 inline std::int64_t tableStake(const WholeRules &rules, std::int64_t units, std::int64_t left)
 {
     // Without a branch: a doubling system crosses the maximum and what is left often.
-    const std::int64_t money = units > rules.maxUnits ? std::numeric_limits<std::int64_t>::max() : units * rules.unit;
+    std::int64_t money = 0;
+    if (__builtin_mul_overflow(units, rules.unit, &money))
+        money = std::numeric_limits<std::int64_t>::max();
     return std::min(std::min(std::max(money, rules.tableMin), rules.ceiling), left);
 }
 
@@ -150,6 +151,9 @@ bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, 
     const std::int64_t gain[2] = {-1, r.win};
     // One test for the target and for the limit; which it was is sorted out after.
     const std::int64_t stop = r.goal < kWholeLimit ? r.goal : kWholeLimit;
+    // A stake is at most what is left, below kWholeLimit: fewer spins than
+    // 2^63 / kWholeLimit cannot overflow the sum of the stakes.
+    const bool longSession = r.maxSpins >= std::numeric_limits<std::int64_t>::max() / kWholeLimit;
     if (left < r.tableMin) {
         out = SessionOutcome{};
         out.ending = Ending::Ruin;
@@ -176,9 +180,13 @@ bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, 
             ending = Ending::Ruin;
             break;
         }
-        if (staked >= kWholeStakedLimit) // long before an int64 could overflow
+        // Long before an int64 could overflow; no need when every spin staking
+        // the most what is left allows cannot reach it.
+        if (longSession && staked >= kWholeStakedLimit)
             return false;
     }
+    if (staked >= kWholeStakedLimit)
+        return false;
     out.result = double(left - r.bankroll);
     out.staked = double(staked);
     out.largest = double(largest);
