@@ -54,6 +54,33 @@ void BM_SimulateFlatOnRedFullSessions(benchmark::State &state)
 }
 BENCHMARK(BM_SimulateFlatOnRedFullSessions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One thread, timed in CPU seconds: range(0) the system (0 flat stakes, every
+// session all 1 000 spins; 1 Martingale); range(1) 1 for the same rules in
+// half units, which the loop plays in double (the same work, no whole money).
+void BM_SimulateOneThreadPerCpuSecond(benchmark::State &state)
+{
+    SimulationRequest request = martingaleOnRed();
+    request.threads = 1;
+    if (state.range(0) == 0) {
+        request.system = SystemKind::Flat;
+        request.rules.bankroll = 1e9;
+    }
+    if (state.range(1)) {
+        request.rules.unit /= 2;
+        request.rules.bankroll /= 2;
+        request.rules.tableMin /= 2;
+        request.rules.tableMax /= 2;
+    }
+    double spins = 0;
+    for (auto _ : state) {
+        const Simulation s = simulate(request);
+        spins += s.summary.meanSpins * double(s.summary.sessions);
+        benchmark::DoNotOptimize(s.summary.meanResult);
+    }
+    state.counters["spins/s"] = benchmark::Counter(spins, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SimulateOneThreadPerCpuSecond)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+
 // The argument: the bankroll in units (10 000: the goal of a third of a
 // second; a bankroll whose figures do not fit is refused before any work).
 void BM_ExactMartingaleOnRed(benchmark::State &state)

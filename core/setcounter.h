@@ -29,7 +29,9 @@ public:
 
     int size() const { return m_size; }
     std::int64_t spins() const { return m_total; }
-    std::int64_t hits(int set) const { return m_hits[static_cast<size_t>(set)]; }
+    std::int64_t hits(int set) const;
+    // How often each number came (index 0..36).
+    const std::array<std::int64_t, kNumberCount + 1> &valueCounts() const { return m_values; }
     // Spins since the latest hit (all of them when it never hit).
     std::int64_t current(int set) const { return m_current[static_cast<size_t>(set)]; }
     // The greatest current absence reached.
@@ -44,10 +46,13 @@ private:
     // goes on), zero when it hits; row kNumberCount for a value off the wheel.
     Lanes8 m_keep[kNumberCount + 1][kVectors];
     int m_size = 0;
+    int m_vectors = 0; // only as many as the sets fill
     Outside m_outside;
     std::int64_t m_total = 0;
-    // 32-bit lanes: absences and hits up to two thousand million spins.
-    alignas(32) std::array<std::int32_t, kMaxSets> m_hits{};
+    std::array<NumberSet, kMaxSets> m_sets{};
+    // Hits come from these: each set's hits are the counts of its numbers.
+    std::array<std::int64_t, kNumberCount + 1> m_values{}; // [kNumberCount]: off the wheel
+    // 32-bit lanes: absences up to two thousand million spins.
     alignas(32) std::array<std::int32_t, kMaxSets> m_current{};
     alignas(32) std::array<std::int32_t, kMaxSets> m_longest{};
 

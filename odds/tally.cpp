@@ -23,16 +23,20 @@ SpinTally::SpinTally() : m_groups(groupSets()) {}
 
 template <typename Spin> void SpinTally::addNumbers(std::span<const Spin> spins)
 {
+    // The counts themselves come from the group counter, which counts every number.
+    std::int64_t total = m_total;
     for (const Spin spin : spins) {
         const int x = spin;
         if (x < 0 || x >= kNumberCount)
             continue;
         const auto i = static_cast<size_t>(x);
-        ++m_total;
-        ++m_counts[i];
-        m_longestGap[i] = std::max(m_longestGap[i], m_total - m_lastHit[i] - 1);
-        m_lastHit[i] = m_total;
+        ++total;
+        const std::int64_t gap = total - m_lastHit[i] - 1;
+        m_longestGap[i] = gap > m_longestGap[i] ? gap : m_longestGap[i];
+        m_lastHit[i] = total;
     }
+    m_total = total;
+    std::copy_n(m_groups.valueCounts().begin(), kNumberCount, m_counts.begin());
 }
 
 template <typename Spin> void SpinTally::addSpins(std::span<const Spin> spins)

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "persistence/csvexport.h"
+#include "persistence/spinpipe.h"
 
 namespace vintaro {
 
@@ -311,8 +312,17 @@ void SpinStreamReader::decideFormat()
     text(reinterpret_cast<const unsigned char *>(head.data()), head.size());
 }
 
+void SpinStreamReader::countLinesWith(SpinTokenizer::LineCounter counter) { m_countLines = std::move(counter); }
+
 void SpinStreamReader::tokens(const unsigned char *data, std::size_t size)
 {
+    if (m_countLines) {
+        // Offsets in the file are offsets in the text only when nothing was
+        // decoded or taken out.
+        if (m_decoder->mode == Decoder::Mode::Bytes && !m_columns)
+            m_tokens.countLinesWith(std::move(m_countLines));
+        m_countLines = nullptr;
+    }
     if (m_out.size() < size + 1)
         m_out.resize(size + 1);
     const std::size_t count = m_tokens.feed(data, size, m_out.data());
@@ -330,7 +340,27 @@ SpinFileRead readSpinFile(const std::string &path, InputKind kind, const SpinSin
         return result;
     }
     std::unique_ptr<char[]> block(new char[kAnalysisBlock]);
-    SpinStreamReader reader(sink);
+    // This thread reads and splits; the pipe's thread counts.
+    SpinPipe pipe(sink);
+    SpinStreamReader reader([&pipe](std::span<const std::uint8_t> spins) { pipe.push(spins); });
+    if (file.regular()) {
+        // The line of a token that is no number is counted in the file itself,
+        // once one turns up.
+        reader.countLinesWith([&file](std::uint64_t offset) {
+            std::unique_ptr<char[]> buffer(new char[kAnalysisBlock]);
+            std::int64_t lines = 1;
+            bool afterCr = false;
+            for (std::uint64_t at = 0; at < offset;) {
+                const ssize_t n = file.readAt(buffer.get(), std::min<std::uint64_t>(kAnalysisBlock, offset - at), at);
+                if (n <= 0)
+                    break;
+                const auto *b = reinterpret_cast<const unsigned char *>(buffer.get());
+                lines += SpinTokenizer::lineEnds(b, b + n, afterCr);
+                at += std::uint64_t(n);
+            }
+            return lines;
+        });
+    }
     for (bool end = false; !end;) {
         std::size_t got = 0;
         while (got < kAnalysisBlock) { // whole blocks, also from a pipe
@@ -356,6 +386,7 @@ SpinFileRead readSpinFile(const std::string &path, InputKind kind, const SpinSin
         }
     }
     reader.finish();
+    pipe.finish();
     result.format = reader.format();
     result.junk = reader.junk();
     result.firstJunkLine = reader.firstJunkLine();

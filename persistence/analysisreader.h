@@ -55,6 +55,10 @@ public:
     explicit SpinStreamReader(SpinSink sink);
     ~SpinStreamReader();
 
+    // For input that can be read again, before the first block: counts the
+    // line of a token that is no number (see SpinTokenizer::countLinesWith).
+    void countLinesWith(SpinTokenizer::LineCounter counter);
+
     void feed(const unsigned char *data, std::size_t size);
     // The end of the input.
     void finish();
@@ -79,6 +83,7 @@ private:
     std::string m_head; // the first line, until the format is known
     std::vector<std::uint8_t> m_out;
     std::string m_scratch;
+    SpinTokenizer::LineCounter m_countLines;
 };
 
 // How a file was read.
@@ -101,7 +106,8 @@ using ReadProgress = std::function<bool(std::uint64_t done, std::uint64_t total)
 inline constexpr std::size_t kAnalysisBlock = std::size_t{1} << 20;
 
 // Reads `path` (the system's bytes; "-" for standard input when streams are
-// allowed) block by block into `sink`.
+// allowed) block by block into `sink`. The sink runs on a thread of its own,
+// batch after batch, while the next block is read; never after the return.
 SpinFileRead readSpinFile(const std::string &path, InputKind kind, const SpinSink &sink,
                           const ReadProgress &progress = {});
 

@@ -78,14 +78,30 @@ void InputFile::open(const std::string &path, InputKind kind)
         return refuse(ReadStatus::Unreadable, systemErrorText(errno));
     if (std::string why = refusal(info.st_mode, kind, standardInput, m_fd); !why.empty())
         return refuse(ReadStatus::Unreadable, std::move(why));
-    if (S_ISREG(info.st_mode))
+    if (S_ISREG(info.st_mode)) {
         m_size = static_cast<std::uint64_t>(info.st_size);
+        // Standard input may stand anywhere in its file: offsets count from there.
+        const off_t at = ::lseek(m_fd, 0, SEEK_CUR);
+        m_regular = at >= 0;
+        m_start = at >= 0 ? std::uint64_t(at) : 0;
+    }
 }
 
 InputFile::~InputFile()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+ssize_t InputFile::readAt(char *buffer, std::size_t size, std::uint64_t offset)
+{
+    if (m_fd < 0 || !m_regular)
+        return -1;
+    for (;;) {
+        const ssize_t n = ::pread(m_fd, buffer, size, off_t(m_start + offset));
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
 }
 
 ssize_t InputFile::read(char *buffer, std::size_t size)

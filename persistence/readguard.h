@@ -35,6 +35,10 @@ public:
 
     // Bytes read, 0 at the end, -1 on a read error (reason() says which).
     ssize_t read(char *buffer, std::size_t size);
+    // A regular file is read again from anywhere; a stream is not.
+    bool regular() const { return m_regular; }
+    // Bytes at `offset` (from where reading began) of a regular file, without moving where read() goes on.
+    ssize_t readAt(char *buffer, std::size_t size, std::uint64_t offset);
 
 private:
     void open(const std::string &path, InputKind kind);
@@ -44,6 +48,8 @@ private:
     ReadStatus m_status = ReadStatus::Ok;
     std::string m_reason;
     std::uint64_t m_size = 0;
+    bool m_regular = false;
+    std::uint64_t m_start = 0; // where reading began
 };
 
 } // namespace vintaro

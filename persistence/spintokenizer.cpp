@@ -93,9 +93,9 @@ inline void lineMasks(const unsigned char *q, std::uint64_t &cr, std::uint64_t &
 
 } // namespace
 
-// Line ends in [b, e): CR LF, LF or CR alone each end one line.
-// Both hot loops get a Haswell build (POPCNT, TZCNT) beside the baseline one.
-__attribute__((target_clones("arch=haswell", "default"))) std::int64_t SpinTokenizer::lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr)
+// The hot loops get an AVX2 build (x86-64-v3: POPCNT, TZCNT, BMI) beside the
+// baseline one, chosen by what the processor can do.
+__attribute__((target_clones("arch=x86-64-v3", "default"))) std::int64_t SpinTokenizer::lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr)
 {
     std::int64_t lines = 0;
     std::uint64_t crBefore = afterCr;
@@ -137,7 +137,7 @@ void SpinTokenizer::token(const unsigned char *s, const unsigned char *e, std::u
 // that no step waits on the length of the token before. Returns where it
 // stopped: the start of a token that runs past the last whole chunk, or the
 // first byte after it.
-__attribute__((target_clones("arch=haswell", "default"))) const unsigned char *SpinTokenizer::chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
+__attribute__((target_clones("arch=x86-64-v3", "default"))) const unsigned char *SpinTokenizer::chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
                                            std::size_t &writtenSoFar, const unsigned char *blockStart)
 {
     std::size_t written = writtenSoFar;
@@ -166,12 +166,16 @@ __attribute__((target_clones("arch=haswell", "default"))) const unsigned char *S
             }
             const int e = std::countr_zero(ends);
             ends &= ends - 1;
+            // One or two digits, without a branch on which: byte s + 1 is
+            // the separator after a one-digit token (and no stray byte).
             const int length = e - s; // 1..63
             const int d0 = q[s] - '0', d1 = q[s + 1] - '0';
-            const int v = length == 1 ? d0 : d0 * 10 + d1;
-            if (length <= 2 && ((m.other >> s) & ((std::uint64_t{1} << length) - 1)) == 0 && v <= kHighest)
-                out[written++] = static_cast<std::uint8_t>(v);
-            else
+            const int two = length == 2;
+            const int v = d0 + two * (9 * d0 + d1);
+            const bool number = (length <= 2) & (((m.other >> s) & 3) == 0) & (v <= kHighest);
+            out[written] = static_cast<std::uint8_t>(v); // kept only when it is a number
+            written += number;
+            if (!number)
                 token(q + s, q + e, out, written, blockStart);
         }
     }
@@ -179,15 +183,24 @@ __attribute__((target_clones("arch=haswell", "default"))) const unsigned char *S
     return pending ? pending : q;
 }
 
+// The line of a token that starts in this block.
+std::int64_t SpinTokenizer::lineOf(const unsigned char *tokenStart, const unsigned char *blockStart)
+{
+    if (m_countLines)
+        return m_countLines(m_offset + std::uint64_t(tokenStart - blockStart));
+    bool afterCr = m_afterCr;
+    return m_line + lineEnds(blockStart, tokenStart, afterCr);
+}
+
 void SpinTokenizer::endJunk(const unsigned char *tokenStart, const unsigned char *tokenEnd,
                             const unsigned char *blockStart, bool carried)
 {
     if (m_junk++ != 0)
         return;
-    if (!carried) { // the token began in this block
-        bool afterCr = m_afterCr;
-        m_tokenLine = m_line + lineEnds(blockStart, tokenStart, afterCr);
-    }
+    if (!carried) // the token began in this block
+        m_tokenLine = lineOf(tokenStart, blockStart);
+    else if (m_countLines)
+        m_tokenLine = m_countLines(m_tokenOffset);
     m_firstJunkLine = m_tokenLine;
     m_firstJunkText = m_carry;
     if (tokenStart)
@@ -287,15 +300,18 @@ std::size_t SpinTokenizer::feed(const unsigned char *data, std::size_t size, std
     }
     if (inToken && m_junk == 0) {
         if (!carried) {
-            bool afterCr = m_afterCr;
-            m_tokenLine = m_line + lineEnds(blockStart, tokenStart, afterCr);
+            if (m_countLines)
+                m_tokenOffset = m_offset + std::uint64_t(tokenStart - blockStart);
+            else
+                m_tokenLine = lineOf(tokenStart, blockStart);
         }
         if (m_carry.size() < kJunkTextLimit)
             m_carry.append(reinterpret_cast<const char *>(tokenStart), size_t(end - tokenStart));
     }
     // Lines matter only until the first token that is no number.
-    if (m_junk == 0)
+    if (m_junk == 0 && !m_countLines)
         m_line += lineEnds(blockStart, end, m_afterCr);
+    m_offset += size;
     m_value = value;
     m_inToken = inToken;
     m_tokenJunk = junk;

@@ -7,6 +7,7 @@
 // blocks of any size; a token may straddle two blocks.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vintaro {
@@ -28,6 +29,16 @@ public:
 
     static constexpr std::size_t kJunkTextLimit = 40;
 
+    // Counts the lines before a byte offset of the input, 1 for the start.
+    using LineCounter = std::function<std::int64_t(std::uint64_t offset)>;
+    // Given before the first block, for input that can be read again: lines
+    // are counted only when a token turns out to be no number, instead of in
+    // every block until then.
+    void countLinesWith(LineCounter counter) { m_countLines = std::move(counter); }
+    // Line ends in [b, e): CR LF, LF or CR alone each end one line.
+    // `afterCr`: the byte before b was a CR; on return, the last byte is one.
+    static std::int64_t lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr);
+
 private:
     void endJunk(const unsigned char *tokenStart, const unsigned char *tokenEnd, const unsigned char *blockStart,
                  bool carried);
@@ -35,8 +46,11 @@ private:
                const unsigned char *blockStart);
     const unsigned char *chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
                                 std::size_t &written, const unsigned char *blockStart);
-    static std::int64_t lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr);
+    std::int64_t lineOf(const unsigned char *tokenStart, const unsigned char *blockStart);
 
+    LineCounter m_countLines;
+    std::uint64_t m_offset = 0;      // of the block's start in the input
+    std::uint64_t m_tokenOffset = 0; // of a token carried over, when lines are counted later
     std::int64_t m_line = 1;      // at the start of the block (counted until the first junk)
     std::int64_t m_tokenLine = 1; // of a token carried over from an earlier block
     int m_value = 0;

@@ -53,4 +53,22 @@ Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, con
     return out;
 }
 
+std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUnit)
+{
+    auto whole = [](double x) { return x >= 0 && x < double(kWholeLimit) && x == std::floor(x); };
+    if (!whole(rules.unit) || rules.unit < 1 || !whole(rules.bankroll) || !whole(rules.tableMin) ||
+        !whole(rules.tableMax) || !whole(rules.target) || !whole(winPerUnit) || rules.maxSpins < 0)
+        return std::nullopt;
+    WholeRules w;
+    w.unit = std::int64_t(rules.unit);
+    w.bankroll = std::int64_t(rules.bankroll);
+    w.tableMin = std::int64_t(rules.tableMin);
+    w.tableMax = std::int64_t(rules.tableMax);
+    w.goal = rules.target > 0 ? w.bankroll + std::int64_t(rules.target) : std::numeric_limits<std::int64_t>::max();
+    w.win = std::int64_t(winPerUnit);
+    w.maxSpins = rules.maxSpins;
+    w.ceiling = w.tableMax > 0 ? w.tableMax : std::numeric_limits<std::int64_t>::max();
+    return w;
+}
+
 } // namespace vintaro

@@ -4,9 +4,11 @@
 // whole units, is raised to the table minimum, capped at the table maximum
 // and reduced to what is left. The session ends ruined once what is left is
 // below the table minimum, at the target, or after its spins.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,23 +59,17 @@ inline double tableStake(const SessionRules &rules, std::int64_t units, double l
     return stake > left ? left : stake;
 }
 
-// Plays one session. `draw()` gives the pocket of the next spin (or -1 when
-// there are no more spins); `seen(left, stake)` hears of every spin played.
+// The loop of a session: plays on from what is left (`left`) and `out` so
+// far until the session ends, its spins are played or `draw()` gives -1.
+// `seen(left, stake)` hears of every spin played.
 template <typename Sys, typename Draw, typename Seen>
-SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules,
-                           Draw &&draw, Seen &&seen)
+void continueSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules, double &left,
+                     SessionOutcome &out, Draw &&draw, Seen &&seen)
 {
-    SessionOutcome out;
-    system.reset(winPerUnit);
-    double left = rules.bankroll;
     const double goal =
         rules.target > 0 ? rules.bankroll + rules.target - kMoneySlack : std::numeric_limits<double>::infinity();
     const double floor = rules.tableMin - kMoneySlack;
     const double gain[2] = {-1.0, winPerUnit}; // per unit staked: a miss, a hit
-    if (left < floor) {
-        out.ending = Ending::Ruin;
-        return out;
-    }
     while (out.spins < rules.maxSpins) {
         const std::int64_t units = system.stake();
         if (units <= 0) [[unlikely]] {
@@ -110,8 +106,126 @@ SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, c
             break;
         }
     }
+}
+
+// Plays one session. `draw()` gives the pocket of the next spin (or -1 when
+// there are no more spins); `seen(left, stake)` hears of every spin played.
+template <typename Sys, typename Draw, typename Seen>
+SessionOutcome playSession(Sys &system, std::uint64_t mask, double winPerUnit, const SessionRules &rules,
+                           Draw &&draw, Seen &&seen)
+{
+    SessionOutcome out;
+    system.reset(winPerUnit);
+    double left = rules.bankroll;
+    if (left < rules.tableMin - kMoneySlack) {
+        out.ending = Ending::Ruin;
+        return out;
+    }
+    continueSession(system, mask, winPerUnit, rules, left, out, draw, seen);
     out.result = left - rules.bankroll;
     return out;
+}
+
+// The same rules in whole money: every amount whole and a hit that wins whole
+// units (every bet whose numbers divide 36, so every even-money bet, dozen and
+// column). Whole amounts are exact in a double too, so a session played in
+// whole money ends with the very figures the double loop gives.
+struct WholeRules
+{
+    std::int64_t unit = 1, bankroll = 0, tableMin = 1, tableMax = 0;
+    std::int64_t goal = 0; // bankroll + target; the largest int64 when there is no target
+    std::int64_t win = 1;
+    std::int64_t maxSpins = 0;
+    std::int64_t ceiling = 0;  // the table maximum, or the largest int64 when there is none
+};
+
+// Far above any bankroll the rules accept: what is left stays below it, or
+// the session is played again in double.
+inline constexpr std::int64_t kWholeLimit = std::int64_t{1} << 50;
+// All stakes together stay below it (a double counts them exactly).
+inline constexpr std::int64_t kWholeStakedLimit = std::int64_t{1} << 53;
+
+// The rules in whole money, or nothing when an amount has a fraction.
+std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUnit);
+
+inline std::int64_t tableStake(const WholeRules &rules, std::int64_t units, std::int64_t left)
+{
+    // Without a branch: a doubling system crosses the maximum and what is left often.
+    std::int64_t money = 0;
+    if (__builtin_mul_overflow(units, rules.unit, &money))
+        money = std::numeric_limits<std::int64_t>::max();
+    return std::min(std::min(std::max(money, rules.tableMin), rules.ceiling), left);
+}
+
+// playSession in whole money, without `seen`: false (and `out` untouched)
+// when what is left reaches kWholeLimit or the stakes kWholeStakedLimit; the
+// caller then plays the same spins again with playSession.
+template <typename Sys, typename Draw>
+bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, Draw &&draw, SessionOutcome &out)
+{
+    system.reset(double(rules.win));
+    const WholeRules r = rules; // a copy in registers: the system's stores cannot touch them
+    std::int64_t left = r.bankroll, staked = 0, largest = 0, spins = 0;
+    Ending ending = Ending::Spins;
+    const std::int64_t gain[2] = {-1, r.win};
+    // One test for the target and for the limit; which it was is sorted out after.
+    const std::int64_t stop = r.goal < kWholeLimit ? r.goal : kWholeLimit;
+    // A stake is at most what is left, below kWholeLimit: fewer spins than
+    // 2^63 / kWholeLimit cannot overflow the sum of the stakes.
+    const bool longSession = r.maxSpins >= std::numeric_limits<std::int64_t>::max() / kWholeLimit;
+    if (left < r.tableMin) {
+        out = SessionOutcome{};
+        out.ending = Ending::Ruin;
+        return true;
+    }
+    while (spins < r.maxSpins) {
+        const std::int64_t units = system.stake();
+        if (units <= 0) [[unlikely]] {
+            // A system of the player's own ends the session, or sits a spin out.
+            if (units < 0) {
+                ending = Ending::Stopped;
+                break;
+            }
+            const int pocket = draw();
+            if (pocket < 0)
+                break;
+            ++spins;
+            system.record((mask >> pocket) & 1);
+            continue;
+        }
+        const std::int64_t stake = tableStake(r, units, left);
+        const int pocket = draw();
+        if (pocket < 0)
+            break;
+        ++spins;
+        staked += stake;
+        largest = stake > largest ? stake : largest;
+        const bool hit = (mask >> pocket) & 1;
+        left += stake * gain[hit];
+        system.record(hit);
+        if (left >= stop) {
+            if (left < r.goal)
+                return false;
+            ending = Ending::Target;
+            break;
+        }
+        if (left < r.tableMin) {
+            ending = Ending::Ruin;
+            break;
+        }
+        // Long before an int64 could overflow; no need when every spin staking
+        // the most what is left allows cannot reach it.
+        if (longSession && staked >= kWholeStakedLimit)
+            return false;
+    }
+    if (staked >= kWholeStakedLimit)
+        return false;
+    out.result = double(left - r.bankroll);
+    out.staked = double(staked);
+    out.largest = double(largest);
+    out.spins = spins;
+    out.ending = ending;
+    return true;
 }
 
 // A system played over recorded spins, oldest first, as one session that

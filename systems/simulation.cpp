@@ -39,6 +39,8 @@ template <typename Sys> void work(Shared &shared)
     const SimulationRequest &request = shared.request;
     const std::uint64_t mask = betMask(request.bet);
     const double win = winPerUnit(request.bet);
+    // Whole money where the rules allow: the same figures, sooner.
+    const std::optional<WholeRules> whole = wholeRules(request.rules, win);
     const auto blockCount = std::int64_t(shared.blocks.size());
     Sys system = newSystem<Sys>(request);
     for (;;) {
@@ -64,7 +66,12 @@ template <typename Sys> void work(Shared &shared)
             // ends the block too.
             if (shared.control && shared.control->cancel.load(std::memory_order_relaxed))
                 return;
-            const SessionOutcome o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
+            SessionOutcome o;
+            const pcg32 start = random;
+            if (!whole || !playWholeSession(system, mask, *whole, draw, o)) {
+                random = start; // the same spins again, in double
+                o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
+            }
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;
             const double excess = o.result + o.staked / 37;

@@ -311,11 +311,10 @@ void Rendszerek::playHistory()
         return;
     }
     const auto spins = m_session.history().spins();
-    const std::vector<std::int16_t> played(spins.begin(), spins.end());
     const std::optional<OwnSystem> own = chosenOwn(rules);
-    TableSystem ownSystem(own ? ownTable(*own) : std::vector<ChainStep>{});
-    const Backtest b = own ? backtest(ownSystem, bet, rules, played)
-                           : backtest(SystemKind(m_system->currentIndex()), bet, rules, played);
+    // A spin added to the history is played on from where the session stood.
+    const Backtest &b = m_backtest->update(SystemKind(m_system->currentIndex()),
+                                           own ? ownTable(*own) : std::vector<ChainStep>{}, bet, rules, spins);
     fill(m_backtestFigures, backtestLines(b), 2);
     showBankroll(m_bankrollChart, b.bankroll);
     m_played = true;

@@ -10,6 +10,7 @@
 
 #include "systems/bankroll.h"
 #include "systems/exact.h"
+#include "systems/livebacktest.h"
 #include "systems/ownsystem.h"
 
 class QChartView;
@@ -102,6 +103,7 @@ private:
     QTimer *m_timer = nullptr;
 
     std::shared_ptr<Job> m_job;
+    std::unique_ptr<LiveBacktest> m_backtest = std::make_unique<LiveBacktest>();
     QFutureWatcher<Finished> m_watcher;
 };
 

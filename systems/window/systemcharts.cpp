@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "systems/chartpoints.h"
 #include "systems/systemstext.h"
 #include "widgets/appearance.h"
 
@@ -16,22 +17,33 @@ namespace vintaro {
 
 namespace {
 
-// An axis from lo to hi with about five round steps, labelled in Hungarian.
-QCategoryAxis *roundAxis(double lo, double hi)
+// The axis from lo to hi with about five round steps, labelled in Hungarian;
+// left alone when it already shows them.
+void setRoundAxis(QCategoryAxis *axis, double lo, double hi)
 {
-    auto *axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     if (hi <= lo)
         hi = lo + 1;
     const double raw = (hi - lo) / 5;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     const double step = power * (raw / power <= 1 ? 1 : raw / power <= 2 ? 2 : raw / power <= 5 ? 5 : 10);
     const double first = std::floor(lo / step) * step, last = std::ceil(hi / step) * step;
+    const int ticks = int(std::lround((last - first) / step)) + 1;
+    if (axis->count() == ticks && axis->min() == first && axis->max() == last)
+        return;
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
     for (double v = first; v <= last + step / 2; v += step) {
         const double tick = std::fabs(v) < step / 1e6 ? 0 : v;
         axis->append(text(moneyText(tick)), tick);
     }
     axis->setRange(first, last);
+}
+
+QCategoryAxis *roundAxis(double lo, double hi)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    setRoundAxis(axis, lo, hi);
     return axis;
 }
 
@@ -65,16 +77,27 @@ QChartView *makeChartView(QWidget *parent, const char *name, const char *title)
 
 void showBankroll(QChartView *view, const std::vector<double> &bankroll)
 {
-    auto *line = new QLineSeries;
-    line->setName(u8("Tőke"));
+    // The line and its axes stay; only their points and ticks change.
+    QChart *chart = view->chart();
+    auto *line = chart->series().size() == 1 ? qobject_cast<QLineSeries *>(chart->series().constFirst()) : nullptr;
+    if (!line || line->name() != u8("Tőke")) {
+        line = new QLineSeries;
+        line->setName(u8("Tőke"));
+        replace(view, line, roundAxis(0, 1), roundAxis(0, 1));
+    }
+    // Two points a pixel column draw every peak and trough of the line.
+    const int columns = int(chart->plotArea().width() > 0 ? chart->plotArea().width() : view->width());
+    const std::vector<std::size_t> shown = columnExtremes(bankroll, columns);
     QList<QPointF> points;
-    points.reserve(qsizetype(bankroll.size()));
-    for (size_t i = 0; i < bankroll.size(); ++i)
+    points.reserve(qsizetype(shown.size()));
+    for (const std::size_t i : shown)
         points.append(QPointF(double(i), bankroll[i]));
     line->replace(points);
     const auto [lo, hi] = std::minmax_element(bankroll.begin(), bankroll.end());
-    replace(view, line, roundAxis(0, double(std::max<size_t>(bankroll.size(), 2) - 1)),
-            roundAxis(bankroll.empty() ? 0 : std::min(0.0, *lo), bankroll.empty() ? 1 : *hi));
+    setRoundAxis(static_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).constFirst()), 0,
+                 double(std::max<size_t>(bankroll.size(), 2) - 1));
+    setRoundAxis(static_cast<QCategoryAxis *>(chart->axes(Qt::Vertical).constFirst()),
+                 bankroll.empty() ? 0 : std::min(0.0, *lo), bankroll.empty() ? 1 : *hi);
 }
 
 void showHistogram(QChartView *view, const std::vector<double> &results, int bins)

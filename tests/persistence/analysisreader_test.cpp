@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -16,6 +17,7 @@
 #include "persistence/analysisreader.h"
 #include "persistence/csvexport.h"
 #include "persistence/spinfiles.h"
+#include "persistence/spinpipe.h"
 #include "tests/support/files.h"
 
 namespace vintaro {
@@ -147,6 +149,91 @@ TEST(AnalysisReader, Utf16AndTheExportAreRecognisedWhereverTheInputIsCut)
         EXPECT_EQ(readInPieces(c.bytes, {2, 3}), whole) << "in pieces: " << what;
         EXPECT_EQ(readInPieces(c.bytes, {7, 1, 64}), whole) << "in pieces: " << what;
     }
+}
+
+TEST(AnalysisReader, TheLineOfTheFirstJunkIsCountedInTheFileAsInAStream)
+{
+    // A file is read again from its start only when a token is no number;
+    // a stream counts its lines as it goes. Both find the same line, the
+    // line counted here by hand: CR LF, LF and CR each end one.
+    QTemporaryDir dir;
+    std::uint32_t x = 7;
+    auto next = [&x](std::uint32_t n) {
+        x = x * 1664525u + 1013904223u;
+        return (x >> 8) % n;
+    };
+    const char *const separators[] = {"\r\n", "\n", "\r", ",", " ", "\r\n\r\n", "\n\r"};
+    const char *const junk[] = {"x", "37", "1.5", "\xE1", "abcdefghijklmnopqrstuvwxyz0123456789abcdefghijk"};
+    const size_t kMiB = size_t{1} << 20;
+    for (int round = 0; round < 24; ++round) {
+        std::string bytes;
+        const size_t size = round % 3 == 0 ? 3 * kMiB : 5000;
+        while (bytes.size() < size) {
+            bytes += std::to_string(next(37));
+            bytes += separators[next(round % 2 ? 7 : 1)];
+        }
+        // Just before, on and after a block's end, or anywhere.
+        const size_t places[] = {kMiB - 2, kMiB - 1, kMiB, kMiB + 1, 2 * kMiB - 3};
+        size_t at = size > kMiB ? places[size_t(round / 3) % 5] : next(std::uint32_t(bytes.size()));
+        if (round == 1)
+            at = 0;
+        const std::string bad = junk[round % 5];
+        bytes.insert(at, bad + ",");
+        if (at > 0 && bytes[at - 1] != ',' && bytes[at - 1] != ' ' && bytes[at - 1] != '\r' && bytes[at - 1] != '\n')
+            bytes.insert(at, ",");
+        const size_t junkAt = bytes.find(bad + ",", at);
+        std::int64_t line = 1;
+        for (size_t i = 0; i < junkAt; ++i)
+            line += bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'));
+        const QString path = dir.filePath(QStringLiteral("f%1.txt").arg(round));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+        file.close();
+
+        const SpinFileSpins read = readSpinFileSpins(local(path), InputKind::RegularFile);
+        const Reading streamed = readInPieces(bytes, {65536, 1000, 777777});
+        const std::string what = "round " + std::to_string(round);
+        EXPECT_EQ(read.firstJunkLine, line) << what;
+        EXPECT_EQ(streamed.line, line) << what;
+        EXPECT_EQ(read.junk, 1) << what;
+        EXPECT_EQ(read.firstJunkText, bad.substr(0, SpinTokenizer::kJunkTextLimit)) << what;
+        EXPECT_EQ(read.firstJunkText, streamed.text) << what;
+        EXPECT_EQ(ints(read.spins), ints(streamed.spins)) << what;
+    }
+}
+
+TEST(AnalysisReader, ThePipeCountsEveryBatchInOrderOnItsOwnThread)
+{
+    std::vector<int> seen;
+    std::thread::id counter;
+    {
+        SpinPipe pipe(
+            [&](std::span<const std::uint8_t> spins) {
+                counter = std::this_thread::get_id();
+                seen.insert(seen.end(), spins.begin(), spins.end());
+            },
+            2);
+        std::vector<std::uint8_t> batch;
+        for (int i = 0; i < 1000; ++i) {
+            batch.assign(size_t(i % 5), std::uint8_t(i % 37));
+            pipe.push(batch);
+        }
+        pipe.finish();
+    }
+    ASSERT_EQ(seen.size(), 2000u);
+    size_t k = 0;
+    for (int i = 0; i < 1000; ++i)
+        for (int j = 0; j < i % 5; ++j)
+            ASSERT_EQ(seen[k++], i % 37);
+    EXPECT_NE(counter, std::this_thread::get_id());
+
+    // A sink that fails: told at the end, and nothing waits for ever.
+    SpinPipe failing([](std::span<const std::uint8_t>) { throw std::runtime_error("tele"); }, 1);
+    const std::uint8_t one[] = {1};
+    for (int i = 0; i < 10; ++i)
+        failing.push(one);
+    EXPECT_THROW(failing.finish(), std::runtime_error);
 }
 
 TEST(AnalysisReader, OpensThroughTheGuardAndReadsStreamsOnlyWhenAsked)

@@ -2,6 +2,10 @@
 // target and ruin; and the backtest's figures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "systems/chartpoints.h"
+#include "systems/livebacktest.h"
 #include "systems/sessionrules.h"
 
 namespace vintaro {
@@ -65,6 +69,88 @@ TEST(Session, CapWhatIsLeftTargetAndRuin)
     // A sector of 17 numbers returns 36/17 of the stake.
     const Backtest voisins = backtest(SystemKind::Flat, *betFromKey("voisins"), rules(10), {0});
     EXPECT_NEAR(voisins.outcome.result, 19.0 / 17, 1e-12);
+}
+
+TEST(Session, TheLiveBacktestPlaysOnlyTheNewSpinAndReplaysAnyOtherChange)
+{
+    std::vector<std::int16_t> spins;
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 400; ++i) {
+        x = x * 1103515245u + 12345u;
+        spins.push_back(std::int16_t((x >> 16) % 37));
+    }
+    const Bet red = *betFromKey("piros");
+    for (SystemKind kind : kSystems) {
+        for (const SessionRules &r : {rules(60, 16), rules(30, 0, 20), rules(25.5, 10, 0, 2)}) {
+            LiveBacktest live;
+            for (size_t n = 0; n <= spins.size(); ++n) {
+                const std::vector<std::int16_t> head(spins.begin(), spins.begin() + std::ptrdiff_t(n));
+                const Backtest &b = live.update(kind, red, r, head);
+                // Against a backtest that plays them all from the start.
+                const Backtest whole = backtest(kind, red, r, head);
+                ASSERT_EQ(b.bankroll, whole.bankroll) << systemKey(kind) << " " << n;
+                ASSERT_EQ(b.outcome.ending, whole.outcome.ending);
+                ASSERT_EQ(b.outcome.result, whole.outcome.result);
+                ASSERT_EQ(b.outcome.staked, whole.outcome.staked);
+                ASSERT_EQ(b.outcome.largest, whole.outcome.largest);
+                ASSERT_EQ(b.deepestFall, whole.deepestFall);
+                ASSERT_EQ(b.expected, whole.expected);
+            }
+            EXPECT_EQ(live.replays(), 1);
+            // An undone spin, a changed spin, other rules, another bet: from the start.
+            std::vector<std::int16_t> changed = spins;
+            live.update(kind, red, r, std::span(spins).first(spins.size() - 1));
+            EXPECT_EQ(live.replays(), 2);
+            changed[5] = std::int16_t((changed[5] + 1) % 37);
+            live.update(kind, red, r, changed);
+            EXPECT_EQ(live.replays(), 3);
+            SessionRules other = r;
+            other.tableMin = r.tableMin + 1;
+            live.update(kind, red, other, changed);
+            EXPECT_EQ(live.replays(), 4);
+            EXPECT_EQ(live.update(kind, *betFromKey("fekete"), other, changed).bankroll,
+                      backtest(kind, *betFromKey("fekete"), other, changed).bankroll);
+            EXPECT_EQ(live.replays(), 5);
+        }
+    }
+}
+
+TEST(Session, AChartDrawsTheLowestAndHighestOfEachColumn)
+{
+    std::vector<double> values;
+    std::uint32_t x = 99;
+    for (int i = 0; i < 10007; ++i) {
+        x = x * 1664525u + 1013904223u;
+        values.push_back(double(x >> 20) - (i == 7777 ? 1e6 : 0));
+    }
+    for (int columns : {1, 7, 100, 640, 5003, 6000}) {
+        const std::vector<std::size_t> shown = columnExtremes(values, columns);
+        if (size_t(columns) * 2 >= values.size()) {
+            EXPECT_EQ(shown.size(), values.size());
+            continue;
+        }
+        ASSERT_GE(shown.size(), 2u);
+        EXPECT_EQ(shown.front(), 0u);
+        EXPECT_EQ(shown.back(), values.size() - 1);
+        EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+        EXPECT_EQ(std::adjacent_find(shown.begin(), shown.end()), shown.end());
+        EXPECT_LE(shown.size(), size_t(2 * columns + 2));
+        // Every column's lowest and highest value is among the shown ones.
+        const size_t n = values.size();
+        for (size_t c = 0; c < size_t(columns); ++c) {
+            const size_t b = c * n / size_t(columns), e = (c + 1) * n / size_t(columns);
+            double lo = values[b], hi = values[b], shownLo = 1e300, shownHi = -1e300;
+            for (size_t i = b; i < e; ++i)
+                lo = std::min(lo, values[i]), hi = std::max(hi, values[i]);
+            for (size_t i : shown)
+                if (i >= b && i < e)
+                    shownLo = std::min(shownLo, values[i]), shownHi = std::max(shownHi, values[i]);
+            ASSERT_EQ(shownLo, lo) << columns << " " << c;
+            ASSERT_EQ(shownHi, hi) << columns << " " << c;
+        }
+        EXPECT_NE(std::find(shown.begin(), shown.end(), 7777u), shown.end());
+    }
+    EXPECT_TRUE(columnExtremes({}, 10).empty());
 }
 
 TEST(Session, RulesThatCannotBePlayed)

@@ -2,12 +2,16 @@
 // gambler's-ruin formula, and the house's 1/37 of what is staked.
 #include <gtest/gtest.h>
 
+#include <pcg_random.hpp>
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <thread>
 
 #include "systems/exact.h"
+#include "systems/ownsystem.h"
 
 namespace vintaro {
 namespace {
@@ -149,6 +153,125 @@ TEST(Simulation, TheAgreementRangeMissesZeroOnceInTwentyRuns)
     EXPECT_LE(missed, 17);
     EXPECT_GE(missed, 3);
     EXPECT_GT(missedByTheResultAlone, missed);
+}
+
+TEST(Simulation, WholeMoneyGivesTheFiguresOfFractionalMoney)
+{
+    // The same rules in half units are played in double (no amount is
+    // whole); every result is exactly half of the whole-money one.
+    SessionRules whole;
+    whole.bankroll = 40;
+    whole.tableMax = 32;
+    whole.target = 25;
+    whole.maxSpins = 150;
+    SessionRules noLimits = whole;
+    noLimits.tableMax = noLimits.target = 0;
+    noLimits.tableMin = 2;
+    // The built-in systems, and one of the player's own that sits out three
+    // spins after two losses and ends the session past its last step.
+    std::vector<std::pair<SystemKind, std::vector<ChainStep>>> systems;
+    for (SystemKind kind : kSystems)
+        systems.push_back({kind, {}});
+    OwnSystem pausing;
+    pausing.stakes = {1, 2, 4};
+    pausing.sitOutAfter = 2;
+    pausing.sitOutSpins = 3;
+    pausing.afterLast = AfterLast::Stop;
+    systems.push_back({SystemKind::Flat, ownTable(pausing)});
+    for (const SessionRules &rules : {whole, noLimits}) {
+        for (const auto &[kind, own] : systems) {
+            for (const char *bet : {"piros", "harmad2", "17", "oszlopPM"}) {
+                SimulationRequest request;
+                request.system = kind;
+                request.own = own;
+                request.bet = *betFromKey(bet);
+                request.rules = rules;
+                request.sessions = 3000;
+                request.seed = 7;
+                Simulation a = simulate(request);
+                request.rules.unit /= 2;
+                request.rules.bankroll /= 2;
+                request.rules.tableMin /= 2;
+                request.rules.tableMax /= 2;
+                request.rules.target /= 2;
+                Simulation b = simulate(request);
+                const std::string what = (own.empty() ? std::string(systemKey(kind)) : "own") + " " + bet;
+                std::sort(a.results.begin(), a.results.end());
+                std::sort(b.results.begin(), b.results.end());
+                ASSERT_EQ(a.results.size(), b.results.size());
+                for (size_t i = 0; i < a.results.size(); ++i)
+                    ASSERT_EQ(a.results[i], 2 * b.results[i]) << what << " #" << i;
+                EXPECT_EQ(a.summary.ahead, b.summary.ahead) << what;
+                EXPECT_EQ(a.summary.target, b.summary.target) << what;
+                EXPECT_EQ(a.summary.ruin, b.summary.ruin) << what;
+                EXPECT_EQ(a.summary.meanSpins, b.summary.meanSpins) << what;
+                EXPECT_EQ(a.summary.meanStaked, 2 * b.summary.meanStaked) << what;
+                EXPECT_EQ(a.summary.largestStake, 2 * b.summary.largestStake) << what;
+            }
+        }
+    }
+}
+
+TEST(Simulation, SessionsPastTheWholeMoneyLimitArePlayedAgainInDouble)
+{
+    // 2^44 times the money: a hit on one number lifts what is left past 2^50,
+    // and the session is played again in double from its first spin; powers
+    // of two scale every amount exactly.
+    const double scale = 17592186044416.0; // 2^44
+    SimulationRequest request;
+    request.system = SystemKind::Paroli;
+    request.bet = *betFromKey("7");
+    request.rules.bankroll = 32;
+    request.rules.maxSpins = 200;
+    request.sessions = 2000;
+    request.seed = 5;
+    Simulation small = simulate(request);
+    request.rules.unit *= scale;
+    request.rules.bankroll *= scale;
+    request.rules.tableMin *= scale;
+    Simulation big = simulate(request);
+    std::sort(small.results.begin(), small.results.end());
+    std::sort(big.results.begin(), big.results.end());
+    ASSERT_EQ(small.results.size(), big.results.size());
+    for (size_t i = 0; i < small.results.size(); ++i)
+        ASSERT_EQ(big.results[i], scale * small.results[i]) << i;
+    EXPECT_GT(big.results.back(), std::ldexp(1.0, 50) - request.rules.bankroll); // some did pass the limit
+    EXPECT_EQ(big.summary.meanSpins, small.summary.meanSpins);
+    EXPECT_EQ(big.summary.ruin, small.summary.ruin);
+}
+
+TEST(Simulation, SessionsDrawTheirSpinsFromTheBlocksStream)
+{
+    // Martingale on red, written out here: 1 024 sessions to a block, block b
+    // drawing from pcg32(seed, b) one pocket per spin, session after session.
+    const std::uint64_t seed = 4242;
+    std::vector<double> expected;
+    for (std::uint64_t block = 0; block < 2; ++block) {
+        pcg32 random(seed, block);
+        for (int session = 0; session < 1024; ++session) {
+            long long left = 30, losses = 0;
+            for (int spin = 0; spin < 60 && left >= 1; ++spin) {
+                const long long stake = std::min({1LL << std::min(losses, 62LL), 16LL, left});
+                const unsigned pocket = random(37u);
+                const bool red = (0x154AAD52AAULL >> pocket) & 1;
+                left += red ? stake : -stake;
+                losses = red ? 0 : losses + 1;
+            }
+            expected.push_back(double(left - 30));
+        }
+    }
+    SimulationRequest request;
+    request.system = SystemKind::Martingale;
+    request.bet = *betFromKey("piros");
+    request.rules.bankroll = 30;
+    request.rules.tableMax = 16;
+    request.rules.maxSpins = 60;
+    request.sessions = 2048;
+    request.seed = seed;
+    Simulation s = simulate(request);
+    std::sort(expected.begin(), expected.end());
+    std::sort(s.results.begin(), s.results.end());
+    EXPECT_EQ(s.results, expected);
 }
 
 TEST(Simulation, StopsWhenCancelled)
