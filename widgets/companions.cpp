@@ -48,22 +48,62 @@ void Companions::adopt(QWidget *window)
     window->installEventFilter(this);
 }
 
-void Companions::placeBeside(QWidget *window)
+QSize Companions::wantedSize(const QWidget *window) { return window->size().expandedTo(window->sizeHint()); }
+
+QSize Companions::leastSize(const QWidget *window)
+{
+    return window->minimumSizeHint().expandedTo(window->minimumSize());
+}
+
+void Companions::placeBeside(QWidget *window, bool again)
 {
     if (!m_main)
         return;
-    QList<QRect> taken;
+    // A companion's frame is known once one was framed; until then the main
+    // window's stands in for it.
+    const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
+    if (!again)
+        m_framing = window;
+    QList<QWidget *> others;
+    QList<OpenCompanion> open;
     for (const auto &[other, focus] : m_windows)
-        if (other && other != window && other->isVisible())
-            taken << other->frameGeometry();
+        if (other && other != window && other->isVisible()) {
+            others << other;
+            open << OpenCompanion{other->frameGeometry(), leastSize(other) + border};
+        }
     const QScreen *screen = m_main->screen();
     const QRect free = screen ? screen->availableGeometry() : m_main->frameGeometry();
-    const QSize wanted = window->size().expandedTo(window->sizeHint());
-    const QSize border = framed(QSize(0, 0), m_main);
-    const QRect frame = besideMain(m_main->frameGeometry(), wanted + border,
-                                   window->minimumSizeHint().expandedTo(window->minimumSize()) + border, free, taken);
-    window->resize(frame.size() - border);
-    window->move(frame.topLeft());
+    const QRect mainFrame = m_main->frameGeometry();
+    const Arrangement place =
+        arrange(mainFrame, wantedSize(window) + border, leastSize(window) + border, free, open);
+    // No side had room: the main window steps aside rather than be covered,
+    // and the companions it would cover step aside with it.
+    if (place.main != mainFrame)
+        m_main->move(place.main.topLeft());
+    auto put = [&](QWidget *w, const QRect &frame) {
+        w->resize(frame.size() - border);
+        w->move(frame.topLeft());
+    };
+    for (qsizetype i = 0; i < others.size(); ++i)
+        if (place.open[i] != open[i].frame)
+            put(others[i], place.open[i]);
+    put(window, place.companion);
+}
+
+void Companions::framedNow(QWidget *window)
+{
+    // The window manager drew the frame (a resizable window's may be deeper
+    // than the fixed main window's): placed again when it does not fit.
+    m_framing = nullptr;
+    m_border = window->frameGeometry().size() - window->geometry().size();
+    const QScreen *screen = m_main ? m_main->screen() : nullptr;
+    if (!screen)
+        return;
+    const QRect frame = window->frameGeometry();
+    if (screen->availableGeometry().contains(frame) && !frame.intersects(m_main->frameGeometry()))
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, w = QPointer<QWidget>(window)] { if (w) placeBeside(w, true); }, Qt::QueuedConnection);
 }
 
 void Companions::reopen(const QList<std::pair<QString, std::function<void()>>> &openers)
@@ -112,6 +152,8 @@ bool Companions::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         if (window->isVisible())
             m_saveLater->start();
+        if (window == m_framing && window->isVisible() && window->frameGeometry() != window->geometry())
+            framedNow(window);
         break;
     case QEvent::Close:
         // Closed by the player; the program ending closes none of them.

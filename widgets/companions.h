@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSettings>
+#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -42,11 +43,18 @@ public:
     // Writes the places of the open companions now.
     void save();
 
+    // The inner size a companion would like and the least it can do with,
+    // as its placement beside the main window counts them.
+    static QSize wantedSize(const QWidget *window);
+    static QSize leastSize(const QWidget *window);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void placeBeside(QWidget *window);
+    // Opens `window` beside the main window; `again` once its frame is known.
+    void placeBeside(QWidget *window, bool again = false);
+    void framedNow(QWidget *window);
     const FieldFocus *focusOf(const QWidget *window) const;
 
     QPointer<QWidget> m_main;
@@ -54,6 +62,8 @@ private:
     QList<std::pair<QPointer<QWidget>, FieldFocus *>> m_windows;
     QSettings m_settings;
     QTimer *m_saveLater = nullptr;
+    QPointer<QWidget> m_framing; // placed, its frame not drawn yet
+    QSize m_border;              // a companion's frame around its inside, once known
 };
 
 } // namespace vintaro

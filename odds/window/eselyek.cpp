@@ -93,6 +93,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     refresh();
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+    setMinimumWidth(360);
     resize(table->horizontalHeader()->length() + 60, 640);
 }
 

@@ -10,6 +10,7 @@
 
 #include "systems/exact.h"
 
+class QBoxLayout;
 class QChartView;
 class QComboBox;
 class QDoubleSpinBox;
@@ -43,6 +44,9 @@ public:
     void cancelSimulation(); // Mégse
     bool running() const { return m_job != nullptr; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     struct Job;
     struct Finished
@@ -63,6 +67,8 @@ private:
     Platform &m_platform;
     bool m_played = false; // a backtest is shown: refresh plays it again
 
+    QBoxLayout *m_top = nullptr;   // controls beside or above the results
+    QWidget *m_controls = nullptr;
     QComboBox *m_bet = nullptr;
     QSpinBox *m_number = nullptr;
     QComboBox *m_system = nullptr;
