@@ -103,6 +103,11 @@ struct Backtest
     std::vector<double> bankroll; // what is left: at the start, then after every spin
     double deepestFall = 0;       // largest fall of what is left from an earlier peak
     double expected = 0;          // -staked/37
+    // Spins whose stake was less than the system asked for: capped at the
+    // table maximum, or cut to what was left; and the largest stake asked for
+    // (raised to the table minimum).
+    std::int64_t cutToMaximum = 0, cutToLeft = 0;
+    double largestAsked = 0;
 };
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);

@@ -237,7 +237,7 @@ QWidget *Rendszerek::buildResults()
     m_backtestFigures = new QStandardItemModel(0, 2, this);
     m_backtestFigures->setHorizontalHeaderLabels({QString(), u8("Jegyzett pörgetéseken")});
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
-    backtest->setFixedHeight(fittingHeight(backtest, 7));
+    backtest->setFixedHeight(fittingHeight(backtest, 10));
     // The captions keep their width beside the one column of figures.
     backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
@@ -324,6 +324,10 @@ void Rendszerek::startSimulation()
         m_seed->setText(randomSeed());
         request.seed = m_seed->text().toULongLong();
     }
+    // The figures of an earlier run go: a cancelled run shows none.
+    m_figures->setRowCount(0);
+    m_agreement->clear();
+    showHistogram(m_histogram, {});
     m_job = std::make_shared<Job>();
     m_job->sessions = request.sessions;
     m_play->setEnabled(false);
