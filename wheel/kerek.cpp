@@ -81,7 +81,7 @@ void Kerek::buildWindow()
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     left->addWidget(hint);
-    columns->addLayout(left, 2);
+    columns->addLayout(left, 1);
 
     m_panel = new QScrollArea(this);
     m_panel->setObjectName(QStringLiteral("Panel"));
@@ -183,16 +183,19 @@ QSize Kerek::minimumSizeHint() const { return arranged(false, true); }
 
 void Kerek::resizeEvent(QResizeEvent *event)
 {
-    // Side by side while the window is wide enough for it, the wheel above
-    // the panel otherwise.
+    // Side by side while the window is wide enough for the wheel and the
+    // whole width of the panel, the wheel above the panel otherwise.
     const QSize size = event->size();
-    const QSize sideBySide = arranged(true, true);
-    const bool wide = size.width() >= sideBySide.width() && size.height() >= sideBySide.height() &&
-                      size.width() >= size.height();
+    const QMargins m = m_columns->contentsMargins();
+    const int wholePanel = m_panel->widget()->sizeHint().width() + m_panel->verticalScrollBar()->sizeHint().width();
+    const bool wide = size.width() >= m_wheelColumn->minimumSize().width() + m_columns->spacing() + wholePanel +
+                                          m.left() + m.right() &&
+                      size.height() >= arranged(true, true).height();
     const auto direction = wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
     if (m_columns->direction() != direction) {
         m_columns->setDirection(direction);
-        m_columns->setStretch(1, wide ? 0 : 1);
+        m_columns->setStretch(0, wide ? 1 : 3);
+        m_columns->setStretch(1, wide ? 0 : 2);
     }
     QWidget::resizeEvent(event);
 }
