@@ -34,6 +34,7 @@ Companions::Companions(QWidget *home, const QString &settingsFile)
     m_saveLater->setSingleShot(true);
     m_saveLater->setInterval(400);
     connect(m_saveLater, &QTimer::timeout, this, &Companions::save);
+    m_main->installEventFilter(this);
 }
 
 Companions::~Companions() { save(); }
@@ -45,6 +46,8 @@ void Companions::adopt(QWidget *window)
     const QByteArray place = m_settings.value(key(window, "geometry")).toByteArray();
     if (place.isEmpty() || !window->restoreGeometry(place))
         placeBeside(window);
+    else
+        clearMainOf(window);
     window->installEventFilter(this);
 }
 
@@ -54,6 +57,24 @@ QSize Companions::leastSize(const QWidget *window)
 {
     return window->minimumSizeHint().expandedTo(window->minimumSize());
 }
+
+void Companions::clearMainOf(const QWidget *window)
+{
+    // The main window opens where the window manager puts it; a companion
+    // back at its remembered place may stand over it: the main window steps
+    // aside when the screen has room for that, once the window manager has
+    // placed it.
+    const QScreen *screen = m_main ? m_main->screen() : nullptr;
+    if (!screen || !m_mainFramed)
+        return;
+    const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
+    const QRect mainFrame = m_main->frameGeometry();
+    const QRect moved = clearOf(mainFrame, QRect(window->pos(), window->size() + border), screen->availableGeometry());
+    if (moved != mainFrame)
+        moveMain(moved.topLeft());
+}
+
+void Companions::moveMain(const QPoint &frameTopLeft) { m_main->move(frameTopLeft); }
 
 void Companions::placeBeside(QWidget *window, bool again)
 {
@@ -79,7 +100,7 @@ void Companions::placeBeside(QWidget *window, bool again)
     // No side had room: the main window steps aside rather than be covered,
     // and the companions it would cover step aside with it.
     if (place.main != mainFrame)
-        m_main->move(place.main.topLeft());
+        moveMain(place.main.topLeft());
     auto put = [&](QWidget *w, const QRect &frame) {
         w->resize(frame.size() - border);
         w->move(frame.topLeft());
@@ -143,6 +164,22 @@ void Companions::save()
 bool Companions::eventFilter(QObject *watched, QEvent *event)
 {
     auto *window = qobject_cast<QWidget *>(watched);
+    if (window == m_main) {
+        // Once the window manager has placed and framed the main window, it
+        // steps from under the companions that came back at their places.
+        const QEvent::Type type = event->type();
+        if (!m_mainFramed && (type == QEvent::Move || type == QEvent::Resize) && window->isVisible() &&
+            window->frameGeometry() != window->geometry()) {
+            m_mainFramed = true;
+            // After the window manager's own moves are over.
+            QTimer::singleShot(200, this, [this] {
+                for (const auto &[companion, focus] : m_windows)
+                    if (companion && companion->isVisible())
+                        clearMainOf(companion);
+            });
+        }
+        return false;
+    }
     switch (event->type()) {
     case QEvent::Show:
         m_settings.setValue(key(window, "open"), true);

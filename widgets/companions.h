@@ -55,6 +55,10 @@ private:
     // Opens `window` beside the main window; `again` once its frame is known.
     void placeBeside(QWidget *window, bool again = false);
     void framedNow(QWidget *window);
+    // Moves the main window from under `window` where the screen allows.
+    void clearMainOf(const QWidget *window);
+    // Moves the main window's frame there.
+    void moveMain(const QPoint &frameTopLeft);
     const FieldFocus *focusOf(const QWidget *window) const;
 
     QPointer<QWidget> m_main;
@@ -64,6 +68,7 @@ private:
     QTimer *m_saveLater = nullptr;
     QPointer<QWidget> m_framing; // placed, its frame not drawn yet
     QSize m_border;              // a companion's frame around its inside, once known
+    bool m_mainFramed = false;   // the window manager framed the main window
 };
 
 } // namespace vintaro

@@ -1,6 +1,8 @@
 #include "widgets/placement.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace vintaro {
@@ -129,6 +131,30 @@ QRect makeRoom(const QRect &main, const QSize &wanted, const QSize &least, const
         return moved;
     }
     return main;
+}
+
+QRect clearOf(const QRect &main, const QRect &companion, const QRect &screen)
+{
+    if (!main.intersects(companion))
+        return main;
+    const int x = slide(main.x(), main.width(), screen.x(), screen.x() + screen.width());
+    const int y = slide(main.y(), main.height(), screen.y(), screen.y() + screen.height());
+    const QRect candidates[] = {
+        QRect(QPoint(companion.x() - main.width(), y), main.size()),       // left of it
+        QRect(QPoint(companion.x() + companion.width(), y), main.size()),  // right of it
+        QRect(QPoint(x, companion.y() - main.height()), main.size()),      // above it
+        QRect(QPoint(x, companion.y() + companion.height()), main.size()), // below it
+    };
+    QRect best = main;
+    int shortest = std::numeric_limits<int>::max();
+    for (const QRect &c : candidates) {
+        const int move = std::abs(c.x() - main.x()) + std::abs(c.y() - main.y());
+        if (screen.contains(c) && move < shortest) {
+            best = c;
+            shortest = move;
+        }
+    }
+    return best;
 }
 
 Arrangement arrange(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,

@@ -29,6 +29,12 @@ bool roomBeside(const QRect &main, const QSize &least, const QRect &screen);
 // itself when a side has room already or no place on the screen makes room.
 QRect makeRoom(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen);
 
+// Where the main window's frame `main` goes so that the companion's frame
+// `companion` does not cover it: beside the companion on the screen, by the
+// shortest move along the screen or up or down; `main` itself when it is
+// clear already or no such place is on the screen.
+QRect clearOf(const QRect &main, const QRect &companion, const QRect &screen);
+
 // An open companion: its frame and the least frame size it can do with.
 struct OpenCompanion
 {

@@ -20,7 +20,7 @@ if [ "${1:-}" = "--inside" ]; then
     i=0
     while ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         i=$((i + 1))
-        [ $i -lt 100 ] || { echo "FAIL: openbox did not start" >&2; exit 1; }
+        [ $i -lt 300 ] || { echo "FAIL: openbox did not start" >&2; exit 1; }
         sleep 0.1
     done
     status=0

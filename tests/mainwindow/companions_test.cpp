@@ -243,6 +243,30 @@ TEST_F(CompanionWindowsTest, UnderAWindowManagerTheMainWindowStaysInView)
                                          .arg(names)));
         }
     } while (std::next_permutation(order.begin(), order.end()));
+
+    // A restart: the main window opens where the window manager puts it and
+    // the three come back at their places; the main window steps from under
+    // them.
+    recreateWindow();
+    settle(window.get());
+    QTest::qWait(300);
+    for (const auto &[action, name] : companions) {
+        const QList<QWidget *> shown = openWindows(name);
+        ASSERT_EQ(shown.size(), 1) << name;
+        settle(shown[0]);
+    }
+    settle(window.get());
+    const QRect main = window->frameGeometry();
+    auto shown = [](const QRect &r) {
+        return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+               std::to_string(r.height());
+    };
+    EXPECT_TRUE(screen.contains(main)) << "after a restart: main at " << shown(main);
+    for (const auto &[action, name] : companions) {
+        const QRect frame = openWindows(name).value(0)->frameGeometry();
+        EXPECT_FALSE(frame.intersects(main))
+            << "after a restart: " << name << " at " << shown(frame) << ", main at " << shown(main);
+    }
 }
 
 } // namespace

@@ -181,6 +181,19 @@ TEST_F(StartTest, SpinsEnteredBeforeStartFollowTheLoadedList)
             enter({line.mid(5).trimmed().toInt()});
         EXPECT_EQ(statistics(), shown);
     }
+
+    // A room switch before Start asks about switching; Cancel keeps the
+    // spins and Start.
+    recreateWindow();
+    enter({9});
+    platform->confirmAnswers = {false};
+    trigger(QStringLiteral("terem3"));
+    EXPECT_EQ(platform->questions, std::vector<QString>{QString::fromUtf8(
+                                       "Biztos, hogy mentés nélkül átvált a(z) 3. terembe ?\n"
+                                       "A nem mentett pörgetések elvesznek.")});
+    EXPECT_TRUE(platform->started.empty());
+    EXPECT_TRUE(startEnabled());
+    EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    9"});
 }
 
 TEST_F(StartTest, LinesWithoutASpinAreSkippedWithOneMessage)
