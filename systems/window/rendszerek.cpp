@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <random>
 
 #include "core/selection.h"
@@ -240,8 +241,10 @@ QWidget *Rendszerek::buildResults()
     backtest->setFixedHeight(fittingHeight(backtest, 10));
     // The captions keep their width beside the one column of figures.
     backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
-                                                       u8("Várható eredmény: −(összes tét)/37")) + 16);
+    int captions = 0;
+    for (const char *widest : {"Várható eredmény: −(összes tét)/37", "Tét az asztali maximumra csökkentve"})
+        captions = std::max(captions, backtest->fontMetrics().horizontalAdvance(u8(widest)));
+    backtest->horizontalHeader()->resizeSection(0, captions + 16);
     historyLayout->addWidget(backtest);
     m_tabs->addTab(history, u8("Jegyzett pörgetések"));
 
