@@ -2,6 +2,8 @@
 #include "mainwindow/form1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QStyleFactory>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "widgets/linesmodel.h"
 #include "widgets/listbox.h"
 #include "widgets/sscommand.h"
+#include "widgets/standoutitem.h"
 #include "core/textformat.h"
 #include "widgets/twips.h"
 
@@ -298,6 +301,12 @@ void Form1::buildMenu()
     };
     m_indit = action(bar, "indit", u8("  Start"));
     connect(m_indit, &QAction::triggered, this, &Form1::startList);
+    // "  Start" stands out while the room's list waits to be loaded.
+    m_indit->setToolTip(tr("A terem mentett listája még nincs betöltve: a Start betölti, és a már beírt "
+                           "pörgetéseket utána fűzi."));
+    auto *standOut = new StandOutItem(m_indit->text(), QStyleFactory::create(QApplication::style()->name()));
+    standOut->setParent(bar);
+    bar->setStyle(standOut);
 
     QMenu *narrow = bar->addMenu(u8("Szűkít"));
     narrow->setObjectName(QStringLiteral("szukites"));

@@ -137,9 +137,10 @@ private:
     // At start-up: finishes a room operation that a crash interrupted, and
     // says once when the lists folder cannot be written.
     void checkListFolder();
-    // Whether unsaved spins may be left: asks the exit question while there
-    // are any; true when there are none or the user says OK.
-    bool leaveUnsaved();
+    // Whether unsaved spins may be left: asks `question` (the exit question
+    // when empty) while there are any; true when there are none or the user
+    // says OK.
+    bool leaveUnsaved(const QString &question = {});
     // The room text of the room box, or nothing (after telling the user)
     // when it would name a file outside the program folder.
     std::optional<QString> safeRoomText();

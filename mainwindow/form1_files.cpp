@@ -113,8 +113,9 @@ void Form1::checkListFolder()
 void Form1::startList()
 {
     if (!m_indit->isEnabled())
-        return; // once per run, and never after a spin was entered
+        return; // once per run
     m_indit->setEnabled(false);
+    m_indit->setToolTip(QString());
 
     ReadStatus roomStatus = ReadStatus::Ok;
     m_text1->setText(readFirstField(roomNumberFile(m_folders.lists), &roomStatus).value_or(QString()));
@@ -124,10 +125,22 @@ void Form1::startList()
     const SpinList list = readSpinList(workingListFile(m_folders.lists));
     if (list.status == ReadStatus::Unreadable)
         m_platform->message(this, unreadableText(workingListFile(m_folders.lists)));
-    // The room's saved list ends with these spins (unless it was saved
-    // elsewhere since): a save to that room keeps whatever came before them.
-    m_savedTails.insert(roomText(m_text1->text()), list.spins);
-    m_session.load(list.spins);
+    // The spins entered since the program started follow the loaded list, in
+    // the order they were entered.
+    const auto entered = m_session.history().spins();
+    std::vector<std::int16_t> spins = list.spins;
+    spins.insert(spins.end(), entered.begin(), entered.end());
+    const size_t cut = spins.size() > size_t(SpinHistory::kCapacity) ? spins.size() - SpinHistory::kCapacity : 0;
+    // The room's saved list ends with the loaded spins (unless it was saved
+    // elsewhere since), followed by whatever this run saved to it before
+    // Start: a save to that room keeps whatever came before them.
+    const QString room = roomText(m_text1->text());
+    std::vector<std::int16_t> tail(list.spins.begin() + std::ptrdiff_t(std::min(cut, list.spins.size())),
+                                   list.spins.end());
+    if (const auto savedBefore = m_savedTails.constFind(room); savedBefore != m_savedTails.cend())
+        tail.insert(tail.end(), savedBefore->begin(), savedBefore->end());
+    m_savedTails.insert(room, tail);
+    m_session.load(spins);
     // An empty list leaves the history list, the spun number and the
     // statistics as they were; the number row is never reset here.
     if (m_session.count() > 0)
@@ -147,11 +160,22 @@ void Form1::saveRoom()
     const QString box = m_text1->text();
     if (!roomBoxAccepted(box)) {
         m_platform->message(this, u8(kBadRoom));
+        // The player types the room next; Enter gives the keys back.
+        m_text1->setFocus(Qt::ShortcutFocusReason);
+        m_text1->selectAll();
         return;
     }
     const QString room = roomText(box);
     const auto spins = m_session.history().spins();
-    const SavePlan plan = planSave(m_folders.lists, room, spins, {room, m_savedTails.value(room)});
+    SavePlan plan;
+    if (m_indit->isEnabled() && !m_savedTails.contains(room)) {
+        // Spins entered before Start continue the room's saved list.
+        const FieldCount saved = countFields(roomListFile(m_folders.lists, room));
+        plan.status = saved.status == ReadStatus::Missing ? ReadStatus::Ok : saved.status;
+        plan.keptFields = saved.count;
+    } else {
+        plan = planSave(m_folders.lists, room, spins, {room, m_savedTails.value(room)});
+    }
     if (plan.status == ReadStatus::Unreadable) {
         m_platform->message(this, unreadableText(roomListFile(m_folders.lists, room)));
         return;
@@ -186,9 +210,9 @@ void Form1::exitProgram()
     m_platform->exitProgram();
 }
 
-bool Form1::leaveUnsaved()
+bool Form1::leaveUnsaved(const QString &question)
 {
-    return !m_session.unsaved() || m_platform->confirm(this, u8(kExitQuestion));
+    return !m_session.unsaved() || m_platform->confirm(this, question.isEmpty() ? u8(kExitQuestion) : question);
 }
 
 std::optional<QString> Form1::safeRoomText()
@@ -239,7 +263,9 @@ void Form1::restart(const QString &message, const QString &roomBox)
 
 void Form1::switchRoom(int room)
 {
-    if (!leaveUnsaved())
+    if (!leaveUnsaved(tr("Biztos, hogy mentés nélkül átvált a(z) %1. terembe ?\n"
+                         "A nem mentett pörgetések elvesznek.")
+                          .arg(room)))
         return;
     const QString r = QString::number(room);
     if (!filesWritten(restoreRoomFiles(m_folders.lists, r)))

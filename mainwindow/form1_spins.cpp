@@ -49,7 +49,6 @@ void Form1::applySpin()
 
 void Form1::showHistory()
 {
-    m_indit->setEnabled(false); // Start would load a list beside the spins already there
     showCount();
     syncHistoryList();
     showAbsences();

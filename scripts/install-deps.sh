@@ -14,10 +14,10 @@ set -eu
 BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev
 qt6-charts-dev libqt6opengl6-dev libpcg-cpp-dev fonts-liberation2 qt6-translations-l10n xdg-utils"
 # The tests: GoogleTest, Google Benchmark, clang with its sanitizer runtimes
-# (fuzzing), a virtual display with screenshots and keys, and the checkers the
-# install test runs.
+# (fuzzing), a virtual display with a window manager, screenshots and keys,
+# and the checkers the install test runs.
 TEST_PACKAGES="libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-imagemagick xdotool desktop-file-utils appstream git"
+imagemagick xdotool openbox x11-utils desktop-file-utils appstream git"
 # The Debian package: its tools and checkers (hardening-check is in devscripts).
 PACKAGING_PACKAGES="dpkg-dev file librsvg2-bin desktop-file-utils appstream lintian devscripts"
 

@@ -48,17 +48,14 @@ void LiveBacktest::play(std::span<const std::int16_t> spins)
     SessionRules rules = m_rules;
     rules.maxSpins = std::int64_t(m_spins.size());
     size_t next = 0;
+    AskingSystem asking{*m_system};
     continueSession(
-        *m_system, betMask(m_bet), winPerUnit(m_bet), rules, m_left, out,
+        asking, betMask(m_bet), winPerUnit(m_bet), rules, m_left, out,
         [&] {
             // A value outside 0..36 is no spin; the list holds none.
             return next < spins.size() ? int(spins[next++]) : -1;
         },
-        [&](double left, double) {
-            m_result.bankroll.push_back(left);
-            m_peak = std::max(m_peak, left);
-            m_result.deepestFall = std::max(m_result.deepestFall, m_peak - left);
-        });
+        [&](double left, double stake) { noteSpin(m_result, m_peak, m_rules, asking.asked, left, stake, true); });
     out.result = m_left - m_rules.bankroll;
     m_result.expected = -out.staked / 37;
 }

@@ -1,5 +1,6 @@
 #include "systems/sessionrules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vintaro {
@@ -43,14 +44,30 @@ Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, con
     if (keepBankroll)
         out.bankroll.push_back(rules.bankroll);
     double peak = rules.bankroll;
-    out.outcome = playSession(system, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double) {
-        if (keepBankroll)
-            out.bankroll.push_back(left);
-        peak = std::max(peak, left);
-        out.deepestFall = std::max(out.deepestFall, peak - left);
+    AskingSystem asking{system};
+    out.outcome = playSession(asking, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double stake) {
+        noteSpin(out, peak, rules, asking.asked, left, stake, keepBankroll);
     });
     out.expected = -out.outcome.staked / 37;
     return out;
+}
+
+void noteSpin(Backtest &out, double &peak, const SessionRules &rules, std::int64_t askedUnits, double left,
+              double stake, bool keepBankroll)
+{
+    if (askedUnits > 0) { // a spin sat out stakes nothing and cuts nothing
+        const double asked = std::max(double(askedUnits) * rules.unit, rules.tableMin);
+        out.largestAsked = std::max(out.largestAsked, asked);
+        const bool capped = rules.tableMax > 0 && asked > rules.tableMax;
+        if (stake < (capped ? rules.tableMax : asked) - kMoneySlack)
+            ++out.cutToLeft;
+        else if (capped)
+            ++out.cutToMaximum;
+    }
+    if (keepBankroll)
+        out.bankroll.push_back(left);
+    peak = std::max(peak, left);
+    out.deepestFall = std::max(out.deepestFall, peak - left);
 }
 
 std::optional<WholeRules> wholeRules(const SessionRules &rules, double winPerUnit)

@@ -236,7 +236,32 @@ struct Backtest
     std::vector<double> bankroll; // what is left: at the start, then after every spin
     double deepestFall = 0;       // largest fall of what is left from an earlier peak
     double expected = 0;          // -staked/37
+    // Spins whose stake was less than the system asked for: capped at the
+    // table maximum, or cut to what was left; and the largest stake asked for
+    // (raised to the table minimum).
+    std::int64_t cutToMaximum = 0, cutToLeft = 0;
+    double largestAsked = 0;
 };
+
+// A system that remembers the stake it last asked for, so that a backtest can
+// tell a stake cut to the table maximum or to what was left.
+struct AskingSystem
+{
+    System &system;
+    std::int64_t asked = 0;
+    void reset(double winPerUnit) { system.reset(winPerUnit); }
+    std::int64_t stake()
+    {
+        asked = system.stake();
+        return asked;
+    }
+    void record(bool hit) { system.record(hit); }
+};
+
+// One spin of a backtest: the line of what is left (when kept), the deepest
+// fall from `peak`, and a stake cut below the `askedUnits` the system asked for.
+void noteSpin(Backtest &out, double &peak, const SessionRules &rules, std::int64_t askedUnits, double left,
+              double stake, bool keepBankroll);
 
 Backtest backtest(SystemKind kind, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);
 Backtest backtest(System &system, const Bet &bet, SessionRules rules, const std::vector<std::int16_t> &spins);

@@ -71,7 +71,7 @@ std::string endingText(Ending ending)
 std::vector<FigureLine> backtestLines(const Backtest &b)
 {
     const SessionOutcome &o = b.outcome;
-    return {
+    std::vector<FigureLine> lines = {
         {"Lejátszott pörgetés", formatInteger(o.spins), {}},
         {"A menet vége", endingText(o.ending), {}},
         {"Összes tét", moneyText(o.staked), {}},
@@ -80,6 +80,14 @@ std::vector<FigureLine> backtestLines(const Backtest &b)
         {"Legnagyobb tét", moneyText(o.largest), {}},
         {"Legmélyebb esés egy csúcsról", moneyText(b.deepestFall), {}},
     };
+    // Why the largest stake is smaller than the system would have staked.
+    if (b.cutToMaximum > 0)
+        lines.push_back({"Tét az asztali maximumra csökkentve", formatInteger(b.cutToMaximum) + " pörgetésben", {}});
+    if (b.cutToLeft > 0)
+        lines.push_back({"Tét a megmaradt tőkére csökkentve", formatInteger(b.cutToLeft) + " pörgetésben", {}});
+    if (b.cutToMaximum > 0 || b.cutToLeft > 0)
+        lines.push_back({"A rendszer legnagyobb kért tétje", moneyText(b.largestAsked), {}});
+    return lines;
 }
 
 std::string fixedLine()

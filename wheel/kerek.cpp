@@ -5,6 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -58,22 +61,36 @@ Kerek::Kerek(const Session &session, QWidget *parent) : QWidget(parent, Qt::Wind
     setBackground(this, rgb(kFaceGrey));
     buildWindow();
     refresh();
+    setMinimumSize(minimumSizeHint());
 }
 
 void Kerek::buildWindow()
 {
-    auto *columns = new QHBoxLayout(this);
+    // The wheel beside its panel on a wide window, above it on a narrow one;
+    // the panel scrolls when the window is small.
+    m_columns = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_columns->setSizeConstraint(QLayout::SetNoConstraint);
+    auto *columns = m_columns;
 
     auto *left = new QVBoxLayout;
+    m_wheelColumn = left;
     m_view = new WheelView(this);
     left->addWidget(m_view, 1);
     auto *hint = new QLabel(u8("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"), this);
     hint->setObjectName(QStringLiteral("Hint"));
     hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
     left->addWidget(hint);
     columns->addLayout(left, 1);
 
-    auto *right = new QVBoxLayout;
+    m_panel = new QScrollArea(this);
+    m_panel->setObjectName(QStringLiteral("Panel"));
+    m_panel->setFrameShape(QFrame::NoFrame);
+    m_panel->setWidgetResizable(true);
+    auto *panel = new QWidget(m_panel);
+    setBackground(panel, rgb(kFaceGrey));
+    auto *right = new QVBoxLayout(panel);
+    right->setContentsMargins(0, 0, 0, 0);
     auto *heat = new QGroupBox(u8("Hőgyűrű"), this);
     heat->setObjectName(QStringLiteral("HeatBox"));
     auto *heatGrid = new QGridLayout(heat);
@@ -138,11 +155,49 @@ void Kerek::buildWindow()
     m_table = makeFixedTableView(this, QStringLiteral("SectorTable"), m_model, QStringLiteral("32736,0"));
     right->addWidget(m_table);
     right->addStretch(1);
-    columns->addLayout(right);
+    m_panel->setWidget(panel);
+    columns->addWidget(m_panel);
 
     connect(m_view, &WheelView::pocketClicked, this, &Kerek::choosePocket);
     connect(m_view, &WheelView::pocketDoubleClicked, this, &Kerek::numberEntered);
     showChosen();
+}
+
+QSize Kerek::arranged(bool sideBySide, bool least) const
+{
+    const QSize wheel = least ? m_wheelColumn->minimumSize() : m_wheelColumn->sizeHint();
+    // The whole panel in view, or as little of it as scrolling allows.
+    const QSize panel = least ? m_panel->minimumSizeHint()
+                              : m_panel->widget()->sizeHint() +
+                                    QSize(m_panel->verticalScrollBar()->sizeHint().width(), 0);
+    const QMargins m = m_columns->contentsMargins();
+    const int gap = m_columns->spacing();
+    const QSize inner = sideBySide ? QSize(wheel.width() + gap + panel.width(), std::max(wheel.height(), panel.height()))
+                                   : QSize(std::max(wheel.width(), panel.width()), wheel.height() + gap + panel.height());
+    return inner.grownBy(m);
+}
+
+QSize Kerek::sizeHint() const { return arranged(true, false); }
+
+QSize Kerek::minimumSizeHint() const { return arranged(false, true); }
+
+void Kerek::resizeEvent(QResizeEvent *event)
+{
+    // Side by side while the window is wide enough for the wheel and the
+    // whole width of the panel, the wheel above the panel otherwise.
+    const QSize size = event->size();
+    const QMargins m = m_columns->contentsMargins();
+    const int wholePanel = m_panel->widget()->sizeHint().width() + m_panel->verticalScrollBar()->sizeHint().width();
+    const bool wide = size.width() >= m_wheelColumn->minimumSize().width() + m_columns->spacing() + wholePanel +
+                                          m.left() + m.right() &&
+                      size.height() >= arranged(true, true).height();
+    const auto direction = wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (m_columns->direction() != direction) {
+        m_columns->setDirection(direction);
+        m_columns->setStretch(0, wide ? 1 : 3);
+        m_columns->setStretch(1, wide ? 0 : 2);
+    }
+    QWidget::resizeEvent(event);
 }
 
 void Kerek::choosePocket(int number)

@@ -6,8 +6,11 @@
 
 #include <array>
 
+class QBoxLayout;
 class QButtonGroup;
 class QLabel;
+class QLayout;
+class QScrollArea;
 class QSpinBox;
 class QTableView;
 
@@ -28,17 +31,29 @@ public:
     // Chooses a pocket (-1: none), as a click on it does.
     void choosePocket(int number);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // A double click on a pocket: the number is to be entered as a spin.
     void numberEntered(int number);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void buildWindow();
+    // The window's size with the wheel beside the panel or above it, at the
+    // least or at the size that shows everything.
+    QSize arranged(bool sideBySide, bool least) const;
     void showHeat();
     void showChosen();
 
     const Session &m_session;
     int m_chosen = -1;
+    QBoxLayout *m_columns = nullptr;
+    QLayout *m_wheelColumn = nullptr;
+    QScrollArea *m_panel = nullptr;
     WheelView *m_view = nullptr;
     SectorModel *m_model = nullptr;
     QTableView *m_table = nullptr;

@@ -20,7 +20,7 @@ namespace vintaro {
 namespace {
 
 constexpr double kStep = 360.0 / kNumberCount; // degrees a pocket spans
-constexpr int kSmallestRadius = 175;           // pixels: every number still fits its pocket
+constexpr int kSmallestRadius = 150;           // pixels: every number still fits its pocket
 constexpr unsigned kZeroGreen = 0x008000; // dark enough for a white number
 constexpr unsigned kVoisinsPink = 0xFFC0FF;
 constexpr unsigned kJeuZeroPurple = 0xC000C0;

@@ -35,6 +35,7 @@ Companions::Companions(QWidget *home, const QString &settingsFile)
     m_saveLater->setSingleShot(true);
     m_saveLater->setInterval(400);
     connect(m_saveLater, &QTimer::timeout, this, &Companions::save);
+    m_main->installEventFilter(this);
 }
 
 Companions::~Companions() { save(); }
@@ -46,10 +47,37 @@ void Companions::adopt(QWidget *window)
     const QByteArray place = m_settings.value(key(window, "geometry")).toByteArray();
     if (place.isEmpty() || !window->restoreGeometry(place))
         placeBeside(window);
-    else
+    else {
         keepOnScreen(window);
+        clearMainOf(window);
+    }
     window->installEventFilter(this);
 }
+
+QSize Companions::wantedSize(const QWidget *window) { return window->size().expandedTo(window->sizeHint()); }
+
+QSize Companions::leastSize(const QWidget *window)
+{
+    return window->minimumSizeHint().expandedTo(window->minimumSize());
+}
+
+void Companions::clearMainOf(const QWidget *window)
+{
+    // The main window opens where the window manager puts it; a companion
+    // back at its remembered place may stand over it: the main window steps
+    // aside when the screen has room for that, once the window manager has
+    // placed it.
+    const QScreen *screen = m_main ? m_main->screen() : nullptr;
+    if (!screen || !m_mainFramed)
+        return;
+    const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
+    const QRect mainFrame = m_main->frameGeometry();
+    const QRect moved = clearOf(mainFrame, QRect(window->pos(), window->size() + border), screen->availableGeometry());
+    if (moved != mainFrame)
+        moveMain(moved.topLeft());
+}
+
+void Companions::moveMain(const QPoint &frameTopLeft) { m_main->move(frameTopLeft); }
 
 void Companions::keepOnScreen(QWidget *window)
 {
@@ -64,22 +92,55 @@ void Companions::keepOnScreen(QWidget *window)
         window->setGeometry(fitted);
 }
 
-void Companions::placeBeside(QWidget *window)
+void Companions::placeBeside(QWidget *window, bool again)
 {
     if (!m_main)
         return;
-    QList<QRect> taken;
+    // A companion's frame is known once one was framed; until then the main
+    // window's stands in for it.
+    const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
+    if (!again)
+        m_framing = window;
+    QList<QWidget *> others;
+    QList<OpenCompanion> open;
     for (const auto &[other, focus] : m_windows)
-        if (other && other != window && other->isVisible())
-            taken << other->frameGeometry();
+        if (other && other != window && other->isVisible()) {
+            others << other;
+            open << OpenCompanion{other->frameGeometry(), leastSize(other) + border};
+        }
     const QScreen *screen = m_main->screen();
     const QRect free = screen ? screen->availableGeometry() : m_main->frameGeometry();
-    const QSize wanted = window->size().expandedTo(window->sizeHint());
-    const QSize border = framed(QSize(0, 0), m_main);
-    const QRect frame = besideMain(m_main->frameGeometry(), wanted + border,
-                                   window->minimumSizeHint().expandedTo(window->minimumSize()) + border, free, taken);
-    window->resize(frame.size() - border);
-    window->move(frame.topLeft());
+    const QRect mainFrame = m_main->frameGeometry();
+    const Arrangement place =
+        arrange(mainFrame, wantedSize(window) + border, leastSize(window) + border, free, open);
+    // No side had room: the main window steps aside rather than be covered,
+    // and the companions it would cover step aside with it.
+    if (place.main != mainFrame)
+        moveMain(place.main.topLeft());
+    auto put = [&](QWidget *w, const QRect &frame) {
+        w->resize(frame.size() - border);
+        w->move(frame.topLeft());
+    };
+    for (qsizetype i = 0; i < others.size(); ++i)
+        if (place.open[i] != open[i].frame)
+            put(others[i], place.open[i]);
+    put(window, place.companion);
+}
+
+void Companions::framedNow(QWidget *window)
+{
+    // The window manager drew the frame (a resizable window's may be deeper
+    // than the fixed main window's): placed again when it does not fit.
+    m_framing = nullptr;
+    m_border = window->frameGeometry().size() - window->geometry().size();
+    const QScreen *screen = m_main ? m_main->screen() : nullptr;
+    if (!screen)
+        return;
+    const QRect frame = window->frameGeometry();
+    if (screen->availableGeometry().contains(frame) && !frame.intersects(m_main->frameGeometry()))
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, w = QPointer<QWidget>(window)] { if (w) placeBeside(w, true); }, Qt::QueuedConnection);
 }
 
 void Companions::reopen(const QList<std::pair<QString, std::function<void()>>> &openers)
@@ -121,6 +182,22 @@ void Companions::save()
 bool Companions::eventFilter(QObject *watched, QEvent *event)
 {
     auto *window = qobject_cast<QWidget *>(watched);
+    if (window == m_main) {
+        // Once the window manager has placed and framed the main window, it
+        // steps from under the companions that came back at their places.
+        const QEvent::Type type = event->type();
+        if (!m_mainFramed && (type == QEvent::Move || type == QEvent::Resize) && window->isVisible() &&
+            window->frameGeometry() != window->geometry()) {
+            m_mainFramed = true;
+            // After the window manager's own moves are over.
+            QTimer::singleShot(200, this, [this] {
+                for (const auto &[companion, focus] : m_windows)
+                    if (companion && companion->isVisible())
+                        clearMainOf(companion);
+            });
+        }
+        return false;
+    }
     switch (event->type()) {
     case QEvent::Show:
         m_settings.setValue(key(window, "open"), true);
@@ -130,6 +207,8 @@ bool Companions::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         if (window->isVisible())
             m_saveLater->start();
+        if (window == m_framing && window->isVisible() && window->frameGeometry() != window->geometry())
+            framedNow(window);
         break;
     case QEvent::Close:
         // Closed by the player; the program ending closes none of them.

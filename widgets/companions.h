@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSettings>
+#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -43,11 +44,22 @@ public:
     // Writes the places of the open companions now.
     void save();
 
+    // The inner size a companion would like and the least it can do with,
+    // as its placement beside the main window counts them.
+    static QSize wantedSize(const QWidget *window);
+    static QSize leastSize(const QWidget *window);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void placeBeside(QWidget *window);
+    // Opens `window` beside the main window; `again` once its frame is known.
+    void placeBeside(QWidget *window, bool again = false);
+    void framedNow(QWidget *window);
+    // Moves the main window from under `window` where the screen allows.
+    void clearMainOf(const QWidget *window);
+    // Moves the main window's frame there.
+    void moveMain(const QPoint &frameTopLeft);
     void keepOnScreen(QWidget *window);
     const FieldFocus *focusOf(const QWidget *window) const;
 
@@ -57,6 +69,9 @@ private:
     QSettings m_settings;
     bool m_keep = true; // the settings have a file
     QTimer *m_saveLater = nullptr;
+    QPointer<QWidget> m_framing; // placed, its frame not drawn yet
+    QSize m_border;              // a companion's frame around its inside, once known
+    bool m_mainFramed = false;   // the window manager framed the main window
 };
 
 } // namespace vintaro

@@ -1,6 +1,8 @@
 #include "widgets/placement.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace vintaro {
@@ -8,6 +10,7 @@ namespace vintaro {
 namespace {
 
 enum class Side { Right, Below, Left, Above };
+constexpr Side kSides[] = {Side::Right, Side::Below, Side::Left, Side::Above};
 
 // Brings `start` into [low, high - length], the start itself when it fits.
 int slide(int start, int length, int low, int high)
@@ -74,13 +77,13 @@ QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, con
                  const QList<QRect> &taken)
 {
     const QSize least2 = least.boundedTo(wanted);
-    for (Side side : {Side::Right, Side::Below, Side::Left, Side::Above})
+    for (Side side : kSides)
         if (auto frame = onSide(side, main, wanted, least2, screen, taken))
             return *frame;
     // The companions fill the room beside the main window: over one of them
     // rather than over the main window.
     if (!taken.isEmpty())
-        for (Side side : {Side::Right, Side::Below, Side::Left, Side::Above})
+        for (Side side : kSides)
             if (auto frame = onSide(side, main, wanted, least2, screen, {}))
                 return *frame;
     const int width = std::min(wanted.width(), screen.width());
@@ -97,6 +100,94 @@ QRect clampedInto(const QRect &frame, const QRect &screen)
     const int left = std::clamp(frame.left(), screen.left(), screen.left() + screen.width() - size.width());
     const int top = std::clamp(frame.top(), screen.top(), screen.top() + screen.height() - size.height());
     return {QPoint(left, top), size};
+}
+
+bool roomBeside(const QRect &main, const QSize &least, const QRect &screen)
+{
+    return std::any_of(std::begin(kSides), std::end(kSides),
+                       [&](Side side) { return onSide(side, main, least, least, screen, {}).has_value(); });
+}
+
+QRect makeRoom(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen)
+{
+    const QSize need = least.boundedTo(wanted);
+    if (roomBeside(main, need, screen))
+        return main;
+    // Across first: a companion beside the main window keeps the whole
+    // height of the screen.
+    for (const bool across : {true, false}) {
+        const int mainLength = across ? main.width() : main.height();
+        const int screenLength = across ? screen.width() : screen.height();
+        const int needDepth = across ? need.width() : need.height();
+        const int needSpan = across ? need.height() : need.width();
+        const int screenSpan = across ? screen.height() : screen.width();
+        if (needSpan > screenSpan || mainLength + needDepth > screenLength)
+            continue;
+        const int low = across ? screen.x() : screen.y();
+        const int high = low + screenLength;
+        const int at = slide(across ? main.x() : main.y(), mainLength, low, high);
+        const int room = std::min(std::max(across ? wanted.width() : wanted.height(), needDepth),
+                                  screenLength - mainLength);
+        // Room after the main window (it moves back) or before it (it moves
+        // on): the shorter move wins, after it on a tie.
+        const int back = at + mainLength - (high - room);
+        const int on = low + room - at;
+        const int to = back <= on ? at - std::max(0, back) : at + std::max(0, on);
+        QRect moved = main;
+        if (across)
+            moved.moveTo(to, slide(main.y(), main.height(), screen.y(), screen.y() + screenSpan));
+        else
+            moved.moveTo(slide(main.x(), main.width(), screen.x(), screen.x() + screenSpan), to);
+        return moved;
+    }
+    return main;
+}
+
+QRect clearOf(const QRect &main, const QRect &companion, const QRect &screen)
+{
+    if (!main.intersects(companion))
+        return main;
+    const int x = slide(main.x(), main.width(), screen.x(), screen.x() + screen.width());
+    const int y = slide(main.y(), main.height(), screen.y(), screen.y() + screen.height());
+    const QRect candidates[] = {
+        QRect(QPoint(companion.x() - main.width(), y), main.size()),       // left of it
+        QRect(QPoint(companion.x() + companion.width(), y), main.size()),  // right of it
+        QRect(QPoint(x, companion.y() - main.height()), main.size()),      // above it
+        QRect(QPoint(x, companion.y() + companion.height()), main.size()), // below it
+    };
+    QRect best = main;
+    int shortest = std::numeric_limits<int>::max();
+    for (const QRect &c : candidates) {
+        const int move = std::abs(c.x() - main.x()) + std::abs(c.y() - main.y());
+        if (screen.contains(c) && move < shortest) {
+            best = c;
+            shortest = move;
+        }
+    }
+    return best;
+}
+
+Arrangement arrange(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
+                    const QList<OpenCompanion> &open)
+{
+    Arrangement result;
+    result.main = makeRoom(main, wanted, least, screen);
+    const bool moved = result.main != main;
+    auto covered = [&](const QRect &frame) { return moved && frame.intersects(result.main); };
+    QList<QRect> taken;
+    for (const OpenCompanion &c : open)
+        if (!covered(c.frame))
+            taken << c.frame;
+    for (const OpenCompanion &c : open) {
+        QRect frame = c.frame;
+        if (covered(frame)) {
+            frame = besideMain(result.main, c.frame.size(), c.least, screen, taken);
+            taken << frame;
+        }
+        result.open << frame;
+    }
+    result.companion = besideMain(result.main, wanted, least, screen, taken);
+    return result;
 }
 
 } // namespace vintaro

@@ -22,4 +22,41 @@ QRect besideMain(const QRect &main, const QSize &wanted, const QSize &least, con
 // in by the least distance.
 QRect clampedInto(const QRect &frame, const QRect &screen);
 
+// Whether some side of the main window's frame `main` has room on `screen`
+// for a companion of frame size `least`.
+bool roomBeside(const QRect &main, const QSize &least, const QRect &screen);
+
+// Where the main window's frame goes to make room for a companion that would
+// like `wanted` and needs `least`, when no side of it has room: along the
+// screen, towards the nearer edge, as far as the companion's wanted size asks
+// (at least as far as its least size needs) and the screen allows. `main`
+// itself when a side has room already or no place on the screen makes room.
+QRect makeRoom(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen);
+
+// Where the main window's frame `main` goes so that the companion's frame
+// `companion` does not cover it: beside the companion on the screen, by the
+// shortest move along the screen or up or down; `main` itself when it is
+// clear already or no such place is on the screen.
+QRect clearOf(const QRect &main, const QRect &companion, const QRect &screen);
+
+// An open companion: its frame and the least frame size it can do with.
+struct OpenCompanion
+{
+    QRect frame;
+    QSize least;
+};
+
+// A companion opening beside the companions already open: the main window's
+// frame (moved by makeRoom when it has to be), the frames of the open
+// companions (those the moved main window would cover placed beside it again,
+// at their size as far as the room allows) and the new companion's frame.
+struct Arrangement
+{
+    QRect main;
+    QList<QRect> open;
+    QRect companion;
+};
+Arrangement arrange(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
+                    const QList<OpenCompanion> &open = {});
+
 } // namespace vintaro

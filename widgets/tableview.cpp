@@ -1,6 +1,8 @@
 #include "widgets/tableview.h"
 
 #include <QHeaderView>
+
+#include <algorithm>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
@@ -12,6 +14,20 @@ int fittingHeight(QTableView *view, int rows)
 {
     return view->verticalHeader()->defaultSectionSize() * rows + view->horizontalHeader()->sizeHint().height() +
            2 * view->frameWidth();
+}
+
+void fitColumns(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    const int last = header->count() - 1;
+    for (int column = 0; column < header->count(); ++column) {
+        const int wanted =
+            std::max(static_cast<const QAbstractItemView *>(view)->sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (column == last && header->stretchLastSection())
+            continue;
+        if (header->sectionSize(column) != wanted)
+            header->resizeSection(column, wanted);
+    }
 }
 
 QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)

@@ -50,6 +50,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     betsLayout->addWidget(m_summary);
     m_bets = new BetsModel(this);
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
+    m_table = table;
     betsLayout->addWidget(table, 1);
     tabs->addTab(betsPage, u8("Tétek"));
 
@@ -90,9 +91,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
 
     layout->addWidget(wrappedLabel(this, "Oszinte", text(honestyLine())));
 
-    refresh();
-    table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+    refresh();
+    setMinimumWidth(360);
     resize(table->horizontalHeader()->length() + 60, 640);
 }
 
@@ -114,6 +115,8 @@ void Eselyek::refresh()
     const std::int64_t n = m_tally.total();
     m_summary->setText(text(betsCaption(n)));
     m_bets->setLines(betTable(m_tally));
+    // Every column as wide as its widest figure now ("-0,87", "12 345").
+    fitColumns(m_table);
     const Evidence found = evidence(m_tally.counts());
     m_verdict->setText(text(verdictLine(found)));
     m_carrier->setText(text(carrierLine(found)));

@@ -38,6 +38,7 @@ private:
     SpinTally m_tally;
     std::vector<std::int16_t> m_seen; // the history the tally holds
     BetsModel *m_bets = nullptr;
+    QTableView *m_table = nullptr;
     BiasModel *m_bias = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_verdict = nullptr;

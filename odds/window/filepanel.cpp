@@ -119,6 +119,11 @@ void FilePanel::start(const QString &path)
     m_progress->setValue(0);
     m_progress->setVisible(true);
     m_status->setText(u8("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
+    // The figures of an earlier file go: a cancelled run shows none.
+    m_evidence->clear();
+    m_tooShort->clear();
+    m_bias->setReport({});
+    m_bets->setLines({});
     m_timer->start();
     const std::string file = QFile::encodeName(path).toStdString();
     m_watcher.setFuture(QtConcurrent::run([job = m_job, file] {

@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -20,6 +22,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <random>
 
 #include "core/selection.h"
@@ -43,6 +46,9 @@ struct Rendszerek::Job
 };
 
 namespace {
+
+// The charts stay readable at this size; below it the window scrolls.
+constexpr QSize kChartLeast(300, 200);
 
 constexpr int kSingleNumber = kGroupBets;         // "Egy szám" in Tet
 constexpr int kSelectedNumbers = kGroupBets + 1;  // "Kijelölt számok"
@@ -112,11 +118,22 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     setObjectName(QStringLiteral("Rendszerek"));
     setWindowTitle(u8("Tétrendszerek"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto *layout = new QVBoxLayout(this);
-    auto *top = new QHBoxLayout;
-    top->addWidget(buildControls());
-    top->addWidget(buildResults(), 1);
-    layout->addLayout(top, 1);
+    // A small window scrolls, with the controls above the results once it is
+    // too narrow for them side by side.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("Gorgeto"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto *body = new QWidget(scroll);
+    auto *layout = new QVBoxLayout(body);
+    m_top = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_controls = buildControls();
+    m_top->addWidget(m_controls);
+    m_top->addWidget(buildResults(), 1);
+    layout->addLayout(m_top, 1);
 
     auto *progressRow = new QHBoxLayout;
     m_progress = new QProgressBar(this);
@@ -131,6 +148,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     progressRow->addWidget(m_cancel);
     layout->addLayout(progressRow);
     layout->addWidget(wrapped(this, "Alapelv", text(fixedLine())));
+    scroll->setWidget(body);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(50);
@@ -143,7 +161,16 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     connect(m_system, &QComboBox::currentIndexChanged, this, &Rendszerek::ownSystemChosen);
     reloadOwnSystems();
     refresh();
+    // The controls whole and the charts readable; the rest scrolls.
+    setMinimumSize(m_controls->sizeHint().width() + 30, 420);
     resize(1040, 700);
+}
+
+void Rendszerek::resizeEvent(QResizeEvent *event)
+{
+    const bool narrow = event->size().width() < m_controls->sizeHint().width() + kChartLeast.width() + 40;
+    m_top->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    QWidget::resizeEvent(event);
 }
 
 Rendszerek::~Rendszerek() { stopSimulation(); }
@@ -241,21 +268,25 @@ QWidget *Rendszerek::buildResults()
     auto *history = new QWidget(m_tabs);
     auto *historyLayout = new QVBoxLayout(history);
     m_bankrollChart = makeChartView(history, "TokeGrafikon", "A tőke pörgetésről pörgetésre");
+    m_bankrollChart->setMinimumSize(kChartLeast);
     historyLayout->addWidget(m_bankrollChart, 1);
     m_backtestFigures = new QStandardItemModel(0, 2, this);
     m_backtestFigures->setHorizontalHeaderLabels({QString(), u8("Jegyzett pörgetéseken")});
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
-    backtest->setFixedHeight(fittingHeight(backtest, 7));
+    backtest->setFixedHeight(fittingHeight(backtest, 10));
     // The captions keep their width beside the one column of figures.
     backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    backtest->horizontalHeader()->resizeSection(0, backtest->fontMetrics().horizontalAdvance(
-                                                       u8("Várható eredmény: −(összes tét)/37")) + 16);
+    int captions = 0;
+    for (const char *widest : {"Várható eredmény: −(összes tét)/37", "Tét az asztali maximumra csökkentve"})
+        captions = std::max(captions, backtest->fontMetrics().horizontalAdvance(u8(widest)));
+    backtest->horizontalHeader()->resizeSection(0, captions + 16);
     historyLayout->addWidget(backtest);
     m_tabs->addTab(history, u8("Jegyzett pörgetések"));
 
     auto *simulation = new QWidget(m_tabs);
     auto *simulationLayout = new QVBoxLayout(simulation);
     m_histogram = makeChartView(simulation, "Hisztogram", "A menetek végeredménye (a menetek %-a)");
+    m_histogram->setMinimumSize(kChartLeast);
     simulationLayout->addWidget(m_histogram, 1);
     m_figures = new QStandardItemModel(0, 3, this);
     m_figures->setHorizontalHeaderLabels({QString(), u8("Szimuláció"), u8("Pontos")});
@@ -339,6 +370,10 @@ void Rendszerek::startSimulation()
         m_seed->setText(randomSeed());
         request.seed = m_seed->text().toULongLong();
     }
+    // The figures of an earlier run go: a cancelled run shows none.
+    m_figures->setRowCount(0);
+    m_agreement->clear();
+    showHistogram(m_histogram, {});
     m_job = std::make_shared<Job>();
     m_job->sessions = request.sessions;
     m_play->setEnabled(false);

@@ -13,6 +13,7 @@
 #include "systems/livebacktest.h"
 #include "systems/ownsystem.h"
 
+class QBoxLayout;
 class QChartView;
 class QComboBox;
 class QDoubleSpinBox;
@@ -56,6 +57,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     struct Job;
     struct Finished
@@ -83,6 +87,8 @@ private:
     Platform &m_platform;
     bool m_played = false; // a backtest is shown: refresh plays it again
 
+    QBoxLayout *m_top = nullptr;   // controls beside or above the results
+    QWidget *m_controls = nullptr;
     QComboBox *m_bet = nullptr;
     QSpinBox *m_number = nullptr;
     QComboBox *m_system = nullptr;

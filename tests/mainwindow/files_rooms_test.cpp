@@ -10,7 +10,8 @@ namespace {
 
 const QString kRestart = QString::fromUtf8("A program leáll, majd újraindul !");
 const QString kRestartAfterRestore = QString::fromUtf8("A program leáll, majd újraindúl !");
-const QString kExitQuestion = QString::fromUtf8("Biztos, hogy mentés nélkül lép ki ?");
+const QString kSwitchQuestion =
+    QString::fromUtf8("Biztos, hogy mentés nélkül átvált a(z) 3. terembe ?\nA nem mentett pörgetések elvesznek.");
 
 class RoomsTest : public WindowTest
 {
@@ -45,7 +46,7 @@ TEST_F(RoomsTest, SwitchingRoomCopiesItsListAndRestarts)
     enter({9}); // unsaved: the switch asks first, and Cancel keeps everything
     platform->confirmAnswers = {false};
     trigger(QStringLiteral("terem3"));
-    EXPECT_EQ(platform->questions, std::vector<QString>{kExitQuestion});
+    EXPECT_EQ(platform->questions, std::vector<QString>{kSwitchQuestion});
     EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("1\r\n"));
     EXPECT_EQ(bytes(QStringLiteral("terem.txt")), QByteArray("<missing>"));
     expectNoRestart();

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenuBar>
 
 #include "tests/support/windowfixture.h"
 
@@ -24,6 +25,16 @@ protected:
     }
     QString roomBox() const { return child<QLineEdit>(QStringLiteral("Text1"))->text(); }
     bool startEnabled() const { return window->findChild<QAction *>(QStringLiteral("indit"))->isEnabled(); }
+    // Whether the "  Start" item is drawn on a pale yellow ground, as it is
+    // while the room's list waits to be loaded.
+    bool startStandsOut() const
+    {
+        QMenuBar *bar = window->menuBar();
+        const QRect item = bar->actionGeometry(window->findChild<QAction *>(QStringLiteral("indit")));
+        const QImage shown = bar->grab().toImage();
+        const QPoint corner = item.topLeft() + QPoint(3, 3); // inside the item, left of its caption
+        return shown.pixelColor(corner * shown.devicePixelRatio()) == QColor(0xFF, 0xF0, 0xA0);
+    }
 };
 
 TEST_F(StartTest, LoadsTheWorkingListAndRebuildsEveryStatistic)
@@ -82,7 +93,7 @@ TEST_F(StartTest, ScrollingAndNumberingGoOnAfterTheLoadedSpins)
     EXPECT_EQ(lines(QStringLiteral("List1")).last(), QStringLiteral("  13    0"));
 }
 
-TEST_F(StartTest, StartRunsOnceAndNeverAfterAnEnteredSpin)
+TEST_F(StartTest, StartRunsOnce)
 {
     put(QStringLiteral("rszamok.txt"), " 5\r\n");
     trigger(QStringLiteral("indit"));
@@ -90,15 +101,99 @@ TEST_F(StartTest, StartRunsOnceAndNeverAfterAnEnteredSpin)
     trigger(QStringLiteral("indit"));
     window->startList();
     EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    5"});
+}
 
-    // A spin entered first: the list, the count and the history stay in step.
+// Spins entered before "  Start": Start stays there, stands out until it is
+// chosen, and puts the room's saved list in front of them; saving keeps all.
+TEST_F(StartTest, SpinsEnteredBeforeStartFollowTheLoadedList)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray working, room3; // "" for no file
+        std::vector<int> before;   // entered before Start
+        bool saveBefore;           // "Mentés" to room 3 before Start
+        QByteArray savedBefore;    // what that save wrote
+        std::vector<int> after;    // entered after Start
+        int undos;                 // then "Undo"
+        QStringList history;       // List1 at the end
+        QString count;             // Label5 right after Start
+        QByteArray saved;          // rszamok3.txt after "Mentés"
+    };
+    const std::vector<Case> cases = {
+        {"after the loaded list, in the order entered", " 5\r\n17\r\n", " 5\r\n17\r\n", {9, 0}, false, {}, {}, 0,
+         {"   1    5", "   2    17", "   3    9", "   4    0"}, " 4", " 5\r\n17\r\n 9\r\n 0\r\n"},
+        {"Undo takes the newest entered spin back", " 5\r\n17\r\n", " 5\r\n17\r\n", {9, 0}, false, {}, {4}, 2,
+         {"   1    5", "   2    17", "   3    9"}, " 4", " 5\r\n17\r\n 9\r\n"},
+        {"a narrowed list keeps the room's earlier spins in front", "5\r\n17\r\n", " 1\r\n 2\r\n 5\r\n17\r\n",
+         {9}, false, {}, {}, 0, {"   1    5", "   2    17", "   3    9"}, " 3",
+         " 1\r\n 2\r\n 5\r\n17\r\n 9\r\n"},
+        {"no saved list yet", "", "", {9}, false, {}, {}, 0, {"   1    9"}, " 1", " 9\r\n"},
+        {"saved before Start: the saved list goes on", " 5\r\n17\r\n", " 5\r\n17\r\n", {9}, true, " 5\r\n17\r\n 9\r\n", {0}, 0,
+         {"   1    5", "   2    17", "   3    9", "   4    0"}, " 3", " 5\r\n17\r\n 9\r\n 0\r\n"},
+        {"saved before Start, then an undo", " 5\r\n17\r\n", " 5\r\n17\r\n", {9, 8}, true, " 5\r\n17\r\n 9\r\n 8\r\n", {}, 1,
+         {"   1    5", "   2    17", "   3    9"}, " 4", " 5\r\n17\r\n 9\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char *name : {"rszamok.txt", "rszamok3.txt"})
+            QFile::remove(file(QLatin1String(name)));
+        put(QStringLiteral("terem.txt"), "3\r\n");
+        if (!c.working.isEmpty())
+            put(QStringLiteral("rszamok.txt"), c.working);
+        if (!c.room3.isEmpty())
+            put(QStringLiteral("rszamok3.txt"), c.room3);
+        recreateWindow();
+        EXPECT_TRUE(startStandsOut());
+        for (int n : c.before)
+            enter({n});
+        EXPECT_TRUE(startEnabled());
+        EXPECT_TRUE(startStandsOut());
+        if (c.saveBefore) {
+            setRoomBox(QStringLiteral("3"));
+            click(QStringLiteral("Command15"));
+            EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")), c.savedBefore);
+            EXPECT_FALSE(exitAsks());
+            setRoomBox(QString());
+        }
+        trigger(QStringLiteral("indit"));
+        EXPECT_FALSE(startEnabled());
+        EXPECT_FALSE(startStandsOut());
+        EXPECT_EQ(text(QStringLiteral("Label5")), c.count);
+        EXPECT_EQ(roomBox(), QStringLiteral("3"));
+        EXPECT_EQ(exitAsks(), !c.saveBefore);
+        for (int n : c.after)
+            enter({n});
+        for (int i = 0; i < c.undos; ++i)
+            click(QStringLiteral("Command1"));
+        EXPECT_EQ(lines(QStringLiteral("List1")), c.history);
+        click(QStringLiteral("Command15"));
+        EXPECT_EQ(bytes(QStringLiteral("rszamok3.txt")), c.saved);
+        // No question but the exit question that exitAsks() answered Cancel.
+        for (const QString &q : platform->questions)
+            EXPECT_EQ(q, QString::fromUtf8("Biztos, hogy mentés nélkül lép ki ?"));
+        EXPECT_TRUE(platform->messages.empty());
+        EXPECT_FALSE(exitAsks());
+        // Every statistic counts the whole history, as entering it does.
+        const QStringList shown = statistics();
+        recreateWindow();
+        for (const QString &line : c.history)
+            enter({line.mid(5).trimmed().toInt()});
+        EXPECT_EQ(statistics(), shown);
+    }
+
+    // A room switch before Start asks about switching; Cancel keeps the
+    // spins and Start.
     recreateWindow();
-    enter({3});
-    EXPECT_FALSE(startEnabled());
-    trigger(QStringLiteral("indit"));
-    window->startList();
-    EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    3"});
-    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("1"));
+    enter({9});
+    platform->confirmAnswers = {false};
+    trigger(QStringLiteral("terem3"));
+    EXPECT_EQ(platform->questions, std::vector<QString>{QString::fromUtf8(
+                                       "Biztos, hogy mentés nélkül átvált a(z) 3. terembe ?\n"
+                                       "A nem mentett pörgetések elvesznek.")});
+    EXPECT_TRUE(platform->started.empty());
+    EXPECT_TRUE(startEnabled());
+    EXPECT_EQ(lines(QStringLiteral("List1")), QStringList{"   1    9"});
 }
 
 TEST_F(StartTest, LinesWithoutASpinAreSkippedWithOneMessage)

@@ -101,3 +101,40 @@ TEST_F(KeyboardEntryTest, TheRoomBoxKeepsItsKeysAndAClickEndsAWaitingDigit)
 
 } // namespace
 } // namespace vintaro::test
+
+namespace vintaro::test {
+namespace {
+
+// "Mentés" with an empty room box: after the message the room box has the
+// keys, so the room is typed at once; Enter gives the keys back to spin entry.
+TEST_F(KeyboardEntryTest, AfterARefusedSaveTheRoomBoxTakesTheKeys)
+{
+    activate(window.get());
+    type(QStringLiteral("5"));
+    click(QStringLiteral("Command15"));
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].text, QString::fromUtf8("Hibás teremszám beállítás !"));
+    EXPECT_EQ(focusName(), QStringLiteral("Text1"));
+    type(QStringLiteral("4"));
+    press(Qt::Key_Return);
+    EXPECT_NE(focusName(), QStringLiteral("Text1"));
+    type(QStringLiteral("17"));
+    EXPECT_EQ(spins(), (std::vector<int>{5, 17}));
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("4"));
+    click(QStringLiteral("Command15"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok4.txt")), QByteArray(" 5\r\n17\r\n"));
+
+    // A room box holding a room that is refused is typed over.
+    setRoomBox(QStringLiteral("12"));
+    type(QStringLiteral("0"));
+    click(QStringLiteral("Command15"));
+    EXPECT_EQ(focusName(), QStringLiteral("Text1"));
+    type(QStringLiteral("4"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("4"));
+    click(QStringLiteral("Command15"));
+    EXPECT_EQ(bytes(QStringLiteral("rszamok4.txt")), QByteArray(" 5\r\n17\r\n 0\r\n"));
+}
+
+} // namespace
+} // namespace vintaro::test

@@ -180,7 +180,6 @@ protected:
         m_prefixes.push_back(m_prefixes.back().then(n));
         m_countText = QString::number(m_history.size());
         m_passRan = m_unsaved = true;
-        m_startEnabled = false;
     }
 
     void undo()
@@ -193,7 +192,6 @@ protected:
         m_prefixes.pop_back();
         m_countText = QString::number(m_history.size());
         m_passRan = m_unsaved = true;
-        m_startEnabled = false;
     }
 
     void selectionAction()
@@ -261,8 +259,14 @@ protected:
         const auto saved = m_saved.find(room);
         std::vector<int> kept;
         bool keepsFront = false;
-        const std::vector<int> &tail = m_tails[roomText];
-        if (!tail.empty() && saved != m_saved.end() && saved->second.size() >= tail.size() &&
+        const auto known = m_tails.find(roomText);
+        const std::vector<int> tail = known == m_tails.end() ? std::vector<int>() : known->second;
+        if (m_startEnabled && known == m_tails.end()) {
+            // Spins entered before Start continue the room's saved list.
+            if (saved != m_saved.end())
+                kept = saved->second;
+            keepsFront = true;
+        } else if (!tail.empty() && saved != m_saved.end() && saved->second.size() >= tail.size() &&
             std::equal(tail.begin(), tail.end(), saved->second.end() - std::ptrdiff_t(tail.size()))) {
             // The room's saved list ends with what Start loaded (or the last
             // save wrote): its earlier spins stay in front.
@@ -299,12 +303,20 @@ protected:
                 if (!line.trimmed().isEmpty())
                     spins.push_back(line.trimmed().toInt());
         ASSERT_EQ(m_text1->text(), m_numberRoom.value_or(QString()));
-        m_countText = QLatin1Char(' ') + QString::number(spins.size());
-        if (!spins.empty()) {
-            setHistory(spins);
+        // The spins entered before Start follow the loaded ones.
+        std::vector<int> all = spins;
+        all.insert(all.end(), m_history.begin(), m_history.end());
+        m_countText = QLatin1Char(' ') + QString::number(all.size());
+        if (!all.empty()) {
+            setHistory(all);
             m_passRan = true;
         }
-        m_tails[m_numberRoom.value_or(QString())] = spins;
+        // The room's saved list ends with the loaded spins and what this run
+        // saved to it before Start.
+        std::vector<int> &tail = m_tails[m_numberRoom.value_or(QString())];
+        std::vector<int> known = spins;
+        known.insert(known.end(), tail.begin(), tail.end());
+        tail = known;
         ++m_starts;
     }
 
@@ -383,8 +395,8 @@ protected:
         // Entries outweigh undo while the history is short, so it grows to a
         // few hundred spins and stays there.
         const int entries = m_history.size() < 600 ? 50 : 30;
-        if (m_startEnabled && pick(0, 9) < 8)
-            start(); // a new run mostly begins with "  Start"
+        if (m_startEnabled && pick(0, 9) < 4)
+            start(); // a new run mostly begins with "  Start", now and then after some spins
         else if (roll < entries)
             enterSpin();
         else if (roll < 58)

@@ -65,5 +65,34 @@ TEST(Placement, BesideTheMainWindowWhereTheScreenAllows)
     }
 }
 
+// A companion back at its remembered place over the main window: the main
+// window steps aside by the shortest move the screen allows, or stays.
+TEST(Placement, TheMainWindowStepsFromUnderARememberedCompanion)
+{
+    const QRect screen(0, 0, 1366, 768);
+    const QRect centred(283, 124, 800, 520);
+    struct Case
+    {
+        const char *what;
+        QRect main, companion, expected;
+    };
+    const std::vector<Case> cases = {
+        {"clear already: stays", {0, 124, 800, 520}, {800, 40, 566, 700}, {0, 124, 800, 520}},
+        {"left of a companion on the right", centred, {800, 40, 566, 700}, {0, 124, 800, 520}},
+        {"right of a companion on the left", centred, {0, 0, 500, 768}, {500, 124, 800, 520}},
+        {"above a companion below", {283, 300, 800, 400}, {0, 500, 1366, 268}, {283, 100, 800, 400}},
+        {"no place on the screen: stays", centred, {300, 100, 700, 600}, centred},
+        {"below a companion above", {283, 100, 800, 400}, {0, 0, 1366, 250}, {283, 250, 800, 400}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect moved = clearOf(c.main, c.companion, screen);
+        EXPECT_EQ(moved, c.expected);
+        if (moved != c.main) {
+            EXPECT_FALSE(moved.intersects(c.companion));
+        }
+    }
+}
+
 } // namespace
 } // namespace vintaro

@@ -2,6 +2,7 @@
 // the spins entered in the main window, and analysing spin files.
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -104,6 +105,44 @@ TEST_F(OddsWindowTest, FollowsTheHistoryLive)
     EXPECT_TRUE(label(w, "Hordozo").contains(QString::fromUtf8("a 0-s szám hordozza: 28 találat"))) << label(w, "Hordozo").toStdString();
 }
 
+// Opened on an empty history, the table's columns follow the figures as the
+// history grows and shrinks: no figure is cut short ("-0…", "2,…").
+TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
+{
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    w->show();
+    auto *table = control<QTableView>(w, "OddsTable");
+    auto check = [&](const char *when) {
+        SCOPED_TRACE(when);
+        QCoreApplication::processEvents();
+        const QAbstractItemModel *m = table->model();
+        const int last = m->columnCount() - 1;
+        for (int column = 0; column < last; ++column) {
+            const int width = table->horizontalHeader()->sectionSize(column);
+            for (int row = 0; row < m->rowCount(); ++row) {
+                const QString shown = m->index(row, column).data().toString();
+                EXPECT_LE(table->fontMetrics().horizontalAdvance(shown) + 6, width)
+                    << "column " << column << ": " << shown.toStdString();
+            }
+        }
+    };
+    check("empty");
+    // Seventeen comes every fourth spin: z figures of two digits, and counts
+    // in the thousands.
+    QByteArray list;
+    for (int i = 0; i < 6000; ++i)
+        list += QByteArray::number(i % 4 == 0 ? 17 : i % 37) + "\r\n";
+    put(QStringLiteral("rszamok.txt"), list);
+    trigger(QStringLiteral("indit"));
+    check("after Start");
+    enter({0, 0, 0});
+    check("after entries");
+    for (int i = 0; i < 3; ++i)
+        click(QStringLiteral("Command1"));
+    check("after undo");
+}
+
 TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
 {
     load(184);
@@ -163,6 +202,14 @@ TEST_F(OddsWindowTest, CancelStopsALongAnalysis)
 {
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
+    // An earlier file's figures first: a cancelled run must not seem to own them.
+    showFilePage(w);
+    put(QStringLiteral("small.txt"), "5\r\n17\r\n0\r\n17\r\n");
+    platform->fileAnswers.push_back(file(QStringLiteral("small.txt")));
+    QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+    waitForAnalysis(w);
+    ASSERT_EQ(cell(w, "FajlTetek", QStringLiteral("17"), 2), QStringLiteral("2"));
+    ASSERT_FALSE(label(w, "FajlBizonyitek").isEmpty());
     {
         std::ofstream big(file(QStringLiteral("big.txt")).toStdString(), std::ios::binary);
         const std::string line = "12\r\n";
@@ -180,6 +227,9 @@ TEST_F(OddsWindowTest, CancelStopsALongAnalysis)
     EXPECT_FALSE(control<QProgressBar>(w, "Folyamat")->isVisible());
     EXPECT_TRUE(control<QAbstractButton>(w, "FajlElemzese")->isEnabled());
     EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
+    EXPECT_EQ(control<QTableView>(w, "FajlTorzitas")->model()->rowCount(), 0);
+    EXPECT_TRUE(label(w, "FajlBizonyitek").isEmpty());
+    EXPECT_TRUE(label(w, "FajlTulRovid").isEmpty());
 }
 
 // "Fájl elemzése…" reads regular files only: a pipe would wait for a writer

@@ -85,6 +85,26 @@ TEST_F(SystemsWindowTest, PlaysTheRecordedSpinsAndFollowsThem)
     EXPECT_TRUE(control<QLabel>(w, "JegyzettPorgetesek")->text().endsWith(QStringLiteral(" 6")));
     click(QStringLiteral("Command1"));
     EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Végeredmény"), QStringLiteral("2"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Tét az asztali maximumra csökkentve"),
+              QString::fromUtf8("<no row Tét az asztali maximumra csökkentve>"));
+
+    // A table maximum of 2: the third stake, 4, is cut to 2, and the window
+    // says so beside the largest stake.
+    control<QDoubleSpinBox>(w, "MaxTet")->setValue(2);
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Legnagyobb tét"), QStringLiteral("2"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Tét az asztali maximumra csökkentve"),
+              QString::fromUtf8("1 pörgetésben"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "A rendszer legnagyobb kért tétje"), QStringLiteral("4"));
+    // A bankroll of 2: the second stake, 2, is all that is left after the
+    // first; then nothing is left.
+    control<QDoubleSpinBox>(w, "MaxTet")->setValue(0);
+    control<QDoubleSpinBox>(w, "Bank")->setValue(2.5);
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Tét a megmaradt tőkére csökkentve"),
+              QString::fromUtf8("1 pörgetésben"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "A rendszer legnagyobb kért tétje"), QStringLiteral("2"));
+    control<QDoubleSpinBox>(w, "Bank")->setValue(100);
 
     // A single number from the spin box: 0 came once, 35 back on one unit.
     control<QComboBox>(w, "Tet")->setCurrentIndex(control<QComboBox>(w, "Tet")->findText(QString::fromUtf8("Egy szám")));
@@ -137,7 +157,8 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
     simulateAndWait(w);
     EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
 
-    // A long run stopped by Mégse leaves the figures as they were.
+    // A long run stopped by Mégse: the earlier run's figures go, so that
+    // none seems to be the stopped run's.
     control<QSpinBox>(w, "Menetek")->setValue(10000000);
     control<QSpinBox>(w, "Porgetesek")->setValue(100000);
     control<QDoubleSpinBox>(w, "Cel")->setValue(0);
@@ -151,7 +172,8 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
         QTest::qWait(20);
     EXPECT_FALSE(window->running());
     EXPECT_EQ(control<QLabel>(w, "Allapot")->text(), QString::fromUtf8("A szimuláció megszakítva."));
-    EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
+    EXPECT_EQ(control<QTableView>(w, "Eredmenyek")->model()->rowCount(), 0);
+    EXPECT_TRUE(control<QLabel>(w, "Egyezes")->text().isEmpty());
     EXPECT_TRUE(control<QAbstractButton>(w, "Szimulacio")->isEnabled());
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+// A menu bar whose item of one caption stands out while it is enabled: the
+// item still waiting to be chosen (dark red text on a pale yellow ground).
+#include <QProxyStyle>
+
+namespace vintaro {
+
+class StandOutItem : public QProxyStyle
+{
+public:
+    // `caption` names the item; `base` is the style the rest is drawn with.
+    StandOutItem(const QString &caption, QStyle *base);
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
+
+    static QColor ground();
+    static QColor ink();
+
+private:
+    QString m_caption;
+};
+
+} // namespace vintaro
