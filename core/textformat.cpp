@@ -1,5 +1,6 @@
 #include "core/textformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <climits>
@@ -192,6 +193,19 @@ std::string formatDecimal(double value, int decimals)
     if (value < 0 && !zero)
         out.insert(out.begin(), '-');
     return out;
+}
+
+int significantDecimals(double value, int digits)
+{
+    const double v = std::fabs(value);
+    if (!(v > 0) || !std::isfinite(v))
+        return digits - 1;
+    int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(v))));
+    // Rounding may carry into the next power of ten: 9,996 is 10,0.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 && std::round(v * scale) >= std::pow(10.0, digits))
+        --decimals;
+    return decimals;
 }
 
 std::string_view articleFor(std::int64_t value, bool capital)

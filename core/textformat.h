@@ -48,6 +48,8 @@ std::string historyLine(int position, int number);
 // that is no number reads "-".
 std::string formatInteger(std::int64_t value);
 std::string formatDecimal(double value, int decimals);
+// The decimals that show `digits` significant digits of value (after rounding).
+int significantDecimals(double value, int digits);
 
 // The article before a number, as the number is spoken: "az" before one that
 // begins with a vowel (1, 5, 50–59, 500–599, 1000–1999, 5000–5999, …),

@@ -45,19 +45,6 @@ std::string printable(std::string bytes)
 
 } // namespace
 
-int significantDecimals(double value, int digits)
-{
-    const double v = std::fabs(value);
-    if (!(v > 0) || !std::isfinite(v))
-        return digits - 1;
-    int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(v))));
-    // Rounding may carry into the next power of ten: 9,996 is 10,0.
-    const double scale = std::pow(10.0, decimals);
-    if (decimals > 0 && std::round(v * scale) >= std::pow(10.0, digits))
-        --decimals;
-    return decimals;
-}
-
 std::string formatChance(double chance)
 {
     const double percent = chance * 100;

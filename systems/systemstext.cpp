@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "odds/oddstext.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 
