@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/numbermodel.h"
+
 namespace vintaro {
 
 std::string rulesProblem(const SessionRules &rules)
@@ -49,7 +51,7 @@ Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, con
         peak = std::max(peak, left);
         out.deepestFall = std::max(out.deepestFall, peak - left);
     });
-    out.expected = -out.outcome.staked / 37;
+    out.expected = -out.outcome.staked / kNumberCount;
     return out;
 }
 
