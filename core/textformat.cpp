@@ -136,6 +136,14 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+std::size_t displayWidth(std::string_view utf8)
+{
+    std::size_t n = 0;
+    for (char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
 std::string historyLine(int position, int number)
 {
     return rightAligned(position, 4) + "    " + std::to_string(number);

@@ -1,5 +1,6 @@
 #pragma once
 // Number-to-text and text-to-number rules shared by every window and file.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ int roundHalfEven(double value);
 
 // Removes leading and trailing blanks (spaces only, as the platform's trim does).
 std::string_view trimBlanks(std::string_view text);
+
+// The width of UTF-8 text in a column of fixed-width characters: its
+// characters, not its bytes.
+std::size_t displayWidth(std::string_view utf8);
 
 // The text of one spin in the history list: the position right-aligned in
 // four characters, four blanks, the number without blanks.
