@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/owncommand.h"
-#include "odds/oddstext.h"
+#include "core/textformat.h"
 #include "persistence/analysisreader.h"
 #include "systems/bankroll.h"
 #include "systems/exact.h"
@@ -94,26 +94,17 @@ QString joined(auto keys)
     return out.join(QStringLiteral(", "));
 }
 
-// Display width of UTF-8 text: its characters.
-int width(const std::string &text)
-{
-    int n = 0;
-    for (unsigned char c : text)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
-
 std::string padded(const std::string &text, int columns)
 {
-    return text + std::string(size_t(std::max(1, columns - width(text))), ' ');
+    return text + std::string(size_t(std::max(1, columns - int(displayWidth(text)))), ' ');
 }
 
 void writeLines(std::ostream &out, const std::vector<FigureLine> &lines, bool exact)
 {
     int captions = 0, simulated = 0;
     for (const FigureLine &line : lines) {
-        captions = std::max(captions, width(line.caption));
-        simulated = std::max(simulated, width(line.simulated));
+        captions = std::max(captions, int(displayWidth(line.caption)));
+        simulated = std::max(simulated, int(displayWidth(line.simulated)));
     }
     for (const FigureLine &line : lines) {
         out << padded(line.caption, captions + 2);

@@ -10,6 +10,7 @@
 
 #include "odds/bettable.h"
 #include "odds/evidence.h"
+#include "tests/support/evidenceprocess.h"
 #include "tests/support/wheelsimulation.h"
 
 namespace {

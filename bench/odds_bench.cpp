@@ -42,7 +42,7 @@ void BM_OddsWindowRefreshAfterOneSpin(benchmark::State &state)
 {
     bench::BenchWindow bench;
     bench.load(bench::sampleSpins(SpinHistory::kCapacity - 1));
-    bench.window->openOdds();
+    bench.window->openCompanion(Form1::Companion::Odds);
     auto *odds = bench.window->findChild<Eselyek *>(QStringLiteral("Eselyek"));
     bench.window->enterSpin(5);
     QCoreApplication::processEvents();
@@ -59,7 +59,7 @@ void BM_SpinWithOddsWindowOpen(benchmark::State &state)
 {
     bench::BenchWindow bench;
     bench.load(bench::sampleSpins(SpinHistory::kCapacity - 1));
-    bench.window->openOdds();
+    bench.window->openCompanion(Form1::Companion::Odds);
     QCoreApplication::processEvents();
     int next = 0;
     for (auto _ : state) {

@@ -23,10 +23,10 @@ void BM_SpinWithBacktestPlayed(benchmark::State &state)
     bench::BenchWindow bench;
     bench.load(bench::sampleSpins(SpinHistory::kCapacity - 1));
     if (state.range(1)) {
-        bench.window->openWheel();
-        bench.window->openOdds();
+        bench.window->openCompanion(Form1::Companion::Wheel);
+        bench.window->openCompanion(Form1::Companion::Odds);
     }
-    bench.window->openSystems();
+    bench.window->openCompanion(Form1::Companion::Systems);
     auto *systems = bench.window->findChild<Rendszerek *>(QStringLiteral("Rendszerek"));
     if (!systems) {
         state.SkipWithError("no systems window");

@@ -20,7 +20,7 @@ struct OpenWheel
     OpenWheel()
     {
         bench.load(vintaro::bench::sampleSpins(vintaro::SpinHistory::kCapacity - 1));
-        bench.window->openWheel();
+        bench.window->openCompanion(vintaro::Form1::Companion::Wheel);
         wheel = bench.window->findChild<Kerek *>(QStringLiteral("Kerek"));
         wheel->choosePocket(26); // the neighbour row counts too
         QCoreApplication::processEvents();

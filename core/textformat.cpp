@@ -1,5 +1,6 @@
 #include "core/textformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <climits>
@@ -135,6 +136,14 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+std::size_t displayWidth(std::string_view utf8)
+{
+    std::size_t n = 0;
+    for (char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
 std::string historyLine(int position, int number)
 {
     return rightAligned(position, 4) + "    " + std::to_string(number);
@@ -192,6 +201,19 @@ std::string formatDecimal(double value, int decimals)
     if (value < 0 && !zero)
         out.insert(out.begin(), '-');
     return out;
+}
+
+int significantDecimals(double value, int digits)
+{
+    const double v = std::fabs(value);
+    if (!(v > 0) || !std::isfinite(v))
+        return digits - 1;
+    int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(v))));
+    // Rounding may carry into the next power of ten: 9,996 is 10,0.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 && std::round(v * scale) >= std::pow(10.0, digits))
+        --decimals;
+    return decimals;
 }
 
 std::string_view articleFor(std::int64_t value, bool capital)

@@ -1,5 +1,6 @@
 #pragma once
 // Number-to-text and text-to-number rules shared by every window and file.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ int roundHalfEven(double value);
 // Removes leading and trailing blanks (spaces only, as the platform's trim does).
 std::string_view trimBlanks(std::string_view text);
 
+// The width of UTF-8 text in a column of fixed-width characters: its
+// characters, not its bytes.
+std::size_t displayWidth(std::string_view utf8);
+
 // The text of one spin in the history list: the position right-aligned in
 // four characters, four blanks, the number without blanks.
 std::string historyLine(int position, int number);
@@ -48,6 +53,8 @@ std::string historyLine(int position, int number);
 // that is no number reads "-".
 std::string formatInteger(std::int64_t value);
 std::string formatDecimal(double value, int decimals);
+// The decimals that show `digits` significant digits of value (after rounding).
+int significantDecimals(double value, int digits);
 
 // The article before a number, as the number is spoken: "az" before one that
 // begins with a vowel (1, 5, 50–59, 500–599, 1000–1999, 5000–5999, …),

@@ -328,9 +328,12 @@ void Form1::buildMenu()
     m_tools = bar->addMenu(u8("Eszközök"));
     m_tools->setObjectName(QStringLiteral("eszkozok"));
     m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
-    connect(action(m_tools, "kerek", u8("Kerék")), &QAction::triggered, this, &Form1::openWheel);
-    connect(action(m_tools, "eselyek", u8("Esélyek")), &QAction::triggered, this, &Form1::openOdds);
-    connect(action(m_tools, "rendszerek", u8("Tétrendszerek")), &QAction::triggered, this, &Form1::openSystems);
+    connect(action(m_tools, "kerek", u8("Kerék")), &QAction::triggered, this,
+            [this] { openCompanion(Companion::Wheel); });
+    connect(action(m_tools, "eselyek", u8("Esélyek")), &QAction::triggered, this,
+            [this] { openCompanion(Companion::Odds); });
+    connect(action(m_tools, "rendszerek", u8("Tétrendszerek")), &QAction::triggered, this,
+            [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));

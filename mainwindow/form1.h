@@ -79,9 +79,8 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
-    void openWheel();             // kerek
-    void openOdds();              // eselyek
-    void openSystems();           // rendszerek
+    enum class Companion { Wheel, Odds, Systems };
+    void openCompanion(Companion which); // kerek, eselyek, rendszerek
     void exportCsv();             // exportcsv
 
 signals:

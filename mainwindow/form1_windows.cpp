@@ -27,6 +27,14 @@ bool raiseIfOpen(QWidget *window)
     return true;
 }
 
+// A companion refreshes after every change of the history.
+template <typename Window>
+QWidget *following(Form1 *form, Window *window)
+{
+    QObject::connect(form, &Form1::historyChanged, window, &Window::refresh);
+    return window;
+}
+
 } // namespace
 
 void Form1::installCompanions()
@@ -47,9 +55,9 @@ void Form1::showEvent(QShowEvent *event)
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_companions->reopen({{QStringLiteral("Kerek"), [this] { openWheel(); }},
-                                  {QStringLiteral("Eselyek"), [this] { openOdds(); }},
-                                  {QStringLiteral("Rendszerek"), [this] { openSystems(); }}});
+            m_companions->reopen({{QStringLiteral("Kerek"), [this] { openCompanion(Companion::Wheel); }},
+                                  {QStringLiteral("Eselyek"), [this] { openCompanion(Companion::Odds); }},
+                                  {QStringLiteral("Rendszerek"), [this] { openCompanion(Companion::Systems); }}});
             activateWindow();
         },
         Qt::QueuedConnection);
@@ -67,38 +75,29 @@ void Form1::openIntervals()
 }
 
 // The wheel, odds and systems windows follow the history from when they open.
-void Form1::openWheel()
+void Form1::openCompanion(Companion which)
 {
-    if (raiseIfOpen(m_wheelWindow))
+    QPointer<QWidget> &open = which == Companion::Wheel  ? m_wheelWindow
+                              : which == Companion::Odds ? m_oddsWindow
+                                                         : m_systemsWindow;
+    if (raiseIfOpen(open))
         return;
-    auto *wheel = new Kerek(m_session, this);
-    connect(this, &Form1::historyChanged, wheel, &Kerek::refresh);
-    connect(wheel, &Kerek::numberEntered, this, &Form1::pressEntryButton);
-    m_companions->adopt(wheel);
-    m_wheelWindow = wheel;
-    wheel->show();
-}
-
-void Form1::openOdds()
-{
-    if (raiseIfOpen(m_oddsWindow))
-        return;
-    auto *odds = new Eselyek(m_session, *m_platform, this);
-    connect(this, &Form1::historyChanged, odds, &Eselyek::refresh);
-    m_companions->adopt(odds);
-    m_oddsWindow = odds;
-    odds->show();
-}
-
-void Form1::openSystems()
-{
-    if (raiseIfOpen(m_systemsWindow))
-        return;
-    auto *systems = new Rendszerek(m_session, m_selection, *m_platform, this, m_folders.lists);
-    connect(this, &Form1::historyChanged, systems, &Rendszerek::refresh);
-    m_companions->adopt(systems);
-    m_systemsWindow = systems;
-    systems->show();
+    QWidget *window = nullptr;
+    switch (which) {
+    case Companion::Wheel: {
+        auto *wheel = new Kerek(m_session, this);
+        connect(wheel, &Kerek::numberEntered, this, &Form1::pressEntryButton);
+        window = following(this, wheel);
+        break;
+    }
+    case Companion::Odds: window = following(this, new Eselyek(m_session, *m_platform, this)); break;
+    case Companion::Systems:
+        window = following(this, new Rendszerek(m_session, m_selection, *m_platform, this, m_folders.lists));
+        break;
+    }
+    m_companions->adopt(window);
+    open = window;
+    window->show();
 }
 
 void Form1::stopCompanionWork()

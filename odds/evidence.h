@@ -74,28 +74,6 @@ inline constexpr double kStrongEvidence = 100;     // 1 / 0.01
 // "torzítás nem mutatható ki" below 20, "gyanús" below 100, "erős jel".
 std::string_view evidenceVerdict(double e);
 
-// The same e-value, kept spin by spin by multiplying each Bayes factor by the
-// ratio of its predictive chance to the fair one: for simulations, which look
-// after every spin.
-class EvidenceProcess
-{
-public:
-    EvidenceProcess();
-    void add(int number);
-    double value() const;
-    std::int64_t spins() const { return m_spins; }
-
-private:
-    struct Part
-    {
-        double a, b, c, p0, q0;
-    };
-    std::vector<Part> m_parts;
-    std::vector<double> m_weight, m_factor, m_hits; // per part
-    std::vector<std::uint8_t> m_hitOf;             // [number * parts + part]
-    std::int64_t m_spins = 0;
-};
-
 template <typename Accept>
 const SetEvidence *strongestSet(const std::vector<SetEvidence> &sets, const NumberCounts &counts, Accept accept)
 {

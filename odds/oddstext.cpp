@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "odds/spinfile.h"
+#include "persistence/textencoding.h"
 
 namespace vintaro {
 
@@ -15,48 +17,18 @@ namespace {
 // ASCII otherwise (a Windows-1250 file) and for control bytes.
 std::string printable(std::string bytes)
 {
-    bool utf8 = true;
-    for (size_t i = 0; i < bytes.size() && utf8;) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        const size_t extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : 4;
-        if (extra == 4) {
-            utf8 = false;
-            break;
-        }
-        size_t k = 1;
-        while (k <= extra && i + k < bytes.size() && (static_cast<unsigned char>(bytes[i + k]) >> 6) == 2)
-            ++k;
-        if (k <= extra) {
-            if (i + k == bytes.size())
-                bytes.resize(i); // cut off
-            else
-                utf8 = false;
-            break;
-        }
-        i += extra + 1;
-    }
+    const std::optional<std::size_t> whole = utf8Length(bytes);
+    if (whole)
+        bytes.resize(*whole);
     for (char &c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && !utf8))
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && !whole))
             c = '?';
     }
     return bytes;
 }
 
 } // namespace
-
-int significantDecimals(double value, int digits)
-{
-    const double v = std::fabs(value);
-    if (!(v > 0) || !std::isfinite(v))
-        return digits - 1;
-    int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(v))));
-    // Rounding may carry into the next power of ten: 9,996 is 10,0.
-    const double scale = std::pow(10.0, decimals);
-    if (decimals > 0 && std::round(v * scale) >= std::pow(10.0, digits))
-        --decimals;
-    return decimals;
-}
 
 std::string formatChance(double chance)
 {

@@ -13,8 +13,6 @@ namespace vintaro {
 struct SpinFileAnalysis;
 
 std::string formatChance(double chance);              // "12,5 %", "1,83 %", "0,0123 %", "< 0,0001 %"
-// The decimals that show `digits` significant digits of value (after rounding).
-int significantDecimals(double value, int digits);
 std::string formatOneIn(double oneIn);                // "2", "1 234": once in this many
 std::string formatPValue(double p);                   // "0,0312", "< 0,0001"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/textformat.h"
 #include "odds/bettable.h"
 #include "odds/biastest.h"
 #include "odds/evidencetext.h"
@@ -13,18 +14,9 @@ namespace vintaro {
 
 namespace {
 
-// Characters, not bytes, of UTF-8 text.
-size_t width(const std::string &text)
-{
-    size_t n = 0;
-    for (char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
 std::string pad(const std::string &text, size_t w, bool right)
 {
-    const std::string fill(w > width(text) ? w - width(text) : 0, ' ');
+    const std::string fill(w > displayWidth(text) ? w - displayWidth(text) : 0, ' ');
     return right ? fill + text : text + fill;
 }
 
@@ -36,7 +28,7 @@ void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>>
     for (const auto &row : rows)
         for (size_t i = 0; i < row.size(); ++i) {
             widths.resize(std::max(widths.size(), row.size()));
-            widths[i] = std::max(widths[i], width(row[i]));
+            widths[i] = std::max(widths[i], displayWidth(row[i]));
         }
     for (const auto &row : rows) {
         std::string line;

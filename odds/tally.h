@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/setcounter.h"
-#include "odds/bets.h"
+#include "core/bets.h"
 
 namespace vintaro {
 

@@ -5,6 +5,7 @@
 
 #include "persistence/csvexport.h"
 #include "persistence/spinpipe.h"
+#include "persistence/textencoding.h"
 
 namespace vintaro {
 
@@ -14,26 +15,6 @@ namespace {
 // row is never longer than this.
 constexpr std::size_t kHeadLimit = 4096;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
-
-void appendUtf8(std::string &out, unsigned code)
-{
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | (code >> 6));
-        out += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += char(0xE0 | (code >> 12));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xF0 | (code >> 18));
-        out += char(0x80 | ((code >> 12) & 0x3F));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
-}
 
 // A header cell without its quotes and blanks.
 std::string_view cell(std::string_view s)
@@ -45,21 +26,6 @@ std::string_view cell(std::string_view s)
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
         s = s.substr(1, s.size() - 2);
     return s;
-}
-
-// The header name in UTF-8 or as a Windows-1250 program would have saved it
-// ("á" is one byte E1 there).
-bool sameName(std::string_view found, std::string_view utf8Name)
-{
-    if (found == utf8Name)
-        return true;
-    std::string cp1250;
-    for (std::size_t i = 0; i < utf8Name.size(); ++i) {
-        const bool a = utf8Name.substr(i, 2) == "\xC3\xA1";
-        cp1250 += a ? '\xE1' : utf8Name[i];
-        i += a;
-    }
-    return found == cp1250;
 }
 
 } // namespace
@@ -74,80 +40,6 @@ std::string formatNote(SpinFormat format)
     }
     return {};
 }
-
-// UTF-16 (told by its byte order mark, or by a zero byte beside the first
-// character) becomes UTF-8; anything else passes as it is.
-struct SpinStreamReader::Decoder
-{
-    enum class Mode { Undecided, Bytes, Little, Big } mode = Mode::Undecided;
-    unsigned char held[2] = {};
-    int heldCount = 0;
-    unsigned highSurrogate = 0;
-
-    void decide()
-    {
-        const unsigned a = held[0], b = held[1];
-        if (a == 0xFF && b == 0xFE)
-            mode = Mode::Little, heldCount = 0;
-        else if (a == 0xFE && b == 0xFF)
-            mode = Mode::Big, heldCount = 0;
-        else if (b == 0 && a != 0 && a < 0x80)
-            mode = Mode::Little; // the held unit is the first character
-        else if (a == 0 && b != 0 && b < 0x80)
-            mode = Mode::Big;
-        else
-            mode = Mode::Bytes;
-    }
-
-    void unit(unsigned u, std::string &out)
-    {
-        if (highSurrogate) {
-            if (u >= 0xDC00 && u <= 0xDFFF) {
-                appendUtf8(out, 0x10000 + ((highSurrogate - 0xD800) << 10) + (u - 0xDC00));
-                highSurrogate = 0;
-                return;
-            }
-            out += kReplacement;
-            highSurrogate = 0;
-        }
-        if (u >= 0xD800 && u <= 0xDBFF)
-            highSurrogate = u;
-        else if (u >= 0xDC00 && u <= 0xDFFF)
-            out += kReplacement;
-        else
-            appendUtf8(out, u);
-    }
-
-    // Units of `data` (with a byte held from before) as UTF-8 into `out`.
-    void decode(const unsigned char *data, std::size_t size, std::string &out)
-    {
-        out.clear();
-        std::size_t i = 0;
-        if (heldCount == 1 && size > 0) {
-            held[1] = data[i++];
-            heldCount = 2;
-        }
-        if (heldCount == 2) {
-            unit(mode == Mode::Little ? held[0] | (held[1] << 8) : (held[0] << 8) | held[1], out);
-            heldCount = 0;
-        }
-        for (; i + 1 < size; i += 2)
-            unit(mode == Mode::Little ? data[i] | (data[i + 1] << 8) : (data[i] << 8) | data[i + 1], out);
-        if (i < size) {
-            held[0] = data[i];
-            heldCount = 1;
-        }
-    }
-
-    void end(std::string &out)
-    {
-        out.clear();
-        if (highSurrogate || heldCount == 1)
-            out += kReplacement;
-        highSurrogate = 0;
-        heldCount = 0;
-    }
-};
 
 // The one column of the export that holds the spins: each line becomes that
 // field alone, so that the lines keep their numbers. The header line is none.
@@ -209,7 +101,8 @@ struct SpinStreamReader::Columns
     }
 };
 
-SpinStreamReader::SpinStreamReader(SpinSink sink) : m_sink(std::move(sink)), m_decoder(std::make_unique<Decoder>())
+SpinStreamReader::SpinStreamReader(SpinSink sink)
+    : m_sink(std::move(sink)), m_decoder(std::make_unique<Utf16Decoder>())
 {
 }
 
@@ -217,7 +110,7 @@ SpinStreamReader::~SpinStreamReader() = default;
 
 SpinFormat SpinStreamReader::format() const
 {
-    const bool utf16 = m_decoder->mode == Decoder::Mode::Little || m_decoder->mode == Decoder::Mode::Big;
+    const bool utf16 = m_decoder->mode == Utf16Decoder::Mode::Little || m_decoder->mode == Utf16Decoder::Mode::Big;
     if (m_columns)
         return utf16 ? SpinFormat::Utf16ExportCsv : SpinFormat::ExportCsv;
     return utf16 ? SpinFormat::Utf16List : SpinFormat::List;
@@ -225,8 +118,8 @@ SpinFormat SpinStreamReader::format() const
 
 void SpinStreamReader::feed(const unsigned char *data, std::size_t size)
 {
-    Decoder &d = *m_decoder;
-    if (d.mode == Decoder::Mode::Undecided) {
+    Utf16Decoder &d = *m_decoder;
+    if (d.mode == Utf16Decoder::Mode::Undecided) {
         while (d.heldCount < 2 && size > 0) {
             d.held[d.heldCount++] = *data++;
             --size;
@@ -234,12 +127,12 @@ void SpinStreamReader::feed(const unsigned char *data, std::size_t size)
         if (d.heldCount < 2)
             return;
         d.decide();
-        if (d.mode == Decoder::Mode::Bytes) {
+        if (d.mode == Utf16Decoder::Mode::Bytes) {
             d.heldCount = 0;
             text(d.held, 2);
         }
     }
-    if (d.mode == Decoder::Mode::Bytes)
+    if (d.mode == Utf16Decoder::Mode::Bytes)
         return text(data, size);
     std::string decoded;
     d.decode(data, size, decoded);
@@ -248,12 +141,12 @@ void SpinStreamReader::feed(const unsigned char *data, std::size_t size)
 
 void SpinStreamReader::finish()
 {
-    Decoder &d = *m_decoder;
-    if (d.mode == Decoder::Mode::Undecided) {
-        d.mode = Decoder::Mode::Bytes;
+    Utf16Decoder &d = *m_decoder;
+    if (d.mode == Utf16Decoder::Mode::Undecided) {
+        d.mode = Utf16Decoder::Mode::Bytes;
         text(d.held, std::size_t(d.heldCount));
         d.heldCount = 0;
-    } else if (d.mode != Decoder::Mode::Bytes) {
+    } else if (d.mode != Utf16Decoder::Mode::Bytes) {
         std::string rest;
         d.end(rest);
         text(reinterpret_cast<const unsigned char *>(rest.data()), rest.size());
@@ -291,12 +184,12 @@ void SpinStreamReader::decideFormat()
         line.remove_prefix(kUtf8Bom.size());
     // "Sorszám" and the separator after it; then the column named "Szám".
     const std::size_t first = line.find_first_of(",;\t");
-    if (first != std::string_view::npos && sameName(cell(line.substr(0, first)), kCsvIndexHeader)) {
+    if (first != std::string_view::npos && sameText(cell(line.substr(0, first)), kCsvIndexHeader)) {
         const char separator = line[first];
         int column = 1;
         for (std::string_view rest = line.substr(first + 1);; ++column) {
             const std::size_t end = std::min(rest.find(separator), rest.size());
-            if (sameName(cell(rest.substr(0, end)), kCsvNumberHeader)) {
+            if (sameText(cell(rest.substr(0, end)), kCsvNumberHeader)) {
                 m_columns = std::make_unique<Columns>();
                 m_columns->separator = separator;
                 m_columns->column = column;
@@ -319,7 +212,7 @@ void SpinStreamReader::tokens(const unsigned char *data, std::size_t size)
     if (m_countLines) {
         // Offsets in the file are offsets in the text only when nothing was
         // decoded or taken out.
-        if (m_decoder->mode == Decoder::Mode::Bytes && !m_columns)
+        if (m_decoder->mode == Utf16Decoder::Mode::Bytes && !m_columns)
             m_tokens.countLinesWith(std::move(m_countLines));
         m_countLines = nullptr;
     }

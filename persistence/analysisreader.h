@@ -40,6 +40,8 @@
 
 namespace vintaro {
 
+struct Utf16Decoder;
+
 // What the reader found the text to be.
 enum class SpinFormat { List, Utf16List, ExportCsv, Utf16ExportCsv };
 // "", "UTF-16 szöveg", "a program CSV-exportja (a „Szám” oszlop)", …
@@ -69,7 +71,6 @@ public:
     const std::string &firstJunkText() const { return m_tokens.firstJunkText(); }
 
 private:
-    struct Decoder;
     struct Columns;
     void text(const unsigned char *data, std::size_t size); // after decoding
     void tokens(const unsigned char *data, std::size_t size);
@@ -77,7 +78,7 @@ private:
 
     SpinSink m_sink;
     SpinTokenizer m_tokens;
-    std::unique_ptr<Decoder> m_decoder;
+    std::unique_ptr<Utf16Decoder> m_decoder;
     std::unique_ptr<Columns> m_columns; // the export's "Szám" column, once recognised
     bool m_formatKnown = false;
     std::string m_head; // the first line, until the format is known

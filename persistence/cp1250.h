@@ -1,7 +1,8 @@
 #pragma once
 // Windows-1250, the single-byte code page of every text file the program
 // keeps: Central European letters (á é í ó ö ő ú ü ű and their capitals)
-// in the upper half, ASCII in the lower.
+// in the upper half, ASCII in the lower. Qt's strings in and out of the
+// table of persistence/textencoding.h.
 #include <QByteArray>
 #include <QString>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "odds/bets.h"
+#include "core/bets.h"
 
 namespace vintaro {
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <map>
 
+#include "core/numbermodel.h"
+
 namespace vintaro::exactdetail {
 
 namespace {
@@ -41,7 +43,7 @@ Setup setup(const CounterChain &chain, const Bet &bet, const SessionRules &rules
         return s;
     }
     s.win = 36 / numbers - 1;
-    s.pWin = numbers / 37.0;
+    s.pWin = numbers / double(kNumberCount);
     s.pLoss = 1 - s.pWin;
     s.goal = target > 0 ? s.start + target : kNoGoal;
     s.cap = maximum > 0 ? maximum : std::numeric_limits<std::int64_t>::max() / 64;

@@ -1,6 +1,6 @@
 #include "systems/owntext.h"
 
-#include "odds/oddstext.h"
+#include "core/textformat.h"
 #include "systems/systemstext.h"
 
 namespace vintaro {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numbermodel.h"
+
 namespace vintaro {
 
 std::string rulesProblem(const SessionRules &rules)
@@ -48,7 +50,7 @@ Backtest backtest(System &system, const Bet &bet, const SessionRules &rules, con
     out.outcome = playSession(asking, betMask(bet), winPerUnit(bet), rules, next, [&](double left, double stake) {
         noteSpin(out, peak, rules, asking.asked, left, stake, keepBankroll);
     });
-    out.expected = -out.outcome.staked / 37;
+    out.expected = -out.outcome.staked / kNumberCount;
     return out;
 }
 

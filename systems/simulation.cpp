@@ -6,6 +6,7 @@
 #include <cmath>
 #include <thread>
 
+#include "core/numbermodel.h"
 #include "systems/counters.h"
 #include "systems/lines.h"
 #include "systems/ownsystem.h"
@@ -56,7 +57,7 @@ template <typename Sys> void work(Shared &shared)
         auto draw = [&random, &drawn, cancel] {
             if ((++drawn & 0xFFFFu) == 0 && cancel && cancel->load(std::memory_order_relaxed))
                 return -1;
-            return int(random(37u));
+            return int(random(std::uint32_t(kNumberCount)));
         };
         BlockTotals totals;
         const std::int64_t first = block * kSimulationBlock;
@@ -74,7 +75,7 @@ template <typename Sys> void work(Shared &shared)
             }
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;
-            const double excess = o.result + o.staked / 37;
+            const double excess = o.result + o.staked / kNumberCount;
             totals.excess += excess;
             totals.excessSquares += excess * excess;
             totals.largest = std::max(totals.largest, o.largest);
@@ -159,7 +160,7 @@ Simulation simulate(const SimulationRequest &request, SimulationControl *control
     s.ruin = double(all.ruin) / n;
     s.meanSpins = double(all.spins) / n;
     s.meanStaked = all.staked / n;
-    s.expected = -s.meanStaked / 37;
+    s.expected = -s.meanStaked / kNumberCount;
     s.largestStake = all.largest;
     double sum = 0;
     for (double r : out.results)

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "odds/oddstext.h"
+#include "core/numbermodel.h"
+#include "core/textformat.h"
 
 namespace vintaro {
 
@@ -33,7 +34,7 @@ std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e, bool t
         {"Átlagos eredmény",
          moneyText(s.meanResult) + " (95 %: " + moneyText(s.meanLow) + " … " + moneyText(s.meanHigh) + ")",
          exact(moneyText(e.meanResult))},
-        {"Várható eredmény: −(átlagos tét)/37", moneyText(s.expected), exact(moneyText(-e.meanStaked / 37))},
+        {"Várható eredmény: −(átlagos tét)/37", moneyText(s.expected), exact(moneyText(-e.meanStaked / kNumberCount))},
         {"Medián eredmény", moneyText(s.median), exact(moneyText(e.median))},
         {"Eredmény, 5. percentilis", moneyText(s.p5), exact(moneyText(e.p5))},
         {"Eredmény, 95. percentilis", moneyText(s.p95), exact(moneyText(e.p95))},

@@ -27,7 +27,7 @@
 
 #include "core/selection.h"
 #include "core/session.h"
-#include "odds/oddstext.h"
+#include "core/textformat.h"
 #include "persistence/ownsystems.h"
 #include "systems/owntext.h"
 #include "systems/systemstext.h"

@@ -110,3 +110,17 @@ TEST(TextFormat, HungarianNumbersArticlesAndTimes)
     for (const auto &[value, expected] : times)
         EXPECT_EQ(timesText(value), expected) << value;
 }
+
+TEST(TextFormat, DisplayWidthAndSignificantDecimals)
+{
+    const std::vector<std::pair<std::string, size_t>> cases = {
+        {"", 0}, {"Szám", 4}, {"−(tét)/37", 9}, {"32\xE2\x80\xAF" "736", 6}, {"χ² = 1,5", 8}, {"\xF0\x9F\x98\x80", 1}};
+    for (const auto &[text, width] : cases)
+        EXPECT_EQ(displayWidth(text), width) << text;
+
+    // Three significant digits: 12,3; 1,83; 0,0123; 9,996 rounds up to 10,0.
+    const std::vector<std::pair<double, int>> decimals = {
+        {12.34, 1}, {1.834, 2}, {0.01234, 4}, {-0.5, 3}, {9.996, 1}, {999.6, 0}, {0.0, 2}, {1.0 / 0.0, 2}};
+    for (const auto &[value, expected] : decimals)
+        EXPECT_EQ(significantDecimals(value, 3), expected) << value;
+}

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "odds/evidence.h"
+#include "tests/support/evidenceprocess.h"
 #include "tests/support/wheelsimulation.h"
 
 namespace vintaro {

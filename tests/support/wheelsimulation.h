@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "odds/evidence.h"
+#include "tests/support/evidenceprocess.h"
 
 namespace vintaro::simulation {
 

@@ -1,4 +1,4 @@
-#include "odds/bets.h"
+#include "core/bets.h"
 
 namespace vintaro {
 
