@@ -83,6 +83,7 @@ public:
     void openOdds();              // eselyek
     void openSystems();           // rendszerek
     void exportCsv();             // exportcsv
+    void chooseLanguage();        // nyelv
 
 signals:
     // After every change of the history: entry, undo, Start.
