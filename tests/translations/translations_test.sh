@@ -10,27 +10,28 @@ set -eu
 lupdate=$1 sources=$2 root=$3 folder=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The messages of a .ts file whose translation has the type given, one
+# a line: context, then source (its line breaks as \n).
+typed() {
+    awk -v type="$2" '
+        /<name>/ { context = $0; gsub(/.*<name>|<\/name>.*/, "", context) }
+        /<message/ { block = ""; inside = 1 }
+        inside { block = block $0 "\\n" }
+        /<\/message>/ {
+            inside = 0
+            if (block ~ ("type=\"" type "\"")) {
+                sub(/.*<source>/, "", block); sub(/<\/source>.*/, "", block)
+                print context ": " block
+            }
+        }' "$1" | sort
+}
+
 status=0
 for ts in "$folder"/*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$work/$name"
     "$lupdate" -silent -source-language hu_HU -locations none -I "$root" "@$sources" \
         -ts "$work/$name" >"$work/lupdate.log" 2>&1 || { cat "$work/lupdate.log"; exit 1; }
-    # The messages of a .ts file whose translation has the type given, one
-    # a line: context, then source (its line breaks as \n).
-    typed() {
-        awk -v type="$2" '
-            /<name>/ { context = $0; gsub(/.*<name>|<\/name>.*/, "", context) }
-            /<message/ { block = ""; inside = 1 }
-            inside { block = block $0 "\\n" }
-            /<\/message>/ {
-                inside = 0
-                if (block ~ ("type=\"" type "\"")) {
-                    sub(/.*<source>/, "", block); sub(/<\/source>.*/, "", block)
-                    print context ": " block
-                }
-            }' "$1" | sort
-    }
     unfinished=$(typed "$work/$name" unfinished)
     if [ -n "$unfinished" ]; then
         echo "$name: messages without a finished translation (build update_translations and translate them):"
