@@ -8,6 +8,7 @@
 
 #include "odds/report.h"
 #include "odds/spinfile.h"
+#include "translations/language.h"
 
 namespace vintaro {
 
@@ -106,6 +107,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         add({QStringLiteral("data-dir"),
              QString::fromUtf8("A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja."),
              QString::fromUtf8("MAPPA")});
+    const QCommandLineOption language =
+        add({QStringLiteral("language"),
+             QCoreApplication::translate("CommandLine", "A program nyelve: hu (magyar, ez az alapértelmezés) "
+                                                        "vagy en (angol)."),
+             QStringLiteral("hu|en")});
     const QCommandLineOption analyse =
         add({QStringLiteral("analyse"),
              QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, "
@@ -159,6 +165,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.dataDir = parser.value(dataDir);
         if (result.dataDir.isEmpty())
             return fail(QStringLiteral("A --data-dir után egy mappa neve kell."));
+    }
+    if (parser.isSet(language)) {
+        result.language = parser.value(language);
+        if (!languageNamed(result.language))
+            return fail(QCoreApplication::translate("CommandLine", "A --language értéke hu vagy en lehet."));
     }
     if (parser.isSet(analyse)) {
         result.analyse = parser.value(analyse);

@@ -1,5 +1,6 @@
 #pragma once
-// The command line: --help, --version, --data-dir DIR and --analyse FILE.
+// The command line: --help, --version, --data-dir DIR, --language hu|en and
+// --analyse FILE.
 // Read before any window exists, so that --help, --version and the analysis
 // of a file need no display.
 #include <QString>
@@ -19,6 +20,7 @@ struct CommandLine
     QString out;     // for stdout (--help, --version)
     QString error;   // for stderr (a wrong command line)
     QString dataDir; // --data-dir: the folder of the spin lists, or empty
+    QString language; // --language: hu or en, or empty (vintaro.ini's choice, or Hungarian)
     QString analyse; // --analyse: a spin file to analyse as text, or empty
     SimulateCommand simulate; // --simulate: a betting system played as text
 };

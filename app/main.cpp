@@ -3,13 +3,16 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 #include "app/commandline.h"
 #include "mainwindow/form1.h"
 #include "persistence/folderlock.h"
 #include "persistence/locations.h"
+#include "translations/language.h"
 #include "widgets/platform.h"
 #include "widgets/appearance.h"
 #include "widgets/qttexts.h"
@@ -25,6 +28,15 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // Texts in English need an application object to be translated before
+    // the window's exists; Hungarian ones are the sources themselves.
+    std::optional<QCoreApplication> translating;
+    if (const auto chosen = vintaro::languageNamed(vintaro::languageArgument(arguments));
+        chosen && *chosen != vintaro::Language::Hungarian) {
+        translating.emplace(argc, argv);
+        std::setlocale(LC_ALL, "C"); // numbers print as they do without the option
+        vintaro::installLanguage(*translating, *chosen);
+    }
     const vintaro::CommandLine line = vintaro::parseCommandLine(arguments);
     if (line.action == vintaro::CommandLine::Action::Exit) {
         std::fputs(line.out.toLocal8Bit().constData(), stdout);
@@ -36,6 +48,7 @@ int main(int argc, char *argv[])
     if (line.simulate.wanted)
         return vintaro::runSimulate(line.simulate);
 
+    translating.reset();
     QApplication app(argc, argv);
     // The desktop entry's name and the packaged icon tie every window to its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vintaro.Vintaro"));
@@ -43,12 +56,24 @@ int main(int argc, char *argv[])
     for (const char *size : {"48", "128", "256"})
         icon.addFile(QStringLiteral(":/app/icons/%1.png").arg(QLatin1String(size)));
     QApplication::setWindowIcon(icon);
-    vintaro::installQtHungarian(app);
     vintaro::applyAppearance(app);
-    const vintaro::Folders folders = vintaro::decideFolders(
+    vintaro::Folders folders = vintaro::decideFolders(
         QCoreApplication::applicationFilePath(),
         vintaro::userDataFolder(qgetenv("XDG_DATA_HOME"), QDir::homePath()), line.dataDir);
     vintaro::prepareListFolder(folders);
+    // The language: --language, else the one vintaro.ini remembers, else
+    // Hungarian; Qt's own dialogs follow (its English is built in).
+    const vintaro::Language language =
+        line.language.isEmpty()
+            ? vintaro::rememberedLanguage(vintaro::usableSettingsFile(vintaro::settingsFile(
+                  folders, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))))
+            : *vintaro::languageNamed(line.language);
+    if (language == vintaro::Language::Hungarian)
+        vintaro::installQtHungarian(app);
+    else
+        vintaro::installLanguage(app, language);
+    if (!line.language.isEmpty()) // a restart keeps the option, as it keeps --data-dir
+        folders.restartArguments << QStringLiteral("--language") << line.language;
     // One program per lists folder; a restart waits for the program it replaces.
     const bool restarted = qEnvironmentVariableIsSet(vintaro::kRestartVariable);
     qunsetenv(vintaro::kRestartVariable);

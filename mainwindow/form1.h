@@ -82,6 +82,7 @@ public:
     enum class Companion { Wheel, Odds, Systems };
     void openCompanion(Companion which); // kerek, eselyek, rendszerek
     void exportCsv();             // exportcsv
+    void chooseLanguage();        // nyelv
 
 signals:
     // After every change of the history: entry, undo, Start.

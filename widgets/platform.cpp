@@ -33,6 +33,14 @@ QString DesktopPlatform::askText(QWidget *parent, const QString &title, const QS
     return ok ? answer : QString();
 }
 
+int DesktopPlatform::choose(QWidget *parent, const QString &title, const QString &prompt, const QStringList &items,
+                            int current)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getItem(parent, title, prompt, items, current, false, &ok);
+    return ok ? int(items.indexOf(answer)) : -1;
+}
+
 QString DesktopPlatform::openFileName(QWidget *parent, const QString &title, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);

@@ -21,6 +21,10 @@ public:
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
     // Text-input dialog with OK and Cancel; an empty text on Cancel.
     virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
+    // Choice of one of `items` (`current` chosen at first) with OK and
+    // Cancel; the index chosen, or -1 on Cancel.
+    virtual int choose(QWidget *parent, const QString &title, const QString &prompt, const QStringList &items,
+                       int current) = 0;
     // File dialogs: the chosen path, or an empty text on Cancel. `filter` as
     // QFileDialog takes it ("Szöveg (*.txt)", several joined by ";;"). The save
     // dialog starts at `proposedPath` (its folder, and its name to accept or
@@ -42,6 +46,8 @@ public:
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
+    int choose(QWidget *parent, const QString &title, const QString &prompt, const QStringList &items,
+               int current) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &proposedPath = {}, QString *selectedFilter = nullptr) override;

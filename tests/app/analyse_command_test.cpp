@@ -120,3 +120,61 @@ TEST(AnalyseCommand, ReadsPipesStandardInputTheExportAndUtf16AndRefusesDevicesAn
 }
 
 } // namespace
+
+TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("spins.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2\r\n4\r\n3\r\n0\r\n17\r\n");
+    file.close();
+    const QString hungarianLine = QString::fromUtf8("A program nyelve: hu (magyar, ez az alapértelmezés) vagy en");
+    const QString englishLine = QStringLiteral("The language of the program: hu (Hungarian, the default) or");
+
+    // --help: the same lines, but the option's own text is English.
+    const Finished help = run({QStringLiteral("--help")});
+    ASSERT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--language hu|en  ") + hungarianLine)) << help.out.toStdString();
+    const Finished english = run({QStringLiteral("--language"), QStringLiteral("en"), QStringLiteral("--help")});
+    EXPECT_EQ(english.exitCode, 0);
+    EXPECT_TRUE(english.out.contains(QStringLiteral("--language hu|en  ") + englishLine)) << english.out.toStdString();
+    EXPECT_FALSE(english.out.contains(hungarianLine));
+    EXPECT_EQ(english.out.count(QLatin1Char('\n')), help.out.count(QLatin1Char('\n')));
+
+    // Hungarian, asked for or not, and every way of writing the option: the
+    // same bytes; so are the texts not yet translated.
+    const QList<QStringList> lines = {
+        {QStringLiteral("--help")},
+        {QStringLiteral("--analyse"), path},
+        {QStringLiteral("--simulate"), QStringLiteral("paroli"), QStringLiteral("--sessions"), QStringLiteral("300"),
+         QStringLiteral("--seed"), QStringLiteral("7")},
+        {QStringLiteral("--data-dir")},
+    };
+    for (const QStringList &line : lines) {
+        const Finished plain = run(line);
+        for (const QStringList &option : QList<QStringList>{{QStringLiteral("--language"), QStringLiteral("hu")},
+                                                            {QStringLiteral("--language=hu")},
+                                                            {QStringLiteral("-language"), QStringLiteral("hu")}}) {
+            const Finished chosen = run(option + line);
+            EXPECT_EQ(chosen.exitCode, plain.exitCode) << line.join(' ').toStdString();
+            EXPECT_EQ(chosen.out, plain.out) << line.join(' ').toStdString();
+            EXPECT_EQ(chosen.err, plain.err) << line.join(' ').toStdString();
+        }
+        if (line.constFirst() != QLatin1String("--help")) {
+            const Finished inEnglish = run(QStringList{QStringLiteral("--language=en")} + line);
+            EXPECT_EQ(inEnglish.out, plain.out) << line.join(' ').toStdString();
+            EXPECT_EQ(inEnglish.exitCode, plain.exitCode);
+        }
+    }
+
+    // A language the program does not speak is a wrong command line.
+    for (const char *wrong : {"de", "EN", ""}) {
+        const Finished refused = run({QStringLiteral("--language"), QString::fromUtf8(wrong)});
+        EXPECT_EQ(refused.exitCode, 2) << wrong;
+        EXPECT_TRUE(refused.out.isEmpty());
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("--language"))) << refused.err.toStdString();
+    }
+    const Finished englishError = run({QStringLiteral("--language=en"), QStringLiteral("--language=de")});
+    EXPECT_EQ(englishError.exitCode, 2);
+}

@@ -1,7 +1,10 @@
 // Room switching, full restore, full delete and narrowing: each rewrites the
 // working list and restarts the program.
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
 
 #include "tests/support/windowfixture.h"
 
@@ -173,6 +176,64 @@ TEST_F(RoomsTest, NarrowingThatChangesNothing)
     EXPECT_EQ(platform->prompts.size(), 4u); // "abc" is no number: it ends the question
     EXPECT_EQ(bytes(QStringLiteral("rszamok.txt")), QByteArray("7\r\n"));
     expectNoRestart();
+}
+
+TEST_F(RoomsTest, ChoosingTheLanguageRemembersItAndRestartsWithoutTouchingAListOrRoomFile)
+{
+    put(QStringLiteral("rszamok.txt"), " 5\r\n17\r\n");
+    put(QStringLiteral("rszamok3.txt"), tenSpins());
+    put(QStringLiteral("terem.txt"), "3\r\n");
+    // Every file but the settings, byte for byte.
+    const auto files = [this] {
+        QMap<QString, QByteArray> all;
+        for (const QString &name : QDir(folder()).entryList(QDir::Files | QDir::Hidden))
+            if (name != QLatin1String("vintaro.ini"))
+                all[name] = bytes(name);
+        return all;
+    };
+    const auto remembered = [this] {
+        return QSettings(file(QStringLiteral("vintaro.ini")), QSettings::IniFormat).value("language").toString();
+    };
+    const QMap<QString, QByteArray> before = files();
+
+    // The item stands in Eszközök after the other tools, in both languages.
+    const QList<QAction *> tools = child<QMenu>(QStringLiteral("eszkozok"))->actions();
+    ASSERT_FALSE(tools.isEmpty());
+    EXPECT_EQ(tools.constLast()->objectName(), QStringLiteral("nyelv"));
+    EXPECT_EQ(tools.constLast()->text(), QStringLiteral("Nyelv / Language"));
+
+    // Cancel, and the language already used, change nothing.
+    trigger(QStringLiteral("nyelv"));
+    platform->chooseAnswers = {0};
+    trigger(QStringLiteral("nyelv"));
+    const QStringList asked = {QStringLiteral("Nyelv / Language"), QStringLiteral("Nyelv / Language:"),
+                               QStringLiteral("0"), QStringLiteral("Magyar"), QStringLiteral("English")};
+    EXPECT_EQ(platform->choices, (std::vector<QStringList>{asked, asked}));
+    // Unsaved spins: the question first, and Cancel keeps the program.
+    enter({9});
+    platform->chooseAnswers = {1};
+    platform->confirmAnswers = {false};
+    trigger(QStringLiteral("nyelv"));
+    EXPECT_EQ(platform->questions, std::vector<QString>{kExitQuestion});
+    expectNoRestart();
+    EXPECT_EQ(remembered(), QString());
+
+    platform->chooseAnswers = {1};
+    trigger(QStringLiteral("nyelv"));
+    EXPECT_EQ(remembered(), QStringLiteral("en"));
+    expectRestart(QString::fromUtf8("A program leáll, majd újraindul a választott nyelven !\n"
+                                    "The program stops and starts again in the chosen language !"));
+    EXPECT_EQ(files(), before);
+
+    // Where vintaro.ini cannot be used, the restart carries the choice.
+    ASSERT_TRUE(QFile::remove(file(QStringLiteral("vintaro.ini"))));
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("vintaro.ini")));
+    recreateWindow();
+    platform->chooseAnswers = {1};
+    trigger(QStringLiteral("nyelv"));
+    ASSERT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(platform->started[0].arguments, (QStringList{QStringLiteral("--language"), QStringLiteral("en")}));
+    EXPECT_EQ(files(), before);
 }
 
 } // namespace

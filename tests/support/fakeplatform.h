@@ -34,6 +34,8 @@ public:
 
     std::deque<bool> confirmAnswers;   // empty: answer OK
     std::deque<QString> textAnswers;   // empty: answer Cancel (empty text)
+    std::vector<QStringList> choices;  // title, prompt and the items of each choice asked
+    std::deque<int> chooseAnswers;     // empty: answer Cancel (-1)
     std::deque<QString> fileAnswers;   // empty: answer Cancel (empty text)
     std::vector<QString> fileDialogs;  // titles of the file dialogs shown
     std::vector<QString> proposedPaths; // where each save dialog started
@@ -58,6 +60,16 @@ public:
             return {};
         QString answer = textAnswers.front();
         textAnswers.pop_front();
+        return answer;
+    }
+    int choose(QWidget *, const QString &title, const QString &prompt, const QStringList &items,
+               int current) override
+    {
+        choices.push_back(QStringList{title, prompt, QString::number(current)} + items);
+        if (chooseAnswers.empty())
+            return -1;
+        const int answer = chooseAnswers.front();
+        chooseAnswers.pop_front();
         return answer;
     }
     QString openFileName(QWidget *, const QString &title, const QString &filter) override

@@ -1,0 +1,89 @@
+#include "translations/language.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+
+namespace vintaro {
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("language");
+Language g_installed = Language::Hungarian;
+
+} // namespace
+
+std::optional<Language> languageNamed(const QString &code)
+{
+    if (code == QLatin1String("hu"))
+        return Language::Hungarian;
+    if (code == QLatin1String("en"))
+        return Language::English;
+    return std::nullopt;
+}
+
+QString languageCode(Language language)
+{
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("hu");
+}
+
+QString languageArgument(const QStringList &arguments)
+{
+    // The parser reads -language as --language, and takes the value after a
+    // blank or an equals sign; the last one given counts, as in the parser.
+    QString value;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        for (const QLatin1String name : {QLatin1String("--language"), QLatin1String("-language")}) {
+            if (argument == name && i + 1 < arguments.size())
+                value = arguments[++i];
+            else if (argument.startsWith(name + QLatin1Char('=')))
+                value = argument.mid(name.size() + 1);
+        }
+    }
+    return value;
+}
+
+Language rememberedLanguage(const QString &settingsFile)
+{
+    if (settingsFile.isEmpty())
+        return Language::Hungarian;
+    const QSettings settings(settingsFile, QSettings::IniFormat);
+    return languageNamed(settings.value(kSettingsKey).toString()).value_or(Language::Hungarian);
+}
+
+bool rememberLanguage(const QString &settingsFile, Language language)
+{
+    if (settingsFile.isEmpty())
+        return false;
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    settings.setValue(kSettingsKey, languageCode(language));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool installLanguage(QCoreApplication &app, Language language)
+{
+    if (language == Language::Hungarian) {
+        g_installed = language;
+        return true;
+    }
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral(":/translations/vintaro_%1.qm").arg(languageCode(language)))) {
+        delete translator;
+        return false;
+    }
+    if (!app.installTranslator(translator))
+        return false;
+    g_installed = language;
+    return true;
+}
+
+Language installedLanguage()
+{
+    return g_installed;
+}
+
+} // namespace vintaro
