@@ -229,6 +229,39 @@ TEST_F(CompanionWindowsTest, InEveryOrderOnEveryScreenTheMainWindowStaysInView)
                 EXPECT_TRUE(screen.free.contains(frame));
             }
         } while (std::next_permutation(order.begin(), order.end()));
+
+        // At the start, the three open before the window manager has put the
+        // main window in the middle: placed beside it where it stood first
+        // (the top left corner), or back at their places from the largest
+        // screen; every one whole on this screen and clear of the main window.
+        QRect centred(QPoint(), mainFrame);
+        centred.moveCenter(screen.free.center());
+        const QRect largest = kScreens[3].free;
+        for (const bool remembered : {false, true}) {
+            SCOPED_TRACE(std::string(screen.what) + (remembered ? ", places from 2560 x 1440" : ", no places"));
+            const QRect first(remembered ? QPoint(largest.center().x() - mainFrame.width() / 2, 0) : QPoint(),
+                              mainFrame);
+            QList<StartingCompanion> starting;
+            QList<OpenCompanion> open;
+            for (const Companion &c : companions) {
+                const Arrangement place =
+                    arrange(first, c.wanted, c.least, remembered ? largest : screen.free, open);
+                open << OpenCompanion{place.companion, c.least};
+                starting << StartingCompanion{place.companion, remembered, c.wanted, c.least};
+            }
+            const Settled settled = settledAtStart(centred, starting, screen.free);
+            EXPECT_TRUE(screen.free.contains(settled.main));
+            ASSERT_EQ(settled.frames.size(), 3);
+            for (qsizetype i = 0; i < 3; ++i) {
+                const QRect frame = settled.frames[i];
+                SCOPED_TRACE(companions[size_t(i)].name);
+                EXPECT_FALSE(frame.intersects(settled.main)) << frame.x() << "," << frame.y() << " "
+                                                             << frame.width() << "x" << frame.height();
+                EXPECT_TRUE(screen.free.contains(frame));
+                EXPECT_GE(frame.width(), companions[size_t(i)].least.width());
+                EXPECT_GE(frame.height(), companions[size_t(i)].least.height());
+            }
+        }
     }
 }
 
