@@ -267,7 +267,8 @@ TEST_F(CompanionWindowsTest, InEveryOrderOnEveryScreenTheMainWindowStaysInView)
 
 // Under a real X server with a window manager (tests/app/companions_x11_test.sh
 // runs it at several screen sizes): the three companions opened in every
-// order leave the whole main window in view and stand whole on the screen.
+// order leave the whole main window in view and stand whole on the screen,
+// and so do they when they open again at a start, with places or without.
 TEST_F(CompanionWindowsTest, UnderAWindowManagerTheMainWindowStaysInView)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -354,6 +355,36 @@ TEST_F(CompanionWindowsTest, UnderAWindowManagerTheMainWindowStaysInView)
         EXPECT_FALSE(frame.intersects(main))
             << "after a restart: " << name << " at " << shown(frame) << ", main at " << shown(main);
     }
+
+    // A start with the three marked open but no places: they open before the
+    // window manager has framed and put the main window, and end beside it.
+    window.reset();
+    {
+        QFile ini(file(QStringLiteral("vintaro.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Kerek]\nopen=true\n[Eselyek]\nopen=true\n[Rendszerek]\nopen=true\n");
+    }
+    recreateWindow();
+    settle(window.get());
+    QTest::qWait(300);
+    for (const auto &[action, name] : companions) {
+        const QList<QWidget *> open = openWindows(name);
+        ASSERT_EQ(open.size(), 1) << name;
+        settle(open[0]);
+    }
+    settle(window.get());
+    const QRect started = window->frameGeometry();
+    EXPECT_TRUE(screen.contains(started)) << "at a start without places: main at " << shown(started);
+    for (const auto &[action, name] : companions) {
+        const QRect frame = openWindows(name).value(0)->frameGeometry();
+        EXPECT_FALSE(frame.intersects(started))
+            << "at a start without places: " << name << " at " << shown(frame) << ", main at " << shown(started);
+        EXPECT_TRUE(screen.contains(frame)) << "at a start without places: " << name << " at " << shown(frame);
+    }
+    const QString shots = qEnvironmentVariable("VINTARO_SCREENSHOTS");
+    if (!shots.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(shots).filePath(
+            QStringLiteral("companions-%1x%2-start.png").arg(screen.width()).arg(screen.height())));
 }
 
 } // namespace
