@@ -45,9 +45,15 @@ void Companions::adopt(QWidget *window)
     m_windows.removeIf([](const auto &entry) { return entry.first.isNull(); });
     m_windows.append({window, new FieldFocus(window)});
     const QByteArray place = m_settings.value(key(window, "geometry")).toByteArray();
-    if (place.isEmpty() || !window->restoreGeometry(place))
+    if (place.isEmpty() || !window->restoreGeometry(place)) {
         placeBeside(window);
-    else {
+        // Placed beside a main window the window manager may still move:
+        // placed again once it stands.
+        if (!m_mainSettled) {
+            m_placedEarly.removeAll(nullptr);
+            m_placedEarly << window;
+        }
+    } else {
         keepOnScreen(window);
         clearMainOf(window);
     }
@@ -143,6 +149,34 @@ void Companions::framedNow(QWidget *window)
         this, [this, w = QPointer<QWidget>(window)] { if (w) placeBeside(w, true); }, Qt::QueuedConnection);
 }
 
+void Companions::settleStart()
+{
+    m_mainSettled = true;
+    const QList<QPointer<QWidget>> early = std::exchange(m_placedEarly, {});
+    const QScreen *screen = m_main ? m_main->screen() : nullptr;
+    if (!screen)
+        return;
+    const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
+    QList<QWidget *> windows;
+    QList<StartingCompanion> starting;
+    for (const auto &[companion, focus] : m_windows)
+        if (companion && companion->isVisible()) {
+            windows << companion;
+            starting << StartingCompanion{QRect(companion->pos(), companion->size() + border),
+                                          !early.contains(companion), wantedSize(companion) + border,
+                                          leastSize(companion) + border};
+        }
+    const QRect mainFrame = m_main->frameGeometry();
+    const Settled settled = settledAtStart(mainFrame, starting, screen->availableGeometry());
+    if (settled.main != mainFrame)
+        moveMain(settled.main.topLeft());
+    for (qsizetype i = 0; i < windows.size(); ++i)
+        if (settled.frames[i] != starting[i].frame) {
+            windows[i]->resize(settled.frames[i].size() - border);
+            windows[i]->move(settled.frames[i].topLeft());
+        }
+}
+
 void Companions::reopen(const QList<std::pair<QString, std::function<void()>>> &openers)
 {
     for (const auto &[name, open] : openers)
@@ -190,11 +224,7 @@ bool Companions::eventFilter(QObject *watched, QEvent *event)
             window->frameGeometry() != window->geometry()) {
             m_mainFramed = true;
             // After the window manager's own moves are over.
-            QTimer::singleShot(200, this, [this] {
-                for (const auto &[companion, focus] : m_windows)
-                    if (companion && companion->isVisible())
-                        clearMainOf(companion);
-            });
+            QTimer::singleShot(200, this, &Companions::settleStart);
         }
         return false;
     }

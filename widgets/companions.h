@@ -56,6 +56,9 @@ private:
     // Opens `window` beside the main window; `again` once its frame is known.
     void placeBeside(QWidget *window, bool again = false);
     void framedNow(QWidget *window);
+    // The companions opened at the start, once the main window stands where
+    // the window manager put it.
+    void settleStart();
     // Moves the main window from under `window` where the screen allows.
     void clearMainOf(const QWidget *window);
     // Moves the main window's frame there.
@@ -72,6 +75,9 @@ private:
     QPointer<QWidget> m_framing; // placed, its frame not drawn yet
     QSize m_border;              // a companion's frame around its inside, once known
     bool m_mainFramed = false;   // the window manager framed the main window
+    bool m_mainSettled = false;  // … and its own moves are over
+    // Placed beside the main window before it was framed and settled.
+    QList<QPointer<QWidget>> m_placedEarly;
 };
 
 } // namespace vintaro

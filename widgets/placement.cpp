@@ -190,4 +190,37 @@ Arrangement arrange(const QRect &main, const QSize &wanted, const QSize &least, 
     return result;
 }
 
+Settled settledAtStart(const QRect &main, const QList<StartingCompanion> &companions, const QRect &screen)
+{
+    Settled result{main, {}};
+    for (const StartingCompanion &c : companions)
+        result.frames << (c.remembered ? clampedInto(c.frame, screen) : c.frame);
+    for (qsizetype i = 0; i < companions.size(); ++i)
+        if (companions[i].remembered)
+            result.main = clearOf(result.main, result.frames[i], screen);
+    // The remembered ones clear of the main window stay; the others open
+    // beside it one by one.
+    QList<OpenCompanion> open;
+    QList<qsizetype> at;
+    for (qsizetype i = 0; i < companions.size(); ++i)
+        if (companions[i].remembered && !result.frames[i].intersects(result.main)) {
+            open << OpenCompanion{result.frames[i], companions[i].least};
+            at << i;
+        }
+    for (qsizetype i = 0; i < companions.size(); ++i) {
+        if (at.contains(i))
+            continue;
+        const StartingCompanion &c = companions[i];
+        const Arrangement place = arrange(result.main, c.wanted, c.least, screen, open);
+        result.main = place.main;
+        for (qsizetype j = 0; j < open.size(); ++j)
+            open[j].frame = place.open[j];
+        open << OpenCompanion{place.companion, c.least};
+        at << i;
+    }
+    for (qsizetype j = 0; j < open.size(); ++j)
+        result.frames[at[j]] = open[j].frame;
+    return result;
+}
+
 } // namespace vintaro

@@ -59,4 +59,26 @@ struct Arrangement
 Arrangement arrange(const QRect &main, const QSize &wanted, const QSize &least, const QRect &screen,
                     const QList<OpenCompanion> &open = {});
 
+// A companion opened as the program started, before the window manager had
+// framed the main window: its frame, and whether that is the place it was
+// remembered at (or one made up beside a main window that has moved since).
+struct StartingCompanion
+{
+    QRect frame;
+    bool remembered = false;
+    QSize wanted, least;
+};
+
+// The main window's frame and the companions' frames, in the same order,
+// once the window manager has put the main window at `main`: the remembered
+// companions whole on the screen with the main window stepped from under
+// them; then, in order, those still over it and those that had no place
+// arranged beside it (as if opened now, the main window making room once).
+struct Settled
+{
+    QRect main;
+    QList<QRect> frames;
+};
+Settled settledAtStart(const QRect &main, const QList<StartingCompanion> &companions, const QRect &screen);
+
 } // namespace vintaro

@@ -4,7 +4,9 @@
 # 1600 x 900, 1920 x 1080, 2560 x 1440, and 1920 x 1080 at a scale of 1.5.
 # Each opens the three in every order and checks, with the frames the window
 # manager drew, that the whole main window stays in view and every companion
-# stands whole on the screen.
+# stands whole on the screen; then starts the program again with the three
+# marked open, first at their remembered places, then with no places at all
+# (they open before the window manager has put the main window).
 #
 #   companions_x11_test.sh <window_tests executable> [screenshot folder]
 #

@@ -229,12 +229,46 @@ TEST_F(CompanionWindowsTest, InEveryOrderOnEveryScreenTheMainWindowStaysInView)
                 EXPECT_TRUE(screen.free.contains(frame));
             }
         } while (std::next_permutation(order.begin(), order.end()));
+
+        // At the start, the three open before the window manager has put the
+        // main window in the middle: placed beside it where it stood first
+        // (the top left corner), or back at their places from the largest
+        // screen; every one whole on this screen and clear of the main window.
+        QRect centred(QPoint(), mainFrame);
+        centred.moveCenter(screen.free.center());
+        const QRect largest = kScreens[3].free;
+        for (const bool remembered : {false, true}) {
+            SCOPED_TRACE(std::string(screen.what) + (remembered ? ", places from 2560 x 1440" : ", no places"));
+            const QRect first(remembered ? QPoint(largest.center().x() - mainFrame.width() / 2, 0) : QPoint(),
+                              mainFrame);
+            QList<StartingCompanion> starting;
+            QList<OpenCompanion> open;
+            for (const Companion &c : companions) {
+                const Arrangement place =
+                    arrange(first, c.wanted, c.least, remembered ? largest : screen.free, open);
+                open << OpenCompanion{place.companion, c.least};
+                starting << StartingCompanion{place.companion, remembered, c.wanted, c.least};
+            }
+            const Settled settled = settledAtStart(centred, starting, screen.free);
+            EXPECT_TRUE(screen.free.contains(settled.main));
+            ASSERT_EQ(settled.frames.size(), 3);
+            for (qsizetype i = 0; i < 3; ++i) {
+                const QRect frame = settled.frames[i];
+                SCOPED_TRACE(companions[size_t(i)].name);
+                EXPECT_FALSE(frame.intersects(settled.main)) << frame.x() << "," << frame.y() << " "
+                                                             << frame.width() << "x" << frame.height();
+                EXPECT_TRUE(screen.free.contains(frame));
+                EXPECT_GE(frame.width(), companions[size_t(i)].least.width());
+                EXPECT_GE(frame.height(), companions[size_t(i)].least.height());
+            }
+        }
     }
 }
 
 // Under a real X server with a window manager (tests/app/companions_x11_test.sh
 // runs it at several screen sizes): the three companions opened in every
-// order leave the whole main window in view and stand whole on the screen.
+// order leave the whole main window in view and stand whole on the screen,
+// and so do they when they open again at a start, with places or without.
 TEST_F(CompanionWindowsTest, UnderAWindowManagerTheMainWindowStaysInView)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -321,6 +355,36 @@ TEST_F(CompanionWindowsTest, UnderAWindowManagerTheMainWindowStaysInView)
         EXPECT_FALSE(frame.intersects(main))
             << "after a restart: " << name << " at " << shown(frame) << ", main at " << shown(main);
     }
+
+    // A start with the three marked open but no places: they open before the
+    // window manager has framed and put the main window, and end beside it.
+    window.reset();
+    {
+        QFile ini(file(QStringLiteral("vintaro.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Kerek]\nopen=true\n[Eselyek]\nopen=true\n[Rendszerek]\nopen=true\n");
+    }
+    recreateWindow();
+    settle(window.get());
+    QTest::qWait(300);
+    for (const auto &[action, name] : companions) {
+        const QList<QWidget *> open = openWindows(name);
+        ASSERT_EQ(open.size(), 1) << name;
+        settle(open[0]);
+    }
+    settle(window.get());
+    const QRect started = window->frameGeometry();
+    EXPECT_TRUE(screen.contains(started)) << "at a start without places: main at " << shown(started);
+    for (const auto &[action, name] : companions) {
+        const QRect frame = openWindows(name).value(0)->frameGeometry();
+        EXPECT_FALSE(frame.intersects(started))
+            << "at a start without places: " << name << " at " << shown(frame) << ", main at " << shown(started);
+        EXPECT_TRUE(screen.contains(frame)) << "at a start without places: " << name << " at " << shown(frame);
+    }
+    const QString shots = qEnvironmentVariable("VINTARO_SCREENSHOTS");
+    if (!shots.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(shots).filePath(
+            QStringLiteral("companions-%1x%2-start.png").arg(screen.width()).arg(screen.height())));
 }
 
 } // namespace
