@@ -105,6 +105,16 @@ A program nem indul újra.</source>
         <translation>
 The program does not restart.</translation>
     </message>
+    <message>
+        <source>A terem mentett listája még nincs betöltve: a Start betölti, és a már beírt pörgetéseket utána fűzi.</source>
+        <translation>The room&apos;s saved list is not loaded yet: Start loads it and appends the spins already entered.</translation>
+    </message>
+    <message>
+        <source>Biztos, hogy mentés nélkül átvált a(z) %1. terembe ?
+A nem mentett pörgetések elvesznek.</source>
+        <translation>Switch to room %1 without saving?
+The unsaved spins are lost.</translation>
+    </message>
 </context>
 <context>
     <name>vintaro::OwnSystemDialog</name>
@@ -329,6 +339,13 @@ The program does not restart.</translation>
     <message>
         <source>Saját: %1</source>
         <translation>Own: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::SystemCharts</name>
+    <message>
+        <source>Tőke</source>
+        <translation>Bankroll</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "systems/window/systemcharts.h"
 
+#include <QCoreApplication>
+
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -80,9 +82,10 @@ void showBankroll(QChartView *view, const std::vector<double> &bankroll)
     // The line and its axes stay; only their points and ticks change.
     QChart *chart = view->chart();
     auto *line = chart->series().size() == 1 ? qobject_cast<QLineSeries *>(chart->series().constFirst()) : nullptr;
-    if (!line || line->name() != u8("Tőke")) {
+    const QString name = QCoreApplication::translate("vintaro::SystemCharts", "Tőke");
+    if (!line || line->name() != name) {
         line = new QLineSeries;
-        line->setName(u8("Tőke"));
+        line->setName(name);
         replace(view, line, roundAxis(0, 1), roundAxis(0, 1));
     }
     // Two points a pixel column draw every peak and trough of the line.

@@ -15,6 +15,7 @@ const QString kRestart = QString::fromUtf8("A program leáll, majd újraindul !"
 const QString kRestartAfterRestore = QString::fromUtf8("A program leáll, majd újraindúl !");
 const QString kSwitchQuestion =
     QString::fromUtf8("Biztos, hogy mentés nélkül átvált a(z) 3. terembe ?\nA nem mentett pörgetések elvesznek.");
+const QString kExitQuestion = QString::fromUtf8("Biztos, hogy mentés nélkül lép ki ?");
 
 class RoomsTest : public WindowTest
 {
