@@ -155,16 +155,23 @@ namespace vintaro {
 
 namespace {
 
-// Between groups of three digits: U+202F, a narrow space that never breaks.
-constexpr std::string_view kThousands = "\xE2\x80\xAF";
+TextLanguage g_language = TextLanguage::Hungarian;
+
+bool english()
+{
+    return g_language == TextLanguage::English;
+}
 
 std::string grouped(const std::string &digits)
 {
+    // Between groups of three digits: in Hungarian U+202F, a narrow space
+    // that never breaks; in English a comma.
+    const std::string_view separator = english() ? "," : "\xE2\x80\xAF";
     std::string out;
     const size_t n = digits.size();
     for (size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
-            out += kThousands;
+            out += separator;
         out += digits[i];
     }
     return out;
@@ -178,6 +185,16 @@ std::string magnitudeDigits(std::int64_t value)
 }
 
 } // namespace
+
+void setTextLanguage(TextLanguage language)
+{
+    g_language = language;
+}
+
+TextLanguage textLanguage()
+{
+    return g_language;
+}
 
 std::string formatInteger(std::int64_t value)
 {
@@ -196,7 +213,7 @@ std::string formatDecimal(double value, int decimals)
     const size_t dot = text.find('.');
     std::string out = grouped(text.substr(0, dot));
     if (dot != std::string::npos)
-        out += ',' + text.substr(dot + 1);
+        out += (english() ? '.' : ',') + text.substr(dot + 1);
     const bool zero = text.find_first_not_of("0.") == std::string::npos;
     if (value < 0 && !zero)
         out.insert(out.begin(), '-');
@@ -218,6 +235,8 @@ int significantDecimals(double value, int digits)
 
 std::string_view articleFor(std::int64_t value, bool capital)
 {
+    if (english())
+        return {};
     if (value < 0) // "mínusz …"
         return capital ? "A" : "a";
     const std::string digits = std::to_string(value);
@@ -232,11 +251,15 @@ std::string_view articleFor(std::int64_t value, bool capital)
 
 std::string withArticle(std::int64_t value, bool capital)
 {
+    if (english())
+        return formatInteger(value);
     return std::string(articleFor(value, capital)) + ' ' + formatInteger(value);
 }
 
 std::string timesText(std::int64_t value)
 {
+    if (english())
+        return formatInteger(value) + "-fold";
     // The last spoken word decides: the last non-zero digit with its place.
     std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::string_view suffix = "-szoros"; // nulla

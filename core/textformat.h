@@ -48,23 +48,34 @@ std::size_t displayWidth(std::string_view utf8);
 // four characters, four blanks, the number without blanks.
 std::string historyLine(int position, int number);
 
-// The one Hungarian number text that a player reads: thousands grouped by a
-// narrow no-break space (U+202F), a decimal comma. "32 736", "-1,25"; a value
-// that is no number reads "-".
+// The language of the texts a player reads, and so of every number in them.
+// Hungarian unless the program chose English (translations/language.cpp sets
+// it together with the translated texts). Files never follow it.
+enum class TextLanguage { Hungarian, English };
+void setTextLanguage(TextLanguage language);
+TextLanguage textLanguage();
+
+// The one number text that a player reads, in the chosen language. Hungarian:
+// thousands grouped by a narrow no-break space (U+202F), a decimal comma:
+// "32 736", "-1,25". English: a comma between thousands, a decimal point:
+// "32,736", "-1.25". A value that is no number reads "-".
 std::string formatInteger(std::int64_t value);
 std::string formatDecimal(double value, int decimals);
 // The decimals that show `digits` significant digits of value (after rounding).
 int significantDecimals(double value, int digits);
 
-// The article before a number, as the number is spoken: "az" before one that
-// begins with a vowel (1, 5, 50–59, 500–599, 1000–1999, 5000–5999, …),
-// otherwise "a". Capitalised at the start of a sentence.
+// The Hungarian article before a number, as the number is spoken: "az"
+// before one that begins with a vowel (1, 5, 50–59, 500–599, 1000–1999,
+// 5000–5999, …), otherwise "a". Capitalised at the start of a sentence.
+// English has no article that depends on the number: empty there.
 std::string_view articleFor(std::int64_t value, bool capital = false);
-// The number behind its article: "az 5", "a 12 345".
+// The number behind its article: "az 5", "a 12 345"; in English the number
+// alone (an English sentence writes its own "the").
 std::string withArticle(std::int64_t value, bool capital = false);
 
-// "How many times" as a number with its suffix, the vowel chosen by the last
-// spoken word: "37-szeres", "20-szoros", "5-szörös", "1 000-szeres".
+// "How many times" as a number with its suffix. Hungarian chooses the vowel
+// by the last spoken word: "37-szeres", "20-szoros", "5-szörös",
+// "1 000-szeres"; English: "37-fold", "1,000-fold".
 std::string timesText(std::int64_t value);
 
 } // namespace vintaro

@@ -1,6 +1,9 @@
 #include "translations/language.h"
 
+#include "core/textformat.h"
+
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -67,7 +70,15 @@ bool rememberLanguage(const QString &settingsFile, Language language)
 bool installLanguage(QCoreApplication &app, Language language)
 {
     if (language == Language::Hungarian) {
+        // Qt's own dialogs and buttons speak Hungarian too, where Debian's Qt
+        // translations are installed; without them they stay English.
+        auto *qtTexts = new QTranslator(&app);
+        if (qtTexts->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qtTexts);
+        else
+            delete qtTexts;
         g_installed = language;
+        setTextLanguage(TextLanguage::Hungarian);
         return true;
     }
     auto *translator = new QTranslator(&app);
@@ -78,6 +89,7 @@ bool installLanguage(QCoreApplication &app, Language language)
     if (!app.installTranslator(translator))
         return false;
     g_installed = language;
+    setTextLanguage(TextLanguage::English);
     return true;
 }
 

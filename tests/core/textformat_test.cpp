@@ -111,6 +111,20 @@ TEST(TextFormat, HungarianNumbersArticlesAndTimes)
         EXPECT_EQ(timesText(value), expected) << value;
 }
 
+TEST(TextFormat, EnglishNumbersHaveNoArticleAndFold)
+{
+    setTextLanguage(TextLanguage::English);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {formatInteger(32736), "32,736"}, {formatInteger(-1234567), "-1,234,567"}, {formatInteger(999), "999"},
+        {formatDecimal(1234.25, 1), "1,234.2"}, {formatDecimal(-1.25, 2), "-1.25"}, {formatDecimal(-0.004, 2), "0.00"},
+        {withArticle(5), "5"}, {withArticle(1500), "1,500"}, {std::string(articleFor(1, true)), ""},
+        {timesText(37), "37-fold"}, {timesText(1000), "1,000-fold"}};
+    setTextLanguage(TextLanguage::Hungarian);
+    for (const auto &[got, expected] : cases)
+        EXPECT_EQ(got, expected);
+    EXPECT_EQ(formatDecimal(-1.25, 2), "-1,25"); // back in Hungarian
+}
+
 TEST(TextFormat, DisplayWidthAndSignificantDecimals)
 {
     const std::vector<std::pair<std::string, size_t>> cases = {
