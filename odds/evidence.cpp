@@ -5,6 +5,8 @@
 
 #include <boost/math/special_functions/gamma.hpp>
 
+#include "core/textmark.h"
+
 namespace vintaro {
 
 namespace {
@@ -99,10 +101,10 @@ Evidence evidence(const NumberCounts &counts)
 std::string_view evidenceVerdict(double e)
 {
     if (e >= kStrongEvidence)
-        return "erős jel";
+        return QT_TRANSLATE_NOOP("Evidence", "erős jel");
     if (e >= kSuspiciousEvidence)
-        return "gyanús";
-    return "torzítás nem mutatható ki";
+        return QT_TRANSLATE_NOOP("Evidence", "gyanús");
+    return QT_TRANSLATE_NOOP("Evidence", "torzítás nem mutatható ki");
 }
 
 } // namespace vintaro
