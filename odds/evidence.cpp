@@ -100,11 +100,10 @@ Evidence evidence(const NumberCounts &counts)
 
 std::string_view evidenceVerdict(double e)
 {
-    if (e >= kStrongEvidence)
-        return QT_TRANSLATE_NOOP("Evidence", "erős jel");
-    if (e >= kSuspiciousEvidence)
-        return QT_TRANSLATE_NOOP("Evidence", "gyanús");
-    return QT_TRANSLATE_NOOP("Evidence", "torzítás nem mutatható ki");
+    static constexpr const char *verdicts[] = {QT_TRANSLATE_NOOP("Evidence", "torzítás nem mutatható ki"),
+                                               QT_TRANSLATE_NOOP("Evidence", "gyanús"),
+                                               QT_TRANSLATE_NOOP("Evidence", "erős jel")};
+    return verdicts[int(e >= kSuspiciousEvidence) + int(e >= kStrongEvidence)];
 }
 
 } // namespace vintaro
