@@ -7,6 +7,7 @@
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
 
+#include "core/textmark.h"
 #include "core/wheel.h"
 
 namespace vintaro {
@@ -54,7 +55,9 @@ BiasLine hottestArc(const NumberCounts &counts, int w, std::int64_t spins)
 {
     BiasLine line;
     line.kind = BiasLine::Kind::Arc;
-    line.name = "Legforróbb " + std::to_string(w) + (w == 3 ? "-as" : w == 5 ? "-ös" : "-es") + " ív";
+    line.name = w == 3   ? QT_TRANSLATE_NOOP("BiasTest", "Legforróbb 3-as ív")
+                : w == 5 ? QT_TRANSLATE_NOOP("BiasTest", "Legforróbb 5-ös ív")
+                         : QT_TRANSLATE_NOOP("BiasTest", "Legforróbb 9-es ív"); // the widths tested: 3, 5, 9
     line.arcWidth = w;
     line.arcExpected = double(spins) * w / kNumberCount;
     line.arcHits = -1;
@@ -103,19 +106,20 @@ BiasReport biasTests(const NumberCounts &counts)
         return report;
     report.numberTest = n >= kNumberTestMinimum;
     if (report.numberTest)
-        report.lines.push_back(chiSquare("A 37 szám", {counts.begin(), counts.end()},
+        report.lines.push_back(chiSquare(QT_TRANSLATE_NOOP("BiasTest", "A 37 szám"), {counts.begin(), counts.end()},
                                          std::vector<int>(kNumberCount, 1), n));
     const std::int64_t zero = counts[0];
     const std::int64_t red = countOf(counts, isRed);
-    report.lines.push_back(chiSquare("Piros / fekete / zéró", {red, n - red - zero, zero}, {18, 18, 1}, n));
+    report.lines.push_back(
+        chiSquare(QT_TRANSLATE_NOOP("BiasTest", "Piros / fekete / zéró"), {red, n - red - zero, zero}, {18, 18, 1}, n));
     std::vector<std::int64_t> thirds{0, 0, 0, zero}, columns{0, 0, 0, zero};
     for (int x = 1; x <= kHighestNumber; ++x) {
         thirds[static_cast<size_t>((x - 1) / 12)] += counts[static_cast<size_t>(x)];
         columns[static_cast<size_t>((x - 1) % 3)] += counts[static_cast<size_t>(x)];
     }
-    report.lines.push_back(chiSquare("Harmadok és zéró", thirds, {12, 12, 12, 1}, n));
-    report.lines.push_back(chiSquare("Oszlopok és zéró", columns, {12, 12, 12, 1}, n));
-    report.lines.push_back(chiSquare("Voisins du zéro / Tiers du cylindre / Orphelins",
+    report.lines.push_back(chiSquare(QT_TRANSLATE_NOOP("BiasTest", "Harmadok és zéró"), thirds, {12, 12, 12, 1}, n));
+    report.lines.push_back(chiSquare(QT_TRANSLATE_NOOP("BiasTest", "Oszlopok és zéró"), columns, {12, 12, 12, 1}, n));
+    report.lines.push_back(chiSquare(QT_TRANSLATE_NOOP("BiasTest", "Voisins du zéro / Tiers du cylindre / Orphelins"),
                                      {countOf(counts, sectorSet(Sector::Voisins)),
                                       countOf(counts, sectorSet(Sector::Tiers)),
                                       countOf(counts, sectorSet(Sector::Orphelins))},

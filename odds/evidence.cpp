@@ -5,6 +5,8 @@
 
 #include <boost/math/special_functions/gamma.hpp>
 
+#include "core/textmark.h"
+
 namespace vintaro {
 
 namespace {
@@ -98,11 +100,10 @@ Evidence evidence(const NumberCounts &counts)
 
 std::string_view evidenceVerdict(double e)
 {
-    if (e >= kStrongEvidence)
-        return "erős jel";
-    if (e >= kSuspiciousEvidence)
-        return "gyanús";
-    return "torzítás nem mutatható ki";
+    static constexpr const char *verdicts[] = {QT_TRANSLATE_NOOP("Evidence", "torzítás nem mutatható ki"),
+                                               QT_TRANSLATE_NOOP("Evidence", "gyanús"),
+                                               QT_TRANSLATE_NOOP("Evidence", "erős jel")};
+    return verdicts[int(e >= kSuspiciousEvidence) + int(e >= kStrongEvidence)];
 }
 
 } // namespace vintaro

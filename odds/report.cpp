@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
+
 #include "core/textformat.h"
 #include "odds/bettable.h"
 #include "odds/biastest.h"
@@ -13,6 +15,11 @@
 namespace vintaro {
 
 namespace {
+
+class AnalysisReport
+{
+    Q_DECLARE_TR_FUNCTIONS(AnalysisReport)
+};
 
 std::string pad(const std::string &text, size_t w, bool right)
 {
@@ -45,15 +52,16 @@ void writeColumns(std::ostream &out, const std::vector<std::vector<std::string>>
 void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinFileAnalysis &analysis)
 {
     const std::int64_t n = analysis.tally.total();
-    out << "Elemzett fájl: " << path << '\n';
-    if (const std::string format = formatNote(analysis.format); !format.empty())
-        out << "Formátum: " << format << '\n';
-    out << "Pörgetések: " << formatInteger(n) << '\n';
+    auto line = [](const QString &text) { return text.toStdString(); };
+    out << line(AnalysisReport::tr("Elemzett fájl: %1").arg(QString::fromStdString(path))) << '\n';
+    if (const std::string format = formatText(analysis.format); !format.empty())
+        out << line(AnalysisReport::tr("Formátum: %1").arg(QString::fromStdString(format))) << '\n';
+    out << line(AnalysisReport::tr("Pörgetések: %1").arg(QString::fromStdString(formatInteger(n)))) << '\n';
     const std::string junk = junkLine(analysis);
     if (!junk.empty())
         out << junk << '\n';
 
-    out << "\nTorzításpróba (szabályos kerékhez mérve)\n";
+    out << '\n' << line(AnalysisReport::tr("Torzításpróba (szabályos kerékhez mérve)")) << '\n';
     const Evidence found = evidence(analysis.tally.counts());
     out << verdictLine(found) << '\n' << carrierLine(found) << '\n' << evidenceExplanation() << '\n'
         << notARecommendationLine() << '\n';
@@ -64,36 +72,45 @@ void writeAnalysisReport(std::ostream &out, const std::string &path, const SpinF
     out << '\n' << oneLookCaption() << '\n';
     const BiasReport bias = biasTests(analysis.tally.counts());
     if (bias.lines.empty()) {
-        out << "Nincs mit vizsgálni: a fájlban nincs pörgetés.\n";
+        out << line(AnalysisReport::tr("Nincs mit vizsgálni: a fájlban nincs pörgetés.")) << '\n';
     } else {
-        std::vector<std::vector<std::string>> rows{{"Próba", "Érték", "Szf.", "p", "Holm-p"}};
-        for (const BiasLine &line : bias.lines)
-            rows.push_back({biasName(line), biasStatistic(line),
-                            line.kind == BiasLine::Kind::Arc ? "-" : formatInteger(line.degrees),
-                            formatPValue(line.p), formatPValue(line.adjusted)});
+        std::vector<std::vector<std::string>> rows{
+            {line(AnalysisReport::tr("Próba")), line(AnalysisReport::tr("Érték")),
+             line(AnalysisReport::tr("Szf.")), "p", line(AnalysisReport::tr("Holm-p"))}};
+        for (const BiasLine &test : bias.lines)
+            rows.push_back({biasName(test), biasStatistic(test),
+                            test.kind == BiasLine::Kind::Arc ? "-" : formatInteger(test.degrees),
+                            formatPValue(test.p), formatPValue(test.adjusted)});
         writeColumns(out, rows, false);
-        out << "Szf.: szabadsági fok. Holm-p: a p-érték a Holm-módszerrel igazítva, a táblázat összes próbáját "
-               "együtt számba véve.\n";
+        out << line(AnalysisReport::tr("Szf.: szabadsági fok. Holm-p: a p-érték a Holm-módszerrel igazítva, a "
+                                       "táblázat összes próbáját együtt számba véve."))
+            << '\n';
     }
     if (!bias.numberTest && n > 0)
         out << tooShortLine(n) << '\n';
 
-    out << "\nTétek\n";
+    out << '\n' << line(AnalysisReport::tr("Tétek")) << '\n';
     out << betsCaption(n) << '\n';
-    std::vector<std::vector<std::string>> rows{{"Tét", "Szám", "Találat", "Várható", "z", "Kimaradás",
-                                                "Ilyen kimaradás esélye most", "Ennyiből egyszer",
-                                                "Leghosszabb kimaradás", "Ilyen leghosszabb kimaradás esélye ennyi pörgetésben",
-                                                "Várható leghosszabb"}};
-    for (const BetLine &line : betTable(analysis.tally))
-        rows.push_back({line.name, formatInteger(line.size), formatInteger(line.hits),
-                        formatDecimal(line.expected, 1), formatDecimal(line.z, 2), formatInteger(line.current),
-                        formatChance(line.currentChance) + (rareForTheTable(line.currentAnyChance) ? " *" : ""),
-                        formatOneIn(line.currentOneIn), formatInteger(line.longest),
-                        formatChance(line.longestChance) + (rareForTheTable(line.longestAnyChance) ? " *" : ""),
-                        formatDecimal(line.expectedLongest, 1)});
+    std::vector<std::vector<std::string>> rows{
+        {line(AnalysisReport::tr("Tét")), line(AnalysisReport::tr("Szám")), line(AnalysisReport::tr("Találat")),
+         line(AnalysisReport::tr("Várható")), "z", line(AnalysisReport::tr("Kimaradás")),
+         line(AnalysisReport::tr("Ilyen kimaradás esélye most")), line(AnalysisReport::tr("Ennyiből egyszer")),
+         line(AnalysisReport::tr("Leghosszabb kimaradás")),
+         line(AnalysisReport::tr("Ilyen leghosszabb kimaradás esélye ennyi pörgetésben")),
+         line(AnalysisReport::tr("Várható leghosszabb"))}};
+    for (const BetLine &bet : betTable(analysis.tally))
+        rows.push_back({betName(bet.name), formatInteger(bet.size), formatInteger(bet.hits),
+                        formatDecimal(bet.expected, 1), formatDecimal(bet.z, 2), formatInteger(bet.current),
+                        formatChance(bet.currentChance) + (rareForTheTable(bet.currentAnyChance) ? " *" : ""),
+                        formatOneIn(bet.currentOneIn), formatInteger(bet.longest),
+                        formatChance(bet.longestChance) + (rareForTheTable(bet.longestAnyChance) ? " *" : ""),
+                        formatDecimal(bet.expectedLongest, 1)});
     writeColumns(out, rows, false);
-    out << "*: egy " << formatInteger(sessionSpins(n)) << " pörgetéses előzmény leghosszabb kimaradásaként is ritka, mind "
-        << withArticle(kBetCount) << " tétet számba véve (1 % alatt).\n";
+    out << line(AnalysisReport::tr("*: egy %1 pörgetéses előzmény leghosszabb kimaradásaként is ritka, mind %2 "
+                                   "tétet számba véve (1 % alatt).")
+                    .arg(QString::fromStdString(formatInteger(sessionSpins(n))),
+                         QString::fromStdString(withArticle(kBetCount))))
+        << '\n';
     out << '\n' << honestyLine() << '\n';
 }
 

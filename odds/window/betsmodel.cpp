@@ -41,7 +41,7 @@ QVariant BetsModel::data(const QModelIndex &index, int role) const
     const int c = index.column();
     if (role == Qt::DisplayRole) {
         switch (c) {
-        case Name: return text(l.name);
+        case Name: return text(betName(l.name));
         case Size: return text(formatInteger(l.size));
         case Hits: return text(formatInteger(l.hits));
         case Expected: return text(formatDecimal(l.expected, 1));
@@ -81,15 +81,22 @@ QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int rol
         return QAbstractTableModel::headerData(section, orientation, role);
     // Long captions break into lines; the tooltip holds what the chance is of.
     static const char *const titles[ColumnCount] = {
-        "Tét", "Szám", "Találat", "Várható", "z", "Kimaradás", "Ilyen kimaradás\nesélye most", "Ennyiből\negyszer",
-        "Leghosszabb\nkimaradás", "Ilyen leghosszabb\nkimaradás esélye\nennyi pörgetésben", "Várható\nleghosszabb"};
+        QT_TR_NOOP("Tét"), QT_TR_NOOP("Szám"), QT_TR_NOOP("Találat"), QT_TR_NOOP("Várható"), "z",
+        QT_TR_NOOP("Kimaradás"), QT_TR_NOOP("Ilyen kimaradás\nesélye most"), QT_TR_NOOP("Ennyiből\negyszer"),
+        QT_TR_NOOP("Leghosszabb\nkimaradás"), QT_TR_NOOP("Ilyen leghosszabb\nkimaradás esélye\nennyi pörgetésben"),
+        QT_TR_NOOP("Várható\nleghosszabb")};
     static const char *const tips[ColumnCount] = {
-        "", "A tét számai", "", "Ennyi találat várható szabályos keréken", "", "Pörgetés a tét legutóbbi találata óta",
-        "Egy előre kiválasztott tétnél az esélye, hogy most éppen ilyen hosszú kimaradása legyen",
-        "Ilyen kimaradás ennyi alkalomból egyszer fordul elő", "",
-        "Az esélye, hogy a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen",
-        "A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt"};
-    return columnCaption(titles[section], tips[section], role);
+        "", QT_TR_NOOP("A tét számai"), "", QT_TR_NOOP("Ennyi találat várható szabályos keréken"), "",
+        QT_TR_NOOP("Pörgetés a tét legutóbbi találata óta"),
+        QT_TR_NOOP("Egy előre kiválasztott tétnél az esélye, hogy most éppen ilyen hosszú kimaradása legyen"),
+        QT_TR_NOOP("Ilyen kimaradás ennyi alkalomból egyszer fordul elő"), "",
+        QT_TR_NOOP("Az esélye, hogy a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen"),
+        QT_TR_NOOP("A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt")};
+    if (role == Qt::DisplayRole)
+        return section == Z ? QStringLiteral("z") : tr(titles[section]);
+    if (role == Qt::ToolTipRole && *tips[section])
+        return tr(tips[section]);
+    return {};
 }
 
 } // namespace vintaro

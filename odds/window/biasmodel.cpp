@@ -40,12 +40,17 @@ QVariant BiasModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[ColumnCount] = {"Próba", "Érték", "Szf.", "p", "Holm-p"};
+    static const char *const titles[ColumnCount] = {QT_TR_NOOP("Próba"), QT_TR_NOOP("Érték"), QT_TR_NOOP("Szf."),
+                                                     "p", QT_TR_NOOP("Holm-p")};
     static const char *const tips[ColumnCount] = {
-        "", "", "Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben",
-        "Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson",
-        "A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve"};
-    return columnCaption(titles[section], tips[section], role);
+        "", "", QT_TR_NOOP("Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben"),
+        QT_TR_NOOP("Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson"),
+        QT_TR_NOOP("A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve")};
+    if (role == Qt::DisplayRole)
+        return section == P ? QStringLiteral("p") : tr(titles[section]);
+    if (role == Qt::ToolTipRole && *tips[section])
+        return tr(tips[section]);
+    return {};
 }
 
 } // namespace vintaro

@@ -37,7 +37,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("Eselyek"));
-    setWindowTitle(u8("Esélyek"));
+    setWindowTitle(tr("Esélyek"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     auto *tabs = new QTabWidget(this);
@@ -52,7 +52,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
     m_table = table;
     betsLayout->addWidget(table, 1);
-    tabs->addTab(betsPage, u8("Tétek"));
+    tabs->addTab(betsPage, tr("Tétek"));
 
     // The evidence first, then the tests for one look; scrolls when short.
     auto *biasScroll = new QScrollArea(tabs);
@@ -84,10 +84,10 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasLayout->addWidget(m_tooShort);
     biasLayout->addStretch(1);
     biasScroll->setWidget(biasPage);
-    tabs->addTab(biasScroll, u8("Torzításpróba"));
+    tabs->addTab(biasScroll, tr("Torzításpróba"));
 
     m_file = new FilePanel(platform, tabs);
-    tabs->addTab(m_file, u8("Fájl elemzése"));
+    tabs->addTab(m_file, tr("Fájl elemzése"));
 
     layout->addWidget(wrappedLabel(this, "Oszinte", text(honestyLine())));
 
@@ -124,7 +124,7 @@ void Eselyek::refresh()
     m_numberEstimate->setText(text(estimateLine(estimates.number, true)));
     m_arcEstimate->setText(text(estimateLine(estimates.arc, false)));
     BiasReport report = biasTests(m_tally.counts());
-    m_tooShort->setText(n == 0              ? u8("Még nincs pörgetés: nincs mit vizsgálni.")
+    m_tooShort->setText(n == 0              ? tr("Még nincs pörgetés: nincs mit vizsgálni.")
                         : !report.numberTest ? text(tooShortLine(n))
                                              : QString());
     m_bias->setReport(std::move(report));

@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+#include <climits>
+
 #include "odds/bettable.h"
 #include "odds/evidencetext.h"
 #include "odds/oddstext.h"
@@ -29,13 +32,13 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     setObjectName(QStringLiteral("FajlPanel"));
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
-    m_choose = new QPushButton(u8("Fájl elemzése…"), this);
+    m_choose = new QPushButton(tr("Fájl elemzése…"), this);
     m_choose->setObjectName(QStringLiteral("FajlElemzese"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("Folyamat"));
     m_progress->setRange(0, 1000);
     m_progress->setVisible(false);
-    m_cancel = new QPushButton(u8("Mégse"), this);
+    m_cancel = new QPushButton(tr("Mégse"), this);
     m_cancel->setObjectName(QStringLiteral("Megszakit"));
     m_cancel->setEnabled(false);
     row->addWidget(m_choose);
@@ -43,7 +46,7 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     row->addWidget(m_cancel);
     layout->addLayout(row);
 
-    m_status = new QLabel(u8("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
+    m_status = new QLabel(tr("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
                              "változnak."),
                           this);
     m_status->setObjectName(QStringLiteral("FajlAllapot"));
@@ -104,8 +107,8 @@ void FilePanel::chooseFile()
 {
     if (running())
         return;
-    const QString path = m_platform.openFileName(this, u8("Pörgetésfájl elemzése"),
-                                                 u8("Szöveg (*.txt);;Minden fájl (*)"));
+    const QString path = m_platform.openFileName(this, tr("Pörgetésfájl elemzése"),
+                                                 tr("Szöveg (*.txt);;Minden fájl (*)"));
     if (!path.isEmpty())
         start(path);
 }
@@ -118,7 +121,7 @@ void FilePanel::start(const QString &path)
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     m_progress->setVisible(true);
-    m_status->setText(u8("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
+    m_status->setText(tr("Elemzés folyamatban: %1").arg(QDir::toNativeSeparators(path)));
     // The figures of an earlier file go: a cancelled run shows none.
     m_evidence->clear();
     m_tooShort->clear();
@@ -160,14 +163,15 @@ void FilePanel::showResult()
     const SpinFileAnalysis analysis = m_watcher.result();
     const QString name = QDir::toNativeSeparators(m_path);
     if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
-        m_status->setText(u8("Az elemzés megszakadt: %1").arg(name));
+        m_status->setText(tr("Az elemzés megszakadt: %1").arg(name));
     } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
-        m_status->setText(u8("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
+        m_status->setText(tr("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
     } else {
         const std::int64_t n = analysis.tally.total();
-        QString status = u8("%1: %2 pörgetés.").arg(name, text(formatInteger(n)));
-        if (const std::string format = formatNote(analysis.format); !format.empty())
-            status += u8(" Formátum: %1.").arg(text(format));
+        QString status = tr("%1: %2 pörgetés.", nullptr, int(std::clamp<std::int64_t>(n, 0, INT_MAX)))
+                             .arg(name, text(formatInteger(n)));
+        if (const std::string format = formatText(analysis.format); !format.empty())
+            status += QLatin1Char(' ') + tr("Formátum: %1.").arg(text(format));
         const std::string junk = junkLine(analysis);
         if (!junk.empty())
             status += QLatin1Char(' ') + text(junk);

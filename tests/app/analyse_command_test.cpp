@@ -1,6 +1,7 @@
 // vintaro2011 --analyse FILE, run as a user runs it from a shell, on a
 // machine without any display.
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -161,12 +162,26 @@ TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
             EXPECT_EQ(chosen.out, plain.out) << line.join(' ').toStdString();
             EXPECT_EQ(chosen.err, plain.err) << line.join(' ').toStdString();
         }
-        if (line.constFirst() != QLatin1String("--help")) {
+        if (line.constFirst() != QLatin1String("--help") && line.constFirst() != QLatin1String("--analyse")) {
             const Finished inEnglish = run(QStringList{QStringLiteral("--language=en")} + line);
             EXPECT_EQ(inEnglish.out, plain.out) << line.join(' ').toStdString();
             EXPECT_EQ(inEnglish.exitCode, plain.exitCode);
         }
     }
+
+    // --analyse in English: the same lines, not a Hungarian letter left but
+    // in the French sector names; the numbers English too.
+    const Finished analysed = run({QStringLiteral("--analyse"), path});
+    const Finished analysedInEnglish = run({QStringLiteral("--language=en"), QStringLiteral("--analyse"), path});
+    EXPECT_EQ(analysedInEnglish.exitCode, 0);
+    EXPECT_EQ(analysedInEnglish.out.count(QLatin1Char('\n')), analysed.out.count(QLatin1Char('\n')));
+    for (const char *expected : {"Spins: 5\n", "Verdict: no bias detectable; the evidence is ", "Hottest arc of 9 (",
+                                 "Red / black / zero", "Low (1-18)", "Chance of this absence now", "once in", "32,736"})
+        EXPECT_TRUE(analysedInEnglish.out.contains(QLatin1String(expected), Qt::CaseInsensitive))
+            << expected << "\n" << analysedInEnglish.out.toStdString();
+    EXPECT_FALSE(QString(analysedInEnglish.out).remove(QString::fromUtf8("zéro"))
+                     .contains(QRegularExpression(QString::fromUtf8("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]"))))
+        << analysedInEnglish.out.toStdString();
 
     // A language the program does not speak is a wrong command line.
     for (const char *wrong : {"de", "EN", ""}) {

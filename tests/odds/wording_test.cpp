@@ -2,14 +2,20 @@
 // for word, and the borders where the amount of evidence is rounded.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "odds/evidencetext.h"
 #include "odds/oddstext.h"
+#include "odds/report.h"
 #include "odds/spinfile.h"
 #include "systems/systemstext.h"
+#include "translations/language.h"
 
 namespace vintaro {
 namespace {
@@ -196,6 +202,101 @@ TEST(Wording, EverySentenceAndTheRoundingBorders)
     };
     for (const auto &row : rows)
         EXPECT_EQ(row.shown, row.expected);
+}
+
+// Whether a text still holds a Hungarian letter; the French sector names keep
+// their "zéro" in English too.
+bool hungarianLeft(std::string text)
+{
+    for (size_t at; (at = text.find("zéro")) != std::string::npos;)
+        text.erase(at, 5);
+    for (const char *letter : {"á", "é", "í", "ó", "ö", "ő", "ú", "ü", "ű", "Á", "É", "Í", "Ó", "Ö", "Ő", "Ú", "Ü", "Ű"})
+        if (text.find(letter) != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST(Wording, InEnglishEverySentenceOfTheReportReadsEnglish)
+{
+    int argc = 1;
+    char name[] = "odds_tests";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    ASSERT_TRUE(installLanguage(app, Language::English));
+
+    const PocketArc seventeen{1, wheelIndex(17)};
+    BiasLine arc;
+    arc.kind = BiasLine::Kind::Arc;
+    arc.name = "Legforróbb 5-ös ív";
+    arc.arcCentre = 19;
+    arc.arcHits = 1;
+    arc.arcExpected = 2.5;
+    const struct
+    {
+        std::string shown, expected;
+    } rows[] = {
+        {verdictLine(evidenceOf(150)), "Verdict: strong signal; the evidence is 150-fold."},
+        {verdictLine(evidenceOf(19.897)), "Verdict: no bias detectable; the evidence is 19.8-fold."},
+        {verdictLine(evidenceOf(0.4)), "Verdict: no bias detectable; the evidence is 0.4-fold, that is, the history "
+                                       "fits a fair wheel better than a biased one."},
+        {evidenceAmount(1e6), "more than 1,000,000-fold"},
+        {carrierLine(carriedBy({1, wheelIndex(5)}, 20, 10.8)),
+         "The evidence is carried mostly by number 5: 20 hits, 10.8 expected."},
+        {carrierLine(carriedBy({1, wheelIndex(5)}, 1, 0.5)),
+         "The evidence is carried mostly by number 5: 1 hit, 0.5 expected."},
+        {arcName({9, wheelIndex(22)}), "the arc of 9 neighbouring pockets (22, 18, 29, 7, 28, 12, 35, 3, 26)"},
+        {estimateLine(estimateOf(seventeen, -0.5, -0.7, -0.3), true),
+         "In the first 16,384 spins the largest deviation was shown by number 17. In the next 3,616 spins it had 100 "
+         "hits, so the player's estimated edge on a bet on it is -50.0%; the 95% range, which holds even when looked "
+         "at after every spin: -70.0% … -30.0%. The whole range lies below -2.7%: this bet is worse than on a fair "
+         "wheel."},
+        {formatChance(std::pow(19.0 / 37, 6)), "1.83%"},
+        {formatChance(5e-7), "< 0.0001%"},
+        {formatChance(0.99999), "> 99.9%"},
+        {formatPValue(1e-5), "< 0.0001"},
+        {tooShortLine(1), "For the test of the 37 numbers, 1 spin is too few: at least 185 are needed (five expected "
+                          "hits per number)."},
+        {junkLine(junkOf(1, 5)),
+         "1 item is not a number from 0 to 36 and was left out of the analysis; it is on line 5: \"abc\"."},
+        {junkLine(junkOf(2, 3)),
+         "2 items are not numbers from 0 to 36 and were left out of the analysis; the first is on line 3: \"abc\"."},
+        {biasName(arc), "Hottest arc of 5 (around 19)"},
+        {biasStatistic(arc), "1 hit (expected 2.5)"},
+        {betName("Oszlop  P M"), "1st + 2nd column"},
+        {betName("17"), "17"},
+        {formatText(SpinFormat::Utf16ExportCsv), "the program's CSV export in UTF-16, its number column"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.shown, row.expected);
+    EXPECT_NE(sampleSizeLine().find("97,600 (longer than the program's history) / 24,400 / 4,500 spins"),
+              std::string::npos) << sampleSizeLine();
+
+    // The whole report of a file: English throughout, beside the bet and
+    // sector names as English players call them.
+    SpinFileAnalysis analysis;
+    std::vector<std::int16_t> spins;
+    for (int i = 0; i < 200; ++i)
+        spins.push_back(std::int16_t(i % 2 ? 17 : (i * 7) % 37));
+    analysis.tally.add(spins);
+    analysis.format = SpinFormat::ExportCsv;
+    analysis.junk = 2;
+    analysis.firstJunkLine = 3;
+    analysis.firstJunkText = "abc";
+    std::ostringstream out;
+    writeAnalysisReport(out, "f.txt", analysis);
+    const std::string report = out.str();
+    EXPECT_FALSE(hungarianLeft(report)) << report;
+    for (const char *expected : {"Analysed file: f.txt\nFormat: the program's CSV export, its number column\n"
+                                 "Spins: 200\n", "Bias test (against a fair wheel)", "Verdict: strong signal",
+                                 "The 37 numbers", "Red / black / zero", "Hottest arc of 9 (around", "d.f.: degrees",
+                                 "Chance of this longest absence in this many spins", "Low (1-18)", "2nd dozen",
+                                 "Voisins du zéro", "every bet loses 1/37 of its stake"})
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
+
+    for (QTranslator *translator : app.findChildren<QTranslator *>())
+        QCoreApplication::removeTranslator(translator);
+    ASSERT_TRUE(installLanguage(app, Language::Hungarian));
+    EXPECT_EQ(verdictLine(evidenceOf(150)), "Ítélet: erős jel; a bizonyíték 150-szeres.");
 }
 
 } // namespace

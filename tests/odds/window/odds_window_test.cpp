@@ -3,15 +3,20 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 
 #include <fstream>
 #include <sys/stat.h>
 
+#include "core/textformat.h"
 #include "odds/window/filepanel.h"
+#include "translations/language.h"
 #include "widgets/appearance.h"
 #include "tests/support/windowfixture.h"
 
@@ -259,6 +264,70 @@ TEST_F(OddsWindowTest, RefusesWhatIsNotARegularFile)
         EXPECT_TRUE(status.contains(u8(r.why))) << status.toStdString();
         EXPECT_EQ(control<QTableView>(w, "FajlTetek")->model()->rowCount(), 0);
     }
+}
+
+// Every text of the window in English: captions, tabs, labels, the headers
+// and their tooltips, the cells, the file's status and the file dialog; not a
+// Hungarian letter left but in the French sector names.
+TEST_F(OddsWindowTest, SpeaksEnglishEverywhereWhenChosen)
+{
+    // Hungarian again afterwards, whatever fails: the other tests share the application.
+    struct Restore
+    {
+        const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+        ~Restore()
+        {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+                if (!before.contains(translator))
+                    QCoreApplication::removeTranslator(translator);
+            setTextLanguage(TextLanguage::Hungarian);
+        }
+    } restore;
+    ASSERT_TRUE(installLanguage(*qApp, Language::English));
+    enter({17, 17, 0});
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Odds"));
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Red"), 5), QStringLiteral("3"));
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("1st + 2nd column"), 2), QStringLiteral("2"));
+    EXPECT_TRUE(label(w, "Itelet").startsWith(QStringLiteral("Verdict: "))) << label(w, "Itelet").toStdString();
+    EXPECT_TRUE(label(w, "TulRovid").startsWith(QStringLiteral("For the test of the 37 numbers, 3 spins are too few")))
+        << label(w, "TulRovid").toStdString();
+    showFilePage(w);
+    put(QStringLiteral("spins.txt"), "5;17, 0\r\n36\r\nabc 12\r\n1234\r\n");
+    platform->fileAnswers.push_back(file(QStringLiteral("spins.txt")));
+    QTest::mouseClick(control<QAbstractButton>(w, "FajlElemzese"), Qt::LeftButton);
+    waitForAnalysis(w);
+    EXPECT_EQ(platform->fileDialogs, std::vector<QString>{QStringLiteral("Analyse a spin file")});
+    EXPECT_EQ(platform->fileFilters, std::vector<QString>{QStringLiteral("Text (*.txt);;All files (*)")});
+    EXPECT_TRUE(label(w, "FajlAllapot").contains(QStringLiteral(": 5 spins. 2 items are not numbers from 0 to 36")))
+        << label(w, "FajlAllapot").toStdString();
+
+    QStringList shown{w->windowTitle()};
+    for (const QLabel *l : w->findChildren<QLabel *>())
+        shown << l->text();
+    for (const QAbstractButton *b : w->findChildren<QAbstractButton *>())
+        shown << b->text();
+    const QTabWidget *tabs = control<QTabWidget>(w, "Lapok");
+    for (int i = 0; i < tabs->count(); ++i)
+        shown << tabs->tabText(i);
+    for (const QTableView *view : w->findChildren<QTableView *>()) {
+        const QAbstractItemModel *m = view->model();
+        EXPECT_GT(m->rowCount(), 0) << view->objectName().toStdString();
+        for (int c = 0; c < m->columnCount(); ++c) {
+            shown << m->headerData(c, Qt::Horizontal).toString()
+                  << m->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+            for (int r = 0; r < m->rowCount(); ++r)
+                shown << m->index(r, c).data().toString();
+        }
+    }
+    const QRegularExpression hungarian(QString::fromUtf8("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]"));
+    for (QString text : shown)
+        EXPECT_FALSE(text.remove(QString::fromUtf8("zéro")).contains(hungarian)) << text.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Bias test")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Chance of this\nabsence now")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Hottest arc of 3 (around 17)"))) << shown.join('|').toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Tiers du cylindre")));
 }
 
 } // namespace
