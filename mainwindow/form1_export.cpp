@@ -31,7 +31,7 @@ QString proposedExportPath()
 void Form1::exportCsv()
 {
     QString filter = standardFilter();
-    QString path = m_platform->saveFileName(this, Form1::tr("Exportálás CSV-be"), standardFilter() + QStringLiteral(";;") + spreadsheetFilter(),
+    QString path = m_platform->saveFileName(this, tr("Exportálás CSV-be"), standardFilter() + QStringLiteral(";;") + spreadsheetFilter(),
                                             proposedExportPath(), &filter);
     if (path.isEmpty())
         return;
@@ -47,7 +47,7 @@ void Form1::exportCsv()
     if (QFileInfo::exists(statPath))
         existing << QDir::toNativeSeparators(statPath);
     if (!existing.isEmpty()
-        && !m_platform->confirm(this, Form1::tr("Ez már létezik, és az exportálás felülírná:\n%1\nFelülírja?")
+        && !m_platform->confirm(this, tr("Ez már létezik, és az exportálás felülírná:\n%1\nFelülírja?")
                                           .arg(existing.join(QLatin1Char('\n')))))
         return;
 
@@ -58,12 +58,12 @@ void Form1::exportCsv()
     if (!writeWholeFile(statPath, statisticsCsv(m_session, style)))
         failed << QDir::toNativeSeparators(statPath);
     if (!failed.isEmpty()) {
-        m_platform->message(this, Form1::tr("Az exportálás nem sikerült, ezek a fájlok nem készültek el:\n%1")
+        m_platform->message(this, tr("Az exportálás nem sikerült, ezek a fájlok nem készültek el:\n%1")
                                       .arg(failed.join(QLatin1Char('\n'))));
         return;
     }
     m_platform->message(this,
-                        Form1::tr("Az exportálás kész:\n%1\n%2")
+                        tr("Az exportálás kész:\n%1\n%2")
                             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(statPath)),
                         Platform::Icon::Information);
 }

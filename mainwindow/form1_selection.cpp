@@ -49,7 +49,7 @@ void Form1::loadGroupTables()
     if (unreadable.isEmpty())
         return;
     m_platform->message(this,
-                        Form1::tr("Hiányzó vagy nem olvasható csoportfájl: %1\n"
+                        tr("Hiányzó vagy nem olvasható csoportfájl: %1\n"
                            "Ezeknek a csoportoknak az elemzése üres marad.")
                             .arg(unreadable.join(QStringLiteral(", "))),
                         Platform::Icon::Critical);

@@ -19,7 +19,6 @@
 
 #include <functional>
 
-#include "core/textformat.h"
 #include "translations/language.h"
 #include "widgets/twips.h"
 #include "tests/support/windowfixture.h"
@@ -169,10 +168,11 @@ protected:
             delete t;
         }
         m_english.clear();
-        for (QTranslator *t : m_qtHungarian)
-            QCoreApplication::installTranslator(t);
+        // Hungarian as the program installs it: Qt's Hungarian texts anew.
+        qDeleteAll(m_qtHungarian);
         m_qtHungarian.clear();
-        setTextLanguage(TextLanguage::Hungarian);
+        installLanguage(*qApp, Language::Hungarian);
+        EXPECT_EQ(installedLanguage(), Language::Hungarian);
     }
     static void closeCompanions()
     {
@@ -296,6 +296,7 @@ TEST_F(EnglishWindowsTest, EveryFixedCaptionFitsInBothLanguages)
         }
         const char *language = english ? "English" : "Hungarian";
         play();
+        EXPECT_EQ(text(QStringLiteral("Label6(0)")), english ? QStringLiteral("Black") : QStringLiteral("Fekete"));
         EXPECT_EQ(overflowing(window->centralWidget()).join(QStringLiteral(" | ")).toStdString(), "") << language;
         // The menu bar keeps its one line, "?" at the right end within it.
         QMenuBar *bar = window->menuBar();
