@@ -34,6 +34,9 @@ GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, co
 namespace {
 
 constexpr const char *kSixLine = QT_TRANSLATE_NOOP("GroupReport", "Hat szám :  ");
+constexpr const char *kHits = QT_TRANSLATE_NOOP("GroupReport", "Hányszor :  ");
+constexpr const char *kAbsent = QT_TRANSLATE_NOOP("GroupReport", "Kimarad :  ");
+constexpr const char *kLongest = QT_TRANSLATE_NOOP("GroupReport", "M.kimarad :  ");
 
 // The group line's label for every kind but the six-line one.
 const char *groupLabel(GroupKind kind)
@@ -72,9 +75,9 @@ std::vector<std::string> reportLines(const GroupAnalysis &analysis, const Report
         } else {
             lines.push_back(labelled(label, groupLabel(analysis.kind), r.group.text));
         }
-        lines.push_back(labelled(label, QT_TRANSLATE_NOOP("GroupReport", "Hányszor :  "), plainText(r.figures.hits)));
-        lines.push_back(labelled(label, QT_TRANSLATE_NOOP("GroupReport", "Kimarad :  "), plainText(r.figures.current)));
-        lines.push_back(labelled(label, QT_TRANSLATE_NOOP("GroupReport", "M.kimarad :  "), plainText(r.figures.longest)));
+        lines.push_back(labelled(label, kHits, plainText(r.figures.hits)));
+        lines.push_back(labelled(label, kAbsent, plainText(r.figures.current)));
+        lines.push_back(labelled(label, kLongest, plainText(r.figures.longest)));
         lines.emplace_back("*******************");
     }
     return lines;

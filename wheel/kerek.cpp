@@ -239,7 +239,8 @@ void Kerek::refresh()
     m_model->setFigures(int(spins.size()), figures, neighbours, 2 * k + 1);
 
     m_view->setNewest(spins.empty() ? -1 : spins.back());
-    m_view->setCentreText(spins.empty() ? tr("Nincs pörgetés") : tr("%1 pörgetés", nullptr, int(spins.size())).arg(number(std::int64_t(spins.size()))));
+    const int count = int(spins.size());
+    m_view->setCentreText(count == 0 ? tr("Nincs pörgetés") : tr("%1 pörgetés", nullptr, count).arg(number(count)));
     showHeat();
 }
 
