@@ -37,8 +37,8 @@ Diagramm::Diagramm(std::vector<std::int16_t> series, QWidget *parent)
     m_graph = new Graph(this);
     m_graph->setObjectName(QStringLiteral("Graph1"));
     placeTwips(m_graph, 0, kGraphTop, kGraphDesignWidth, kGraphHeight);
-    m_graph->setTitle(u8(" Space - típus vált, + - széthúz, * - utolsó 100, dupla klikk - kilép  "));
-    m_graph->setToolTip(u8(" Spaces, *, +  billentyük  !"));
+    m_graph->setTitle(tr(" Space - típus vált, + - széthúz, * - utolsó 100, dupla klikk - kilép  "));
+    m_graph->setToolTip(tr(" Spaces, *, +  billentyük  !"));
 
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(QStringLiteral("HScroll1"));

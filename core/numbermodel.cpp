@@ -1,5 +1,7 @@
 #include "core/numbermodel.h"
 
+#include "core/textmark.h"
+
 namespace vintaro {
 
 namespace {
@@ -14,10 +16,15 @@ constexpr std::array<bool, kNumberCount> makeRedTable()
 
 constexpr std::array<bool, kNumberCount> kRed = makeRedTable();
 
+// The captions of the statistics rows, which are the outside bets' names too.
 constexpr std::array<std::string_view, kRowCount> kCaptions = {
-    "Fekete",    "Piros",     "Alacsony",  "Magas",    "1. harmad",
-    "2. harmad", "3. harmad", "Oszlop P",  "Oszlop M", "Oszlop D",
-    "Páros",     "Páratlan",  "Oszlop  P M", "Oszlop  M D",
+    QT_TRANSLATE_NOOP("Bets", "Fekete"),      QT_TRANSLATE_NOOP("Bets", "Piros"),
+    QT_TRANSLATE_NOOP("Bets", "Alacsony"),    QT_TRANSLATE_NOOP("Bets", "Magas"),
+    QT_TRANSLATE_NOOP("Bets", "1. harmad"),   QT_TRANSLATE_NOOP("Bets", "2. harmad"),
+    QT_TRANSLATE_NOOP("Bets", "3. harmad"),   QT_TRANSLATE_NOOP("Bets", "Oszlop P"),
+    QT_TRANSLATE_NOOP("Bets", "Oszlop M"),    QT_TRANSLATE_NOOP("Bets", "Oszlop D"),
+    QT_TRANSLATE_NOOP("Bets", "Páros"),       QT_TRANSLATE_NOOP("Bets", "Páratlan"),
+    QT_TRANSLATE_NOOP("Bets", "Oszlop  P M"), QT_TRANSLATE_NOOP("Bets", "Oszlop  M D"),
 };
 
 constexpr bool member(int row, int n)

@@ -1,5 +1,7 @@
 #include "core/wheel.h"
 
+#include "core/textmark.h"
+
 namespace vintaro {
 
 int wheelIndex(int number)
@@ -16,10 +18,10 @@ int wheelIndex(int number)
 std::string_view sectorName(Sector sector)
 {
     switch (sector) {
-    case Sector::Voisins: return "Voisins du zéro";
-    case Sector::JeuZero: return "Jeu zéro";
-    case Sector::Tiers: return "Tiers du cylindre";
-    case Sector::Orphelins: return "Orphelins";
+    case Sector::Voisins: return QT_TRANSLATE_NOOP("Bets", "Voisins du zéro");
+    case Sector::JeuZero: return QT_TRANSLATE_NOOP("Bets", "Jeu zéro");
+    case Sector::Tiers: return QT_TRANSLATE_NOOP("Bets", "Tiers du cylindre");
+    case Sector::Orphelins: return QT_TRANSLATE_NOOP("Bets", "Orphelins");
     }
     return {};
 }

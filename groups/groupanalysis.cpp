@@ -4,6 +4,7 @@
 
 #include "core/numbermodel.h"
 #include "core/textformat.h"
+#include "core/textmark.h"
 
 namespace vintaro {
 
@@ -32,31 +33,36 @@ GroupAnalysis analyseGroups(GroupKind kind, const std::vector<Group> &groups, co
 
 namespace {
 
+constexpr const char *kSixLine = QT_TRANSLATE_NOOP("GroupReport", "Hat szám :  ");
+constexpr const char *kHits = QT_TRANSLATE_NOOP("GroupReport", "Hányszor :  ");
+constexpr const char *kAbsent = QT_TRANSLATE_NOOP("GroupReport", "Kimarad :  ");
+constexpr const char *kLongest = QT_TRANSLATE_NOOP("GroupReport", "M.kimarad :  ");
+
 // The group line's label for every kind but the six-line one.
 const char *groupLabel(GroupKind kind)
 {
     switch (kind) {
-    case GroupKind::Street: return "Utca :  ";
-    case GroupKind::Corner: return "Corner :  ";
-    case GroupKind::Pair: return "Pár :  ";
-    case GroupKind::BigDiagonal: return "N. átló :  ";
-    case GroupKind::SmallDiagonal: return "K. átló :  ";
-    case GroupKind::SingleNumber: return "Szám :  ";
+    case GroupKind::Street: return QT_TRANSLATE_NOOP("GroupReport", "Utca :  ");
+    case GroupKind::Corner: return QT_TRANSLATE_NOOP("GroupReport", "Corner :  ");
+    case GroupKind::Pair: return QT_TRANSLATE_NOOP("GroupReport", "Pár :  ");
+    case GroupKind::BigDiagonal: return QT_TRANSLATE_NOOP("GroupReport", "N. átló :  ");
+    case GroupKind::SmallDiagonal: return QT_TRANSLATE_NOOP("GroupReport", "K. átló :  ");
+    case GroupKind::SingleNumber: return QT_TRANSLATE_NOOP("GroupReport", "Szám :  ");
     case GroupKind::SixLine: break;
     }
-    return "Hat szám :  ";
+    return kSixLine;
 }
 
-std::string labelled(const char *label, const std::string &value)
+std::string labelled(const ReportLabel &label, const char *text, const std::string &value)
 {
-    std::string line(label);
+    std::string line = label ? label(text) : std::string(text);
     line += value;
     return line;
 }
 
 } // namespace
 
-std::vector<std::string> reportLines(const GroupAnalysis &analysis)
+std::vector<std::string> reportLines(const GroupAnalysis &analysis, const ReportLabel &label)
 {
     std::vector<std::string> lines;
     const bool sixLine = analysis.kind == GroupKind::SixLine;
@@ -64,14 +70,14 @@ std::vector<std::string> reportLines(const GroupAnalysis &analysis)
     for (const GroupResult &r : analysis.results) {
         lines.emplace_back();
         if (sixLine) {
-            lines.emplace_back("Hat szám :  ");
-            lines.push_back(labelled("  ", r.group.text));
+            lines.push_back(labelled(label, kSixLine, {}));
+            lines.push_back("  " + r.group.text);
         } else {
-            lines.push_back(labelled(groupLabel(analysis.kind), r.group.text));
+            lines.push_back(labelled(label, groupLabel(analysis.kind), r.group.text));
         }
-        lines.push_back(labelled("Hányszor :  ", plainText(r.figures.hits)));
-        lines.push_back(labelled("Kimarad :  ", plainText(r.figures.current)));
-        lines.push_back(labelled("M.kimarad :  ", plainText(r.figures.longest)));
+        lines.push_back(labelled(label, kHits, plainText(r.figures.hits)));
+        lines.push_back(labelled(label, kAbsent, plainText(r.figures.current)));
+        lines.push_back(labelled(label, kLongest, plainText(r.figures.longest)));
         lines.emplace_back("*******************");
     }
     return lines;

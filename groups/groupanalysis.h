@@ -2,6 +2,7 @@
 // A group analysis: every group's hits and absences over the whole history,
 // the report lines, and the group that has been absent longest.
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -76,8 +77,13 @@ inline BetFigures betFigures(const BetMembers &isMember, std::span<const std::in
     return walkBet(isMember, spins, [](int, bool, int) {});
 }
 
+// Gives a label of the report in the language shown (UTF-8); the labels are
+// marked for the translation in the context "GroupReport".
+using ReportLabel = std::function<std::string(const char *label)>;
+
 // The report list: per group an empty line, the group line(s), the three
-// figures and a line of asterisks.
-std::vector<std::string> reportLines(const GroupAnalysis &analysis);
+// figures and a line of asterisks. The labels are Hungarian unless `label`
+// gives them otherwise.
+std::vector<std::string> reportLines(const GroupAnalysis &analysis, const ReportLabel &label = {});
 
 } // namespace vintaro

@@ -37,7 +37,7 @@ Info::Info(const QString &manualPath, Platform &platform, QWidget *parent)
 {
     registerInfoResources();
     setObjectName(QStringLiteral("INFO"));
-    setWindowTitle(u8("INFORMÁCIÓ"));
+    setWindowTitle(tr("INFORMÁCIÓ"));
     setModal(true);
     setFont(programFont());
     setFixedSize(twips(3960), twips(5295));
@@ -60,24 +60,24 @@ void Info::buildWindow()
     image->setAlignment(Qt::AlignCenter);
     image->setPixmap(QPixmap(QStringLiteral(":/info/vintaro.png")));
 
-    makeText(this, "Label1", u8("Vintaro v1.0"), twipsRect(1935, 300, 1845, 255));
-    makeText(this, "Label2", u8("MIT licenc"), twipsRect(1845, 735, 2070, 255));
-    makeText(this, "Label3", u8("Rulettpörgetések nyilvántartása és statisztikája egyzérós kerékhez, tíz terem számára"),
+    makeText(this, "Label1", QStringLiteral("Vintaro v1.0"), twipsRect(1935, 300, 1845, 255));
+    makeText(this, "Label2", tr("MIT licenc"), twipsRect(1845, 735, 2070, 255));
+    makeText(this, "Label3", tr("Rulettpörgetések nyilvántartása és statisztikája egyzérós kerékhez, tíz terem számára"),
              twipsRect(1905, 1155, 1890, 1200));
     makeText(this, "Label4",
-             u8("Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából "
+             tr("Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából "
                 "tölthető le, és az MIT licenc szerint szabadon használható, másolható és terjeszthető."),
              twipsRect(90, 3195, 3810, 1050));
     QLabel *help = makeText(this, "Label5",
-                            u8("Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt "
+                            tr("Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt "
                                "hibakövetőjében várjuk."),
                             twipsRect(75, 4365, 3780, 870));
     setTextColour(help, rgb(kCaptionBlue));
 
-    auto *manual = SSCommand::create(this, QStringLiteral("Command3D1"), u8("Dokumentáció"), twipsRect(270, 2610, 1920, 390));
+    auto *manual = SSCommand::create(this, QStringLiteral("Command3D1"), tr("Dokumentáció"), twipsRect(270, 2610, 1920, 390));
     connect(manual, &QPushButton::clicked, this, &Info::openManual);
 
-    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D2"), u8("Kilép"), twipsRect(2445, 2610, 1230, 390));
+    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D2"), tr("Kilép"), twipsRect(2445, 2610, 1230, 390));
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -86,7 +86,7 @@ void Info::openManual()
     // Argument list, no shell: a folder with blanks in its path stays one argument.
     if (m_platform.startProcess(documentOpener(), {m_manualPath}))
         return;
-    m_platform.message(this, u8("A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A "
+    m_platform.message(this, tr("A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A "
                                 "dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a "
                                 "kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.")
                              .arg(QDir::toNativeSeparators(m_manualPath)));

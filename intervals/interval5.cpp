@@ -1,5 +1,6 @@
 #include "intervals/interval5.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -57,7 +58,7 @@ Interval5::Interval5(const Session &session, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("Interval5"));
-    setWindowTitle(u8(" Ötös intervallum vizsgálat"));
+    setWindowTitle(tr(" Ötös intervallum vizsgálat"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(programFont());
     setFixedSize(twips(4785), twips(5595));
@@ -92,11 +93,11 @@ void Interval5::buildWindow()
     m_label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(m_label3, rgb(kWindowGrey));
 
-    m_reportButton = SSCommand::create(this, QStringLiteral("Command3D3"), u8("Maximális kimaradás"),
+    m_reportButton = SSCommand::create(this, QStringLiteral("Command3D3"), tr("Maximális kimaradás"),
                                        twipsRect(2580, 4095, 1860, 375));
     connect(m_reportButton, &QPushButton::clicked, this, &Interval5::showReport);
 
-    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D1"), u8("Kilép"), twipsRect(1605, 5010, 1575, 375));
+    auto *exitButton = SSCommand::create(this, QStringLiteral("Command3D1"), tr("Kilép"), twipsRect(1605, 5010, 1575, 375));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(m_list1, m_list2);
@@ -126,8 +127,9 @@ void Interval5::showReport()
     if (!m_reportButton->isEnabled())
         return;
     QStringList lines;
+    // Only the heading is words; the interval lines are figures.
     for (const std::string &line : intervalReport(longestIntervalAbsences(m_session.history().spins())))
-        lines << text(line);
+        lines << (lines.isEmpty() ? QCoreApplication::translate("IntervalReport", line.c_str()) : text(line));
     m_report->setLines(std::move(lines));
     m_reportButton->setEnabled(false);
 }

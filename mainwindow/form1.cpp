@@ -110,11 +110,11 @@ void Form1::buildWindow()
     };
     auto analysis = [this](GroupKind kind) { return [this, kind] { analyseGroups(kind); }; };
 
-    label("Label2", u8("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kCaptionBlue);
+    label("Label2", tr("Pörgetett szám:"), twipsRect(1215, 960, 1350, 255), false, kCaptionBlue);
     m_label3 = label("Label3", QString(), twipsRect(2640, 960, 315, 255), true);
-    label("Label4", u8("Össz. pörgetés:"), twipsRect(3045, 960, 1335, 255), false, kCaptionBlue);
+    label("Label4", tr("Össz. pörgetés:"), twipsRect(3045, 960, 1335, 255), false, kCaptionBlue);
     m_label5 = label("Label5", QString(), twipsRect(4455, 960, 810, 255), true, -1, false);
-    label("Label19", u8("Terem :"), twipsRect(5340, 960, 675, 255), false, 0xC00000);
+    label("Label19", tr("Terem :"), twipsRect(5340, 960, 675, 255), false, 0xC00000);
 
     m_text1 = new QLineEdit(client);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -123,16 +123,16 @@ void Form1::buildWindow()
     m_text1->setTextMargins(0, 0, 0, 0);
     m_text1->installEventFilter(this);
 
-    button("Command16", u8("Rendez I."), twipsRect(7650, 885, 990, 390), -1, [this] { sortByAbsence(); })->setToolTip(u8(" Kihagyás szerint "));
-    button("Command17", u8("II."), twipsRect(8745, 885, 405, 390), -1, [this] { sortByNumber(); })->setToolTip(u8(" Szám szerint "));
-    label("Label9", u8("Hányszor"), twipsRect(9255, 960, 870, 255), false, kCaptionBlue);
-    label("Label10", u8("Kihagy."), twipsRect(10140, 960, 690, 255), false, kCaptionBlue);
-    label("Label15", u8("MaxKh"), twipsRect(10845, 960, 750, 255), false, kCaptionBlue);
-    label("Label21", u8("D"), twipsRect(405, 1485, 210, 270), false, kCaptionBlue);
-    label("Label22", u8("M"), twipsRect(405, 1905, 210, 270), false, kCaptionBlue);
-    label("Label23", u8("P"), twipsRect(405, 2340, 210, 270), false, kCaptionBlue);
+    button("Command16", tr("Rendez I."), twipsRect(7650, 885, 990, 390), -1, [this] { sortByAbsence(); })->setToolTip(tr(" Kihagyás szerint "));
+    button("Command17", tr("II."), twipsRect(8745, 885, 405, 390), -1, [this] { sortByNumber(); })->setToolTip(tr(" Szám szerint "));
+    label("Label9", tr("Hányszor"), twipsRect(9255, 960, 870, 255), false, kCaptionBlue);
+    label("Label10", tr("Kihagy."), twipsRect(10140, 960, 690, 255), false, kCaptionBlue);
+    label("Label15", tr("MaxKh"), twipsRect(10845, 960, 750, 255), false, kCaptionBlue);
+    label("Label21", tr("D"), twipsRect(405, 1485, 210, 270), false, kCaptionBlue);
+    label("Label22", tr("M"), twipsRect(405, 1905, 210, 270), false, kCaptionBlue);
+    label("Label23", tr("P"), twipsRect(405, 2340, 210, 270), false, kCaptionBlue);
 
-    button("Command13", u8("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF, [this] { applySpin(); })->hide();
+    button("Command13", tr("Alkalmaz"), twipsRect(6300, 1470, 1035, 375), 0x80FFFF, [this] { applySpin(); })->hide();
 
     auto list = [client](const char *name, QAbstractItemModel *model, QRect geometry) {
         auto *view = new ListBox(client);
@@ -154,31 +154,31 @@ void Form1::buildWindow()
     m_reportModel = new LinesModel(this);
     m_list2 = list("List2", m_reportModel, twipsRect(5055, 5715, 2370, 1230));
 
-    label("Label11", u8("Hányszor"), twipsRect(465, 4620, 900, 255), false, kCaptionBlue);
+    label("Label11", tr("Hányszor"), twipsRect(465, 4620, 900, 255), false, kCaptionBlue);
     m_label12 = label("Label12", QString(), twipsRect(1410, 4590, 780, 255), true, -1, false);
-    label("Label13", u8("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kCaptionBlue);
+    label("Label13", tr("Kimaradás"), twipsRect(2265, 4620, 960, 255), false, kCaptionBlue);
     m_label14 = label("Label14", QString(), twipsRect(3270, 4590, 735, 255), true, -1, false);
-    button("Command11", u8("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF, [this] { examineSelection(); });
-    label("Label17", u8("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kCaptionBlue);
+    button("Command11", tr("Vizsgál"), twipsRect(4065, 4530, 1545, 375), 0xFFC0FF, [this] { examineSelection(); });
+    label("Label17", tr("Maximális kim."), twipsRect(465, 5100, 1350, 255), false, kCaptionBlue);
     m_label18 = label("Label18", QString(), twipsRect(1860, 5100, 735, 255), true, -1, false);
     m_label20 = label("Label20", QString(), twipsRect(2640, 5100, 630, 255), true, -1, false);
-    m_label20->setToolTip(u8(" Max. kimarad. ssz. "));
-    m_label24 = label("Label24", u8("0"), twipsRect(3495, 5100, 435, 255), true, -1, false);
-    button("Command12", u8("Kijelölés töröl"), twipsRect(4065, 5055, 1545, 375), 0xFFFFC0, [this] { clearSelection(); })
-        ->setToolTip(u8(" Kijelölés törlése "));
+    m_label20->setToolTip(tr(" Max. kimarad. ssz. "));
+    m_label24 = label("Label24", QStringLiteral("0"), twipsRect(3495, 5100, 435, 255), true, -1, false);
+    button("Command12", tr("Kijelölés töröl"), twipsRect(4065, 5055, 1545, 375), 0xFFFFC0, [this] { clearSelection(); })
+        ->setToolTip(tr(" Kijelölés törlése "));
 
-    button("Command10", u8("Egyszám"), twipsRect(410, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::SingleNumber));
-    button("Command3", u8("Utca - street"), twipsRect(1940, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Street));
-    button("Command4", u8("Corner"), twipsRect(3470, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Corner));
-    button("Command5", u8("Párok"), twipsRect(410, 6060, 1400, 375), 0xC0C0C0, analysis(GroupKind::Pair));
-    button("Command6", u8("Nagyátló"), twipsRect(1940, 6060, 1400, 375), -1, analysis(GroupKind::BigDiagonal));
-    button("Command7", u8("Kisátló"), twipsRect(3470, 6060, 1400, 375), -1, analysis(GroupKind::SmallDiagonal));
-    button("Command14", u8("Hat szám"), twipsRect(410, 6585, 1400, 375), 0xC0C0C0, analysis(GroupKind::SixLine));
-    button("Command18", u8("Grafikon"), twipsRect(1940, 6585, 1400, 375), -1, [this] { requestChart(); });
-    button("Command15", u8("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80, [this] { saveRoom(); });
-    button("Command1", u8("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0, [this] { undoSpin(); });
+    button("Command10", tr("Egyszám"), twipsRect(410, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::SingleNumber));
+    button("Command3", tr("Utca - street"), twipsRect(1940, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Street));
+    button("Command4", tr("Corner"), twipsRect(3470, 5550, 1400, 375), 0xC0C0C0, analysis(GroupKind::Corner));
+    button("Command5", tr("Párok"), twipsRect(410, 6060, 1400, 375), 0xC0C0C0, analysis(GroupKind::Pair));
+    button("Command6", tr("Nagyátló"), twipsRect(1940, 6060, 1400, 375), -1, analysis(GroupKind::BigDiagonal));
+    button("Command7", tr("Kisátló"), twipsRect(3470, 6060, 1400, 375), -1, analysis(GroupKind::SmallDiagonal));
+    button("Command14", tr("Hat szám"), twipsRect(410, 6585, 1400, 375), 0xC0C0C0, analysis(GroupKind::SixLine));
+    button("Command18", tr("Grafikon"), twipsRect(1940, 6585, 1400, 375), -1, [this] { requestChart(); });
+    button("Command15", tr("Mentés"), twipsRect(3470, 6585, 1400, 375), 0x80FF80, [this] { saveRoom(); });
+    button("Command1", tr("Undo"), twipsRect(7740, 6585, 1290, 330), 0xFFC0C0, [this] { undoSpin(); });
 
-    connect(SSCommand::create(client, QStringLiteral("Command3D2"), u8("Vége"), twipsRect(9660, 6585, 1545, 375)),
+    connect(SSCommand::create(client, QStringLiteral("Command3D2"), tr("Vége"), twipsRect(9660, 6585, 1545, 375)),
             &QAbstractButton::clicked, this, &Form1::exitProgram);
 
     buildStatisticsTable();
@@ -204,7 +204,7 @@ void Form1::buildStatisticsTable()
             return l;
         };
         m_rowCaptions[r] = makeLabel("Label6", 7980, 1260, false);
-        m_rowCaptions[r]->setText(text(rowCaption(r)));
+        m_rowCaptions[r]->setText(betText(rowCaption(r)));
         setTextColour(m_rowCaptions[r], rgb(captionColour(r)));
         m_hits[r] = makeLabel("Label7", 9330, 570, true);
         m_current[r] = makeLabel("Label8", 10170, 465, true);
@@ -215,7 +215,7 @@ void Form1::buildStatisticsTable()
         option->setGeometry(twipsRect(7635, top, 220, 255));
         m_options[r] = option;
     }
-    auto *all = new QRadioButton(u8(" A bejelölt szám(ok) gyakorisági grafikonja "), client);
+    auto *all = new QRadioButton(tr(" A bejelölt szám(ok) gyakorisági grafikonja "), client);
     all->setObjectName(indexed("Option1", 14));
     all->setGeometry(twipsRect(7635, 6240, 3960, 195));
     setTextColour(all, rgb(kCaptionBlue));
@@ -299,7 +299,7 @@ void Form1::buildMenu()
         owner->addAction(a);
         return a;
     };
-    m_indit = action(bar, "indit", u8("  Start"));
+    m_indit = action(bar, "indit", tr("  Start"));
     connect(m_indit, &QAction::triggered, this, &Form1::startList);
     // "  Start" stands out while the room's list waits to be loaded.
     m_indit->setToolTip(tr("A terem mentett listája még nincs betöltve: a Start betölti, és a már beírt "
@@ -308,37 +308,37 @@ void Form1::buildMenu()
     standOut->setParent(bar);
     bar->setStyle(standOut);
 
-    QMenu *narrow = bar->addMenu(u8("Szűkít"));
+    QMenu *narrow = bar->addMenu(tr("Szűkít"));
     narrow->setObjectName(QStringLiteral("szukites"));
     narrow->menuAction()->setObjectName(QStringLiteral("szukites"));
-    connect(action(narrow, "teljes", u8("Teljes")), &QAction::triggered, this, &Form1::restoreFull);
-    connect(action(narrow, "ttorles", u8("Teljes törlés")), &QAction::triggered, this, &Form1::deleteFull);
-    connect(action(narrow, "utolso", u8("Utolsó ")), &QAction::triggered, this, &Form1::narrowList);
+    connect(action(narrow, "teljes", tr("Teljes")), &QAction::triggered, this, &Form1::restoreFull);
+    connect(action(narrow, "ttorles", tr("Teljes törlés")), &QAction::triggered, this, &Form1::deleteFull);
+    connect(action(narrow, "utolso", tr("Utolsó ")), &QAction::triggered, this, &Form1::narrowList);
 
-    QMenu *rooms = bar->addMenu(u8("Terem választás"));
+    QMenu *rooms = bar->addMenu(tr("Terem választás"));
     rooms->setObjectName(QStringLiteral("tvalaszt"));
     rooms->menuAction()->setObjectName(QStringLiteral("tvalaszt"));
     for (int room = 1; room <= 10; ++room) {
         const QByteArray name = "terem" + QByteArray::number(room);
-        QAction *a = action(rooms, name.constData(), u8("Terem %1.").arg(room));
+        QAction *a = action(rooms, name.constData(), tr("Terem %1.").arg(room));
         connect(a, &QAction::triggered, this, [this, room] { switchRoom(room); });
     }
 
-    connect(action(bar, "interval5x", u8("5-s intervallum")), &QAction::triggered, this, &Form1::openIntervals);
-    m_tools = bar->addMenu(u8("Eszközök"));
+    connect(action(bar, "interval5x", tr("5-s intervallum")), &QAction::triggered, this, &Form1::openIntervals);
+    m_tools = bar->addMenu(tr("Eszközök"));
     m_tools->setObjectName(QStringLiteral("eszkozok"));
     m_tools->menuAction()->setObjectName(QStringLiteral("eszkozok"));
-    connect(action(m_tools, "kerek", u8("Kerék")), &QAction::triggered, this,
+    connect(action(m_tools, "kerek", tr("Kerék")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Wheel); });
-    connect(action(m_tools, "eselyek", u8("Esélyek")), &QAction::triggered, this,
+    connect(action(m_tools, "eselyek", tr("Esélyek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Odds); });
-    connect(action(m_tools, "rendszerek", u8("Tétrendszerek")), &QAction::triggered, this,
+    connect(action(m_tools, "rendszerek", tr("Tétrendszerek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Systems); });
-    connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
+    connect(action(m_tools, "exportcsv", tr("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
-    connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
+    connect(action(bar, "doku", QStringLiteral("?")), &QAction::triggered, this, &Form1::openInfo);
     // Whatever the menu did, the keys go to spin entry afterwards.
     connect(bar, &QMenuBar::triggered, this, [this] { m_companions->giveKeysBack(); });
 

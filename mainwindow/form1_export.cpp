@@ -14,8 +14,8 @@ namespace vintaro {
 namespace {
 
 // The two kinds the save dialog offers; the first is shown first.
-QString standardFilter() { return u8("CSV, vesszővel elválasztva (*.csv)"); }
-QString spreadsheetFilter() { return u8("CSV magyar nyelvű táblázatkezelőnek: pontosvessző, UTF-8 BOM (*.csv)"); }
+QString standardFilter() { return Form1::tr("CSV, vesszővel elválasztva (*.csv)"); }
+QString spreadsheetFilter() { return Form1::tr("CSV magyar nyelvű táblázatkezelőnek: pontosvessző, UTF-8 BOM (*.csv)"); }
 
 // Where the dialog starts: the user's documents folder, and a name with the day in it.
 QString proposedExportPath()
@@ -31,7 +31,7 @@ QString proposedExportPath()
 void Form1::exportCsv()
 {
     QString filter = standardFilter();
-    QString path = m_platform->saveFileName(this, u8("Exportálás CSV-be"), standardFilter() + u8(";;") + spreadsheetFilter(),
+    QString path = m_platform->saveFileName(this, tr("Exportálás CSV-be"), standardFilter() + QStringLiteral(";;") + spreadsheetFilter(),
                                             proposedExportPath(), &filter);
     if (path.isEmpty())
         return;
@@ -47,7 +47,7 @@ void Form1::exportCsv()
     if (QFileInfo::exists(statPath))
         existing << QDir::toNativeSeparators(statPath);
     if (!existing.isEmpty()
-        && !m_platform->confirm(this, u8("Ez már létezik, és az exportálás felülírná:\n%1\nFelülírja?")
+        && !m_platform->confirm(this, tr("Ez már létezik, és az exportálás felülírná:\n%1\nFelülírja?")
                                           .arg(existing.join(QLatin1Char('\n')))))
         return;
 
@@ -58,12 +58,12 @@ void Form1::exportCsv()
     if (!writeWholeFile(statPath, statisticsCsv(m_session, style)))
         failed << QDir::toNativeSeparators(statPath);
     if (!failed.isEmpty()) {
-        m_platform->message(this, u8("Az exportálás nem sikerült, ezek a fájlok nem készültek el:\n%1")
+        m_platform->message(this, tr("Az exportálás nem sikerült, ezek a fájlok nem készültek el:\n%1")
                                       .arg(failed.join(QLatin1Char('\n'))));
         return;
     }
     m_platform->message(this,
-                        u8("Az exportálás kész:\n%1\n%2")
+                        tr("Az exportálás kész:\n%1\n%2")
                             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(statPath)),
                         Platform::Icon::Information);
 }

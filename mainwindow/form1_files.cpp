@@ -22,23 +22,23 @@ namespace vintaro {
 
 namespace {
 
-const char *const kExitQuestion = "Biztos, hogy mentés nélkül lép ki ?";
-const char *const kBadRoom = "Hibás teremszám beállítás !";
-const char *const kRestart = "A program leáll, majd újraindul !";
-const char *const kRestartAfterRestore = "A program leáll, majd újraindúl !";
+const char *const kExitQuestion = QT_TRANSLATE_NOOP("vintaro::Form1", "Biztos, hogy mentés nélkül lép ki ?");
+const char *const kBadRoom = QT_TRANSLATE_NOOP("vintaro::Form1", "Hibás teremszám beállítás !");
+const char *const kRestart = QT_TRANSLATE_NOOP("vintaro::Form1", "A program leáll, majd újraindul !");
+const char *const kRestartAfterRestore = QT_TRANSLATE_NOOP("vintaro::Form1", "A program leáll, majd újraindúl !");
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
 QString notWritableText(const QString &folder)
 {
-    return u8("A pörgetési listák mappája nem írható:\n%1\nA listák betölthetők, de mentés és teremváltás nem "
-              "lehetséges, amíg a mappa nem írható.")
+    return Form1::tr("A pörgetési listák mappája nem írható:\n%1\nA listák betölthetők, de mentés és teremváltás nem "
+                     "lehetséges, amíg a mappa nem írható.")
         .arg(shown(folder));
 }
 
 QString unreadableText(const QString &path)
 {
-    return u8("Nem olvasható fájl (hiányzik az olvasási jog, vagy nem közönséges fájl):\n%1").arg(shown(path));
+    return Form1::tr("Nem olvasható fájl (hiányzik az olvasási jog, vagy nem közönséges fájl):\n%1").arg(shown(path));
 }
 
 // Why a room operation or a save changed nothing (or, for a journal that
@@ -72,11 +72,13 @@ QString loadNotice(const SpinList &list)
 {
     QStringList parts;
     if (list.skipped > 0)
-        parts << u8("%1 sor kimaradt, mert nem 0 és 36 közötti számot tartalmaz. Az első hibás sor: %2.")
+        parts << Form1::tr("%1 sor kimaradt, mert nem 0 és 36 közötti számot tartalmaz. Az első hibás sor: %2.", nullptr,
+                           int(list.skipped))
                      .arg(list.skipped)
                      .arg(list.firstSkippedLine);
     if (list.leftOut > 0)
-        parts << u8("A lista hosszabb %1 pörgetésnél: a legrégebbi %2 pörgetés kimaradt, a legutóbbi %1 betöltődött.")
+        parts << Form1::tr("A lista hosszabb %1 pörgetésnél: a legrégebbi %2 pörgetés kimaradt, a legutóbbi %1 "
+                           "betöltődött.", nullptr, int(list.leftOut))
                      .arg(SpinHistory::kCapacity)
                      .arg(list.leftOut);
     return parts.join(QLatin1Char('\n'));
@@ -159,7 +161,7 @@ void Form1::saveRoom()
         return;
     const QString box = m_text1->text();
     if (!roomBoxAccepted(box)) {
-        m_platform->message(this, u8(kBadRoom));
+        m_platform->message(this, tr(kBadRoom));
         // The player types the room next; Enter gives the keys back.
         m_text1->setFocus(Qt::ShortcutFocusReason);
         m_text1->selectAll();
@@ -181,7 +183,7 @@ void Form1::saveRoom()
         return;
     }
     if (plan.dropsSavedSpins &&
-        !m_platform->confirm(this, u8("A(z) %1. terem mentett listájában olyan pörgetések is vannak, amelyek "
+        !m_platform->confirm(this, tr("A(z) %1. terem mentett listájában olyan pörgetések is vannak, amelyek "
                                       "nincsenek a mostani listában. Mentéskor ezek elvesznek.\n"
                                       "Biztosan felülírja a terem listáját ?")
                                        .arg(room)))
@@ -194,7 +196,7 @@ void Form1::saveRoom()
     }
     // The spins stay unsaved, so leaving the program still asks.
     QString text = failed->kind == FileFault::Kind::Unwritable
-                       ? u8("A mentés nem sikerült, nem írható:\n%1").arg(shown(failed->path))
+                       ? tr("A mentés nem sikerült, nem írható:\n%1").arg(shown(failed->path))
                        : tr("A mentés nem sikerült.") + QLatin1Char('\n') + faultText(*failed);
     if (!folderWritable(m_folders.lists))
         text += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
@@ -212,7 +214,7 @@ void Form1::exitProgram()
 
 bool Form1::leaveUnsaved(const QString &question)
 {
-    return !m_session.unsaved() || m_platform->confirm(this, question.isEmpty() ? u8(kExitQuestion) : question);
+    return !m_session.unsaved() || m_platform->confirm(this, question.isEmpty() ? tr(kExitQuestion) : question);
 }
 
 std::optional<QString> Form1::safeRoomText()
@@ -220,7 +222,7 @@ std::optional<QString> Form1::safeRoomText()
     const QString room = roomText(m_text1->text());
     if (roomTextSafe(room))
         return room;
-    m_platform->message(this, u8(kBadRoom));
+    m_platform->message(this, tr(kBadRoom));
     return std::nullopt;
 }
 
@@ -231,7 +233,7 @@ bool Form1::filesWritten(const std::optional<FileFault> &fault)
     const QString text = faultText(*fault);
     QString notes = fault->kind == FileFault::Kind::JournalPending
                         ? tr("\nA program nem indul újra.")
-                        : u8("\nA program nem indul újra, semmi sem változott.");
+                        : tr("\nA program nem indul újra, semmi sem változott.");
     if (!folderWritable(m_folders.lists))
         notes += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
     m_platform->message(this, text + notes);
@@ -251,7 +253,7 @@ void Form1::restart(const QString &message, const QString &roomBox)
     const bool started = m_platform->startProcess(program, m_folders.restartArguments);
     qunsetenv(kRestartVariable);
     if (!started) {
-        m_platform->message(this, u8("Nem sikerült elindítani a programot:\n%1\nA program tovább fut.")
+        m_platform->message(this, tr("Nem sikerült elindítani a programot:\n%1\nA program tovább fut.")
                                       .arg(shown(program)));
         // The spins shown stay filed under the room they came from.
         m_text1->setText(roomBox);
@@ -272,7 +274,7 @@ void Form1::switchRoom(int room)
         return;
     const QString before = m_text1->text();
     m_text1->setText(r);
-    restart(u8(kRestart), before);
+    restart(tr(kRestart), before);
 }
 
 void Form1::restoreFull()
@@ -280,7 +282,7 @@ void Form1::restoreFull()
     const auto room = safeRoomText();
     if (!room || !leaveUnsaved() || !filesWritten(restoreRoomFiles(m_folders.lists, *room)))
         return;
-    restart(u8(kRestartAfterRestore), m_text1->text());
+    restart(tr(kRestartAfterRestore), m_text1->text());
 }
 
 void Form1::deleteFull()
@@ -288,13 +290,13 @@ void Form1::deleteFull()
     const auto room = safeRoomText();
     if (!room || !leaveUnsaved())
         return;
-    if (!m_platform->confirm(this, u8("Biztosan törli a(z) %1. terem teljes mentett listáját ?\n"
+    if (!m_platform->confirm(this, tr("Biztosan törli a(z) %1. terem teljes mentett listáját ?\n"
                                       "A törlés nem vonható vissza.")
                                        .arg(*room)))
         return;
     if (!filesWritten(deleteRoomFiles(m_folders.lists, *room)))
         return;
-    restart(u8(kRestart), m_text1->text());
+    restart(tr(kRestart), m_text1->text());
 }
 
 void Form1::narrowList()
@@ -312,7 +314,7 @@ void Form1::narrowList()
         return;
     }
     if (m_text1->text().isEmpty()) {
-        m_platform->message(this, u8("Nincs *Terem* megadva !"));
+        m_platform->message(this, tr("Nincs *Terem* megadva !"));
         return;
     }
     if (!leaveUnsaved())
@@ -321,8 +323,8 @@ void Form1::narrowList()
     double n = 0;
     for (;;) {
         const auto answer = narrowingAnswer(
-            m_platform->askText(this, u8("Szűkített statisztikák !"),
-                                u8("Kérem adja meg , hogy az utolsó hány pörgetést válogassam le !")));
+            m_platform->askText(this, tr("Szűkített statisztikák !"),
+                                tr("Kérem adja meg , hogy az utolsó hány pörgetést válogassam le !")));
         if (!answer)
             return; // Cancel, or not a number: nothing changes
         n = *answer;
@@ -331,7 +333,7 @@ void Form1::narrowList()
     }
     if (!filesWritten(narrowRoomFiles(m_folders.lists, *room, fields.count, n)))
         return;
-    restart(u8(kRestart), m_text1->text());
+    restart(tr(kRestart), m_text1->text());
 }
 
 void Form1::closeEvent(QCloseEvent *event)

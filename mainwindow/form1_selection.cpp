@@ -2,6 +2,7 @@
 // examination and the sorted per-number rows.
 #include "mainwindow/form1.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -48,7 +49,7 @@ void Form1::loadGroupTables()
     if (unreadable.isEmpty())
         return;
     m_platform->message(this,
-                        u8("Hiányzó vagy nem olvasható csoportfájl: %1\n"
+                        tr("Hiányzó vagy nem olvasható csoportfájl: %1\n"
                            "Ezeknek a csoportoknak az elemzése üres marad.")
                             .arg(unreadable.join(QStringLiteral(", "))),
                         Platform::Icon::Critical);
@@ -118,7 +119,10 @@ void Form1::analyseGroups(GroupKind kind)
     clearSelection();
 
     const GroupAnalysis analysis = vintaro::analyseGroups(kind, m_groups->groups(kind), m_session.history());
-    m_reportModel->setLines(toLines(reportLines(analysis)));
+    const ReportLabel label = [](const char *text) {
+        return QCoreApplication::translate("GroupReport", text).toStdString();
+    };
+    m_reportModel->setLines(toLines(reportLines(analysis, label)));
 
     // With a full table some group is always absent after a spin; only a
     // short group file can leave none to select.

@@ -18,7 +18,7 @@ namespace {
 
 void warnHistoryFull(Platform &platform, QWidget *parent)
 {
-    platform.message(parent, u8("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
+    platform.message(parent, Form1::tr("A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !")
                                  .arg(SpinHistory::kCapacity));
 }
 

@@ -44,8 +44,8 @@ constexpr std::array<Measure, 6> kMeasures = {{
     {"Heat74", "74", 74},
     {"Heat185", "185", 185},
     {"Heat370", "370", 370},
-    {"HeatAll", "mind", 0},
-    {"HeatAbsence", "Kihagyás (pörgetés, amióta nem jött)", -1},
+    {"HeatAll", QT_TRANSLATE_NOOP("vintaro::Kerek", "mind"), 0},
+    {"HeatAbsence", QT_TRANSLATE_NOOP("vintaro::Kerek", "Kihagyás (pörgetés, amióta nem jött)"), -1},
 }};
 
 QString colourName(double t) { return WheelView::heatColour(t).name(); }
@@ -55,7 +55,7 @@ QString colourName(double t) { return WheelView::heatColour(t).name(); }
 Kerek::Kerek(const Session &session, QWidget *parent) : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("Kerek"));
-    setWindowTitle(u8("Kerék"));
+    setWindowTitle(tr("Kerék"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(programFont());
     setBackground(this, rgb(kFaceGrey));
@@ -76,7 +76,7 @@ void Kerek::buildWindow()
     m_wheelColumn = left;
     m_view = new WheelView(this);
     left->addWidget(m_view, 1);
-    auto *hint = new QLabel(u8("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"), this);
+    auto *hint = new QLabel(tr("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"), this);
     hint->setObjectName(QStringLiteral("Hint"));
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
@@ -91,13 +91,13 @@ void Kerek::buildWindow()
     setBackground(panel, rgb(kFaceGrey));
     auto *right = new QVBoxLayout(panel);
     right->setContentsMargins(0, 0, 0, 0);
-    auto *heat = new QGroupBox(u8("Hőgyűrű"), this);
+    auto *heat = new QGroupBox(tr("Hőgyűrű"), this);
     heat->setObjectName(QStringLiteral("HeatBox"));
     auto *heatGrid = new QGridLayout(heat);
-    heatGrid->addWidget(new QLabel(u8("Találat az utolsó"), heat), 0, 0);
+    heatGrid->addWidget(new QLabel(tr("Találat az utolsó"), heat), 0, 0);
     m_measures = new QButtonGroup(this);
     for (int i = 0; i < int(kMeasures.size()); ++i) {
-        auto *option = new QRadioButton(u8(kMeasures[size_t(i)].caption), heat);
+        auto *option = new QRadioButton(tr(kMeasures[size_t(i)].caption), heat);
         option->setObjectName(QLatin1String(kMeasures[size_t(i)].name));
         m_measures->addButton(option, i);
         if (kMeasures[size_t(i)].window < 0)
@@ -105,7 +105,7 @@ void Kerek::buildWindow()
         else
             heatGrid->addWidget(option, 0, i + 1);
     }
-    heatGrid->addWidget(new QLabel(u8("pörgetésben"), heat), 0, 6);
+    heatGrid->addWidget(new QLabel(tr("pörgetésben"), heat), 0, 6);
     m_measures->button(0)->setChecked(true);
     connect(m_measures, &QButtonGroup::idClicked, this, [this] { showHeat(); });
     right->addWidget(heat);
@@ -136,7 +136,7 @@ void Kerek::buildWindow()
     right->addSpacing(8);
     right->addWidget(m_chosenLabel);
     auto *neighbourRow = new QHBoxLayout;
-    neighbourRow->addWidget(new QLabel(u8("Szomszédok mindkét oldalon:"), this));
+    neighbourRow->addWidget(new QLabel(tr("Szomszédok mindkét oldalon:"), this));
     m_neighbours = new QSpinBox(this);
     m_neighbours->setObjectName(QStringLiteral("Neighbours"));
     m_neighbours->setRange(1, 4);
@@ -211,14 +211,14 @@ void Kerek::choosePocket(int number)
 void Kerek::showChosen()
 {
     if (m_chosen < 0) {
-        setLabelText(m_chosenLabel, u8("Választott zseb: nincs"));
+        setLabelText(m_chosenLabel, tr("Választott zseb: nincs"));
         return;
     }
     QStringList pockets;
     const int k = m_neighbours->value();
     for (int i = -k; i <= k; ++i)
         pockets << number(kWheelOrder[size_t((wheelIndex(m_chosen) + i + kNumberCount) % kNumberCount)]);
-    setLabelText(m_chosenLabel, u8("Választott zseb: %1   Szomszédok: %2").arg(number(m_chosen), pockets.join(QLatin1Char(' '))));
+    setLabelText(m_chosenLabel, tr("Választott zseb: %1   Szomszédok: %2").arg(number(m_chosen), pockets.join(QLatin1Char(' '))));
 }
 
 void Kerek::refresh()
@@ -239,7 +239,8 @@ void Kerek::refresh()
     m_model->setFigures(int(spins.size()), figures, neighbours, 2 * k + 1);
 
     m_view->setNewest(spins.empty() ? -1 : spins.back());
-    m_view->setCentreText(spins.empty() ? u8("Nincs pörgetés") : u8("%1 pörgetés").arg(number(std::int64_t(spins.size()))));
+    const int count = int(spins.size());
+    m_view->setCentreText(count == 0 ? tr("Nincs pörgetés") : tr("%1 pörgetés", nullptr, count).arg(number(count)));
     showHeat();
 }
 
@@ -249,8 +250,8 @@ void Kerek::showHeat()
     const Measure &measure = kMeasures[size_t(std::max(0, m_measures->checkedId()))];
     const bool absence = measure.window < 0;
     const int window = measure.window > 0 ? std::min<int>(measure.window, int(spins.size())) : int(spins.size());
-    setLabelText(m_legendCaption, absence ? u8("Kihagyás: pörgetés, amióta a szám nem jött")
-                                          : u8("Találat az utolsó %1 pörgetésben").arg(number(window)));
+    setLabelText(m_legendCaption, absence ? tr("Kihagyás: pörgetés, amióta a szám nem jött")
+                                          : tr("Találat az utolsó %1 pörgetésben", nullptr, window).arg(number(window)));
 
     std::array<QString, kNumberCount> tips;
     if (spins.empty()) {
@@ -269,8 +270,8 @@ void Kerek::showHeat()
     for (int n = 0; n < kNumberCount; ++n) {
         const int v = values[size_t(n)];
         heat[size_t(n)] = *high > *low ? double(v - *low) / (*high - *low) : 0.0;
-        tips[size_t(n)] = absence ? u8("%1: %2 pörgetés óta nem jött").arg(number(n), number(v))
-                                  : u8("%1: %2 találat").arg(number(n), number(v));
+        tips[size_t(n)] = absence ? tr("%1: %2 pörgetés óta nem jött", nullptr, int(v)).arg(number(n), number(v))
+                                  : tr("%1: %2 találat", nullptr, int(v)).arg(number(n), number(v));
     }
     m_view->setHeat(heat, tips);
     setLabelText(m_legendLow, number(*low));

@@ -62,14 +62,15 @@ QVariant SectorModel::headerData(int section, Qt::Orientation orientation, int r
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) {
-        static const char *const captions[kColumns] = {"Zseb", "Hányszor", "Várható", "Kihagy.", "MaxKh"};
-        return section >= 0 && section < kColumns ? u8(captions[section]) : QVariant();
+        static const char *const captions[kColumns] = {
+            QT_TR_NOOP("Zseb"), QT_TR_NOOP("Hányszor"), QT_TR_NOOP("Várható"), QT_TR_NOOP("Kihagy."), QT_TR_NOOP("MaxKh")};
+        return section >= 0 && section < kColumns ? tr(captions[section]) : QVariant();
     }
     if (section >= 0 && section < kSectorCount) {
         const std::string_view name = sectorName(kSectors[static_cast<size_t>(section)]);
-        return text(name);
+        return betText(name);
     }
-    return section == kSectorCount ? u8("Szomszédok") : QVariant();
+    return section == kSectorCount ? tr("Szomszédok") : QVariant();
 }
 
 } // namespace vintaro

@@ -75,8 +75,7 @@ QColor sectorColour(int number)
 
 QString sectorText(Sector s)
 {
-    const std::string_view name = sectorName(s);
-    return text(name);
+    return betText(sectorName(s));
 }
 
 } // namespace

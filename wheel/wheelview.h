@@ -3,6 +3,7 @@
 // around them, the sector arcs outside it. A click on a pocket chooses it, a
 // double click asks to enter its number.
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -14,6 +15,9 @@ namespace vintaro {
 class WheelView : public QWidget
 {
     Q_OBJECT
+    // What the wheel writes in its middle and the pockets' tooltip lines.
+    Q_PROPERTY(QString centreText READ centreText)
+    Q_PROPERTY(QStringList pocketTips READ pocketTips)
 public:
     explicit WheelView(QWidget *parent = nullptr);
 
@@ -25,6 +29,8 @@ public:
     void setChosen(int number); // -1: none
     void setCentreText(const QString &text);
     int chosen() const { return m_chosen; }
+    QString centreText() const { return m_centreText; }
+    QStringList pocketTips() const { return {m_tips.begin(), m_tips.end()}; }
 
     // The pocket under a point (the pocket or its heat cell), -1 elsewhere.
     int pocketAt(QPointF point) const;

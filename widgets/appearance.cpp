@@ -32,11 +32,18 @@ bool loadProgramFont(const QString &fontFolder, QString *warning)
                  && QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Liberation Sans"));
     }
     if (!loaded && warning)
-        *warning = u8("vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian "
-                                     "fonts-liberation2 csomagja hozza. Helyette más betűtípus áll, és egyes "
-                                     "feliratok nem férnek el a helyükön.\n")
+        *warning = QCoreApplication::translate("Appearance",
+                                               "vintaro2011: a Liberation Sans betűtípus nem található (%1); a "
+                                               "Debian fonts-liberation2 csomagja hozza. Helyette más betűtípus "
+                                               "áll, és egyes feliratok nem férnek el a helyükön.\n")
                        .arg(QDir::toNativeSeparators(fontFolder));
     return loaded;
+}
+
+QString betText(std::string_view name)
+{
+    const std::string key(name);
+    return QCoreApplication::translate("Bets", key.c_str());
 }
 
 void applyAppearance(QApplication &app)

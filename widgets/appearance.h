@@ -33,6 +33,11 @@ void setButtonColour(QWidget *button, const QColor &colour);
 void setLabelText(QLabel *label, const QString &value);
 inline QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// The name of a bet or wheel sector (core's rowCaption, sectorName, the
+// odds table's bets) in the chosen language: core marks them for the
+// translation in the context "Bets"; a number stays as it is.
+QString betText(std::string_view name);
+
 // UTF-8 literal to QString.
 inline QString u8(const char *text) { return QString::fromUtf8(text); }
 

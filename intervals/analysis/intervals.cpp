@@ -1,6 +1,7 @@
 #include "intervals/analysis/intervals.h"
 
 #include "core/textformat.h"
+#include "core/textmark.h"
 
 namespace vintaro {
 
@@ -98,7 +99,7 @@ std::vector<std::string> intervalReport(const LongestAbsences &longest)
 {
     std::vector<std::string> lines;
     lines.reserve(2 + kIntervalCount);
-    lines.emplace_back("  Maximális kimaradás");
+    lines.emplace_back(QT_TRANSLATE_NOOP("IntervalReport", "  Maximális kimaradás"));
     lines.emplace_back();
     for (int k = 1; k <= kIntervalCount; ++k) {
         const LongestAbsence &record = longest[static_cast<size_t>(k - 1)];

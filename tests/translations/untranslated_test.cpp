@@ -91,6 +91,9 @@ QStringList untranslatedLiterals(const QByteArray &code)
         }
         const bool alnum = std::isalnum(static_cast<unsigned char>(c)) || c == '_';
         if (alnum) {
+            // A name after a blank is a name of its own ("return tr(").
+            if (i > 0 && std::isspace(static_cast<unsigned char>(code[i - 1])))
+                word.clear();
             if (word.empty() && !number)
                 number = std::isdigit(static_cast<unsigned char>(c));
             word += c;
@@ -181,6 +184,7 @@ TEST(Untranslated, TheScannerSeesLiteralsOutsideTranslationCallsOnly)
         {R"(n = 10'000'000; c = '"'; s = "a\"ő";)", {"a\\\"ő"}},
         {R"(QT_TRANSLATE_NOOP("Bets", "piros"), strings("fekete"))", {"fekete"}},
         {R"(a = tr ("x") + ("Kék");)", {"Kék"}},
+        {R"(case 1: return QT_TRANSLATE_NOOP("Bets", "Jeu zéro"); case 2: return f("Kék");)", {"Kék"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(untranslatedLiterals(QByteArray(c.code)), c.literals) << c.code;
