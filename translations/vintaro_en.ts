@@ -11,6 +11,134 @@
         <source>A --language értéke hu vagy en lehet.</source>
         <translation>--language takes hu or en.</translation>
     </message>
+    <message>
+        <source>
+Fájlok:
+  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az
+      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.
+  /usr/share/vintaro/
+      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.
+  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)
+      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)
+      és a terem.txt; az első használatkor jön létre. A --data-dir helyette
+      egy másik mappát ad meg.
+  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.
+
+Környezeti változók:
+  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);
+      telepítve ebben tartja a pörgetési listákat.
+
+Kilépési kódok:
+  0  rendben lefutott (a --help és a --version is);
+  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.
+</source>
+        <translation>
+Files:
+  The program&apos;s folder (where vintaro2011 is), when it can be written and
+      holds the data files: every file is read and written there, as always.
+  /usr/share/vintaro/
+      Installed: the data files (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt and the manual, Vintaro.doc); only read.
+  $XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)
+      Installed: the spin lists (rszamok.txt, rszamok1.txt … rszamok10.txt)
+      and terem.txt, made on first use. --data-dir names another folder
+      instead.
+  Exported CSV files are written where the save dialog is told.
+
+Environment:
+  XDG_DATA_HOME  the user&apos;s data folder (by default ~/.local/share); the
+      installed program keeps its spin lists in it.
+
+Exit codes:
+  0  ran to the end (--help and --version too);
+  2  a wrong command line, or the file of --analyse cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>Ismeretlen kapcsoló: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>A(z) %1 után meg kell adni az értékét.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem kap értéket.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Hibás parancssor.</source>
+        <translation>Wrong command line.</translation>
+    </message>
+    <message>
+        <source>Ez a súgó.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>A program verziója.</source>
+        <translation>The program&apos;s version.</translation>
+    </message>
+    <message>
+        <source>A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja.</source>
+        <translation>The folder of the spin lists (rszamok*.txt, terem.txt); a restart keeps it too.</translation>
+    </message>
+    <message>
+        <source>MAPPA</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, ablak nélkül.</source>
+        <translation>The bias test and the bet table of the spins in FILE, on standard output, without a window.</translation>
+    </message>
+    <message>
+        <source>FÁJL</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Súgó: vintaro2011 --help</source>
+        <translation>Help: vintaro2011 --help</translation>
+    </message>
+    <message>
+        <source>Ismeretlen argumentum: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>Használat: vintaro2011 [KAPCSOLÓK]
+
+Vintaro: rulett-statisztika termenként, egy nullás kerékhez.
+Kapcsolók nélkül a program ablakát nyitja meg.
+
+Kapcsolók:
+</source>
+        <translation>Usage: vintaro2011 [OPTIONS]
+
+Vintaro: roulette statistics per gaming room, for a single-zero wheel.
+Without options it opens the program&apos;s window.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>A --data-dir után egy mappa neve kell.</source>
+        <translation>--data-dir needs the name of a folder.</translation>
+    </message>
+    <message>
+        <source>A --analyse után egy fájl neve kell (a szabványos bemenethez: -).</source>
+        <translation>--analyse needs the name of a file (- for standard input).</translation>
+    </message>
+    <message>
+        <source>(szabványos bemenet)</source>
+        <translation>(standard input)</translation>
+    </message>
+    <message>
+        <source>a szabványos bemenet nem olvasható: %1</source>
+        <translation>standard input cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>a(z) %1 fájl nem olvasható: %2</source>
+        <translation>the file %1 cannot be read: %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -35,6 +163,113 @@ Távolítsa el, és indítsa újra a programot.</source>
         <translation>In the folder of the spin lists, something else stands where the lock file belongs and cannot be removed:
 %1
 Remove it and start the program again.</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::CsvExport</name>
+    <message>
+        <source>Fekete</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Piros</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Alacsony</source>
+        <translation>Low (1-18)</translation>
+    </message>
+    <message>
+        <source>Magas</source>
+        <translation>High (19-36)</translation>
+    </message>
+    <message>
+        <source>1. harmad</source>
+        <translation>1st dozen</translation>
+    </message>
+    <message>
+        <source>2. harmad</source>
+        <translation>2nd dozen</translation>
+    </message>
+    <message>
+        <source>3. harmad</source>
+        <translation>3rd dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop P</source>
+        <translation>1st column</translation>
+    </message>
+    <message>
+        <source>Oszlop M</source>
+        <translation>2nd column</translation>
+    </message>
+    <message>
+        <source>Oszlop D</source>
+        <translation>3rd column</translation>
+    </message>
+    <message>
+        <source>Páros</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Páratlan</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Oszlop  P M</source>
+        <translation>1st and 2nd columns</translation>
+    </message>
+    <message>
+        <source>Oszlop  M D</source>
+        <translation>2nd and 3rd columns</translation>
+    </message>
+    <message>
+        <source>Sorszám</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Szám</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Szín</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Harmad</source>
+        <translation>Dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Páros/páratlan</source>
+        <translation>Even/odd</translation>
+    </message>
+    <message>
+        <source>Alacsony/magas</source>
+        <translation>Low/high</translation>
+    </message>
+    <message>
+        <source>Zöld</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Megnevezés</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Hányszor</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Kimaradás</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Maximális kimaradás</source>
+        <translation>Longest absence</translation>
     </message>
 </context>
 <context>
@@ -114,6 +349,101 @@ The program does not restart.</translation>
 A nem mentett pörgetések elvesznek.</source>
         <translation>Switch to room %1 without saving?
 The unsaved spins are lost.</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::InputFile</name>
+    <message>
+        <source>ez egy mappa, nem fájl</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem fájl; csak fájl vagy csővezeték olvasható</source>
+        <translation>it is a device, not a file; only a file or a pipe can be read</translation>
+    </message>
+    <message>
+        <source>ez nem közönséges fájl</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ez csővezeték, nem közönséges fájl; itt csak fájl elemezhető</source>
+        <translation>it is a pipe, not a regular file; only a file can be analysed here</translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem közönséges fájl</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>a szabványos bemenet zárva van</source>
+        <translation>standard input is closed</translation>
+    </message>
+    <message>
+        <source>ismeretlen rendszerhiba (%1. számú)</source>
+        <translation>unknown system error (number %1)</translation>
+    </message>
+    <message>
+        <source>nincs ilyen fájl vagy mappa</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>nincs hozzá jogosultság</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>a művelet nem engedélyezett</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>az útvonal egyik tagja nem mappa</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>túl hosszú a fájl neve</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>túl sok szimbolikus link az útvonalban</source>
+        <translation>too many symbolic links in the path</translation>
+    </message>
+    <message>
+        <source>írási vagy olvasási hiba a lemezen</source>
+        <translation>read or write error on the disk</translation>
+    </message>
+    <message>
+        <source>nincs több hely a lemezen</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>a fájlrendszer csak olvasható</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>túl sok megnyitott fájl</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>nincs elég memória</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>túl nagy a fájl</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>nincs ilyen eszköz</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>az eszköz foglalt</source>
+        <translation>the device is busy</translation>
+    </message>
+    <message>
+        <source>érvénytelen argumentum</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>az erőforrás átmenetileg nem érhető el</source>
+        <translation>the resource is temporarily unavailable</translation>
     </message>
 </context>
 <context>
@@ -339,6 +669,21 @@ The unsaved spins are lost.</translation>
     <message>
         <source>Saját: %1</source>
         <translation>Own: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::SpinFormat</name>
+    <message>
+        <source>UTF-16 kódolású szöveg</source>
+        <translation>UTF-16 text</translation>
+    </message>
+    <message>
+        <source>a program CSV-exportja, a „Szám” oszlopa</source>
+        <translation>the program&apos;s CSV export, its number column</translation>
+    </message>
+    <message>
+        <source>a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa</source>
+        <translation>the program&apos;s CSV export in UTF-16, its number column</translation>
     </message>
 </context>
 <context>
