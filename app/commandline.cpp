@@ -78,7 +78,8 @@ QString helpLine(const QCommandLineOption &option)
 QString parseError(const QCommandLineParser &parser)
 {
     if (!parser.unknownOptionNames().isEmpty())
-        return QCoreApplication::translate("CommandLine", "Ismeretlen kapcsoló: %1").arg(parser.unknownOptionNames().constFirst());
+        return QCoreApplication::translate("CommandLine", "Ismeretlen kapcsoló: %1")
+            .arg(parser.unknownOptionNames().constFirst());
     // "Missing value after '--x'." / "Unexpected value after '--x'."
     const QString error = parser.errorText();
     const qsizetype open = error.indexOf(QLatin1Char('\''));
@@ -105,7 +106,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         listed << option;
         return option;
     };
-    const QCommandLineOption help = add({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Ez a súgó.")});
+    const QCommandLineOption help =
+        add({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Ez a súgó.")});
     const QCommandLineOption version =
         add({{QStringLiteral("v"), QStringLiteral("version")},
              QCoreApplication::translate("CommandLine", "A program verziója.")});
@@ -152,7 +154,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return fail(parseError(parser));
     if (!parser.positionalArguments().isEmpty())
-        return fail(QCoreApplication::translate("CommandLine", "Ismeretlen argumentum: %1").arg(parser.positionalArguments().constFirst()));
+        return fail(QCoreApplication::translate("CommandLine", "Ismeretlen argumentum: %1")
+                        .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Exit;
         result.out = QCoreApplication::translate("CommandLine", "Használat: vintaro2011 [KAPCSOLÓK]\n\n"
@@ -204,8 +207,9 @@ int runAnalyse(const QString &file)
     if (analysis.status != SpinFileAnalysis::Status::Done) {
         const QString reason = readErrorText(analysis.error);
         const QString message =
-            standardInput ? QCoreApplication::translate("CommandLine", "a szabványos bemenet nem olvasható: %1").arg(reason)
-                          : QCoreApplication::translate("CommandLine", "a(z) %1 fájl nem olvasható: %2").arg(file, reason);
+            standardInput
+                ? QCoreApplication::translate("CommandLine", "a szabványos bemenet nem olvasható: %1").arg(reason)
+                : QCoreApplication::translate("CommandLine", "a(z) %1 fájl nem olvasható: %2").arg(file, reason);
         std::cerr << "vintaro2011: " << message.toStdString() << '\n';
         return 2;
     }

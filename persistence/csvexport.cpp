@@ -100,7 +100,8 @@ std::string historyCsv(std::span<const std::int16_t> spins, CsvStyle style)
     out.reserve(out.size() + spins.size() * 48);
     int index = 0;
     for (const std::int16_t n : spins) {
-        out += csvRecord({std::to_string(++index), std::to_string(n), n == 0 ? green : memberName(names, n, {Red, Black}),
+        out += csvRecord({std::to_string(++index), std::to_string(n),
+                          n == 0 ? green : memberName(names, n, {Red, Black}),
                           memberName(names, n, {Third1, Third2, Third3}),
                           memberName(names, n, {ColumnP, ColumnM, ColumnD}), memberName(names, n, {Even, Odd}),
                           memberName(names, n, {Low, High})},
