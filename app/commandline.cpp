@@ -8,6 +8,7 @@
 
 #include "odds/report.h"
 #include "odds/spinfile.h"
+#include "persistence/readertext.h"
 #include "translations/language.h"
 
 namespace vintaro {
@@ -15,24 +16,28 @@ namespace vintaro {
 namespace {
 
 // What --help says after the options: the files, the environment and the exit codes.
-const char *const kHelpTail =
-    "\nFájlok:\n"
-    "  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az\n"
-    "      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.\n"
-    "  /usr/share/vintaro/\n"
-    "      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,\n"
-    "      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.\n"
-    "  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)\n"
-    "      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)\n"
-    "      és a terem.txt; az első használatkor jön létre. A --data-dir helyette\n"
-    "      egy másik mappát ad meg.\n"
-    "  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.\n"
-    "\nKörnyezeti változók:\n"
-    "  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);\n"
-    "      telepítve ebben tartja a pörgetési listákat.\n"
-    "\nKilépési kódok:\n"
-    "  0  rendben lefutott (a --help és a --version is);\n"
-    "  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.\n";
+QString helpTail()
+{
+    return QCoreApplication::translate(
+        "CommandLine",
+        "\nFájlok:\n"
+        "  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az\n"
+        "      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.\n"
+        "  /usr/share/vintaro/\n"
+        "      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,\n"
+        "      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.\n"
+        "  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)\n"
+        "      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)\n"
+        "      és a terem.txt; az első használatkor jön létre. A --data-dir helyette\n"
+        "      egy másik mappát ad meg.\n"
+        "  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.\n"
+        "\nKörnyezeti változók:\n"
+        "  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);\n"
+        "      telepítve ebben tartja a pörgetési listákat.\n"
+        "\nKilépési kódok:\n"
+        "  0  rendben lefutott (a --help és a --version is);\n"
+        "  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.\n");
+}
 
 // One option as --help lists it: its names, the value it takes, what it does.
 QString helpLine(const QCommandLineOption &option)
@@ -73,17 +78,18 @@ QString helpLine(const QCommandLineOption &option)
 QString parseError(const QCommandLineParser &parser)
 {
     if (!parser.unknownOptionNames().isEmpty())
-        return QString::fromUtf8("Ismeretlen kapcsoló: %1").arg(parser.unknownOptionNames().constFirst());
+        return QCoreApplication::translate("CommandLine", "Ismeretlen kapcsoló: %1")
+            .arg(parser.unknownOptionNames().constFirst());
     // "Missing value after '--x'." / "Unexpected value after '--x'."
     const QString error = parser.errorText();
     const qsizetype open = error.indexOf(QLatin1Char('\''));
     const qsizetype close = error.lastIndexOf(QLatin1Char('\''));
     const QString option = open >= 0 && close > open ? error.mid(open + 1, close - open - 1) : QString();
     if (error.startsWith(QLatin1String("Missing value")))
-        return QString::fromUtf8("A(z) %1 után meg kell adni az értékét.").arg(option);
+        return QCoreApplication::translate("CommandLine", "A(z) %1 után meg kell adni az értékét.").arg(option);
     if (error.startsWith(QLatin1String("Unexpected value")))
-        return QString::fromUtf8("A(z) %1 nem kap értéket.").arg(option);
-    return QString::fromUtf8("Hibás parancssor.");
+        return QCoreApplication::translate("CommandLine", "A(z) %1 nem kap értéket.").arg(option);
+    return QCoreApplication::translate("CommandLine", "Hibás parancssor.");
 }
 
 } // namespace
@@ -100,13 +106,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         listed << option;
         return option;
     };
-    const QCommandLineOption help = add({{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8("Ez a súgó.")});
+    const QCommandLineOption help =
+        add({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Ez a súgó.")});
     const QCommandLineOption version =
-        add({{QStringLiteral("v"), QStringLiteral("version")}, QString::fromUtf8("A program verziója.")});
+        add({{QStringLiteral("v"), QStringLiteral("version")},
+             QCoreApplication::translate("CommandLine", "A program verziója.")});
     const QCommandLineOption dataDir =
         add({QStringLiteral("data-dir"),
-             QString::fromUtf8("A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja."),
-             QString::fromUtf8("MAPPA")});
+             QCoreApplication::translate("CommandLine", "A pörgetési listák (rszamok*.txt, terem.txt) mappája; "
+                                                        "az újraindítás is megtartja."),
+             QCoreApplication::translate("CommandLine", "MAPPA")});
     const QCommandLineOption language =
         add({QStringLiteral("language"),
              QCoreApplication::translate("CommandLine", "A program nyelve: hu (magyar, ez az alapértelmezés) "
@@ -114,9 +123,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
              QStringLiteral("hu|en")});
     const QCommandLineOption analyse =
         add({QStringLiteral("analyse"),
-             QString::fromUtf8("A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, "
-                               "ablak nélkül."),
-             QString::fromUtf8("FÁJL")});
+             QCoreApplication::translate("CommandLine", "A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a "
+                                                        "szabványos kimenetre, ablak nélkül."),
+             QCoreApplication::translate("CommandLine", "FÁJL")});
     for (const QCommandLineOption &option : simulateOptions())
         add(option);
     // The options that QApplication takes itself (a session manager restores
@@ -138,21 +147,25 @@ CommandLine parseCommandLine(const QStringList &arguments)
     auto fail = [&result](const QString &message) {
         result.action = CommandLine::Action::Exit;
         result.exitCode = 2;
-        result.error = QStringLiteral("vintaro2011: ") + message + QString::fromUtf8("\nSúgó: vintaro2011 --help\n");
+        result.error = QStringLiteral("vintaro2011: ") + message + QLatin1Char('\n') +
+                       QCoreApplication::translate("CommandLine", "Súgó: vintaro2011 --help") + QLatin1Char('\n');
         return result;
     };
     if (!parser.parse(arguments))
         return fail(parseError(parser));
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Ismeretlen argumentum: %1").arg(parser.positionalArguments().constFirst()));
+        return fail(QCoreApplication::translate("CommandLine", "Ismeretlen argumentum: %1")
+                        .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Exit;
-        result.out = QString::fromUtf8("Használat: vintaro2011 [KAPCSOLÓK]\n\n"
-                                       "Vintaro: rulett-statisztika termenként, egy nullás kerékhez.\n"
-                                       "Kapcsolók nélkül a program ablakát nyitja meg.\n\nKapcsolók:\n");
+        result.out = QCoreApplication::translate("CommandLine", "Használat: vintaro2011 [KAPCSOLÓK]\n\n"
+                                                                "Vintaro: rulett-statisztika termenként, egy nullás "
+                                                                "kerékhez.\n"
+                                                                "Kapcsolók nélkül a program ablakát nyitja meg.\n\n"
+                                                                "Kapcsolók:\n");
         for (const QCommandLineOption &option : listed)
             result.out += helpLine(option);
-        result.out += QString::fromUtf8(kHelpTail);
+        result.out += helpTail();
         return result;
     }
     if (parser.isSet(version)) {
@@ -164,7 +177,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(dataDir)) {
         result.dataDir = parser.value(dataDir);
         if (result.dataDir.isEmpty())
-            return fail(QStringLiteral("A --data-dir után egy mappa neve kell."));
+            return fail(QCoreApplication::translate("CommandLine", "A --data-dir után egy mappa neve kell."));
     }
     if (parser.isSet(language)) {
         result.language = parser.value(language);
@@ -174,7 +187,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(analyse)) {
         result.analyse = parser.value(analyse);
         if (result.analyse.isEmpty())
-            return fail(QString::fromUtf8("A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
+            return fail(QCoreApplication::translate("CommandLine",
+                                                    "A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
     }
     if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
         return fail(wrong);
@@ -187,10 +201,16 @@ int runAnalyse(const QString &file)
     // is refused.
     const SpinFileAnalysis analysis = analyseSpinFile(QFile::encodeName(file).toStdString(), InputKind::FileOrStream);
     const bool standardInput = file == QLatin1String("-");
-    const std::string name = standardInput ? "(szabványos bemenet)" : file.toStdString();
+    const std::string name =
+        standardInput ? QCoreApplication::translate("CommandLine", "(szabványos bemenet)").toStdString()
+                      : file.toStdString();
     if (analysis.status != SpinFileAnalysis::Status::Done) {
-        std::cerr << "vintaro2011: " << (standardInput ? "a szabványos bemenet" : "a(z) " + name + " fájl")
-                  << " nem olvasható: " << analysis.error << '\n';
+        const QString reason = readErrorText(analysis.error);
+        const QString message =
+            standardInput
+                ? QCoreApplication::translate("CommandLine", "a szabványos bemenet nem olvasható: %1").arg(reason)
+                : QCoreApplication::translate("CommandLine", "a(z) %1 fájl nem olvasható: %2").arg(file, reason);
+        std::cerr << "vintaro2011: " << message.toStdString() << '\n';
         return 2;
     }
     std::ios::sync_with_stdio(false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/textmark.h"
 #include "persistence/csvexport.h"
 #include "persistence/spinpipe.h"
 #include "persistence/textencoding.h"
@@ -34,9 +35,11 @@ std::string formatNote(SpinFormat format)
 {
     switch (format) {
     case SpinFormat::List: return {};
-    case SpinFormat::Utf16List: return "UTF-16 kódolású szöveg";
-    case SpinFormat::ExportCsv: return "a program CSV-exportja, a „Szám” oszlopa";
-    case SpinFormat::Utf16ExportCsv: return "a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa";
+    case SpinFormat::Utf16List: return QT_TRANSLATE_NOOP("vintaro::SpinFormat", "UTF-16 kódolású szöveg");
+    case SpinFormat::ExportCsv:
+        return QT_TRANSLATE_NOOP("vintaro::SpinFormat", "a program CSV-exportja, a „Szám” oszlopa");
+    case SpinFormat::Utf16ExportCsv:
+        return QT_TRANSLATE_NOOP("vintaro::SpinFormat", "a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa");
     }
     return {};
 }
@@ -182,14 +185,19 @@ void SpinStreamReader::decideFormat()
     line = line.substr(0, std::min(line.find_first_of("\r\n"), line.size()));
     if (line.substr(0, kUtf8Bom.size()) == kUtf8Bom)
         line.remove_prefix(kUtf8Bom.size());
-    // "Sorszám" and the separator after it; then the column named "Szám".
+    // "Sorszám" and the separator after it; then the column named "Szám"
+    // (an English export: "Spin", then "Number").
+    const auto named = [](std::string_view found, std::string_view hungarian, std::string_view english) {
+        return sameText(found, hungarian) || sameText(found, english);
+    };
     const std::size_t first = line.find_first_of(",;\t");
-    if (first != std::string_view::npos && sameText(cell(line.substr(0, first)), kCsvIndexHeader)) {
+    if (first != std::string_view::npos &&
+        named(cell(line.substr(0, first)), kCsvIndexHeader, kCsvIndexHeaderEnglish)) {
         const char separator = line[first];
         int column = 1;
         for (std::string_view rest = line.substr(first + 1);; ++column) {
             const std::size_t end = std::min(rest.find(separator), rest.size());
-            if (sameText(cell(rest.substr(0, end)), kCsvNumberHeader)) {
+            if (named(cell(rest.substr(0, end)), kCsvNumberHeader, kCsvNumberHeaderEnglish)) {
                 m_columns = std::make_unique<Columns>();
                 m_columns->separator = separator;
                 m_columns->column = column;

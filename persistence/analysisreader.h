@@ -22,7 +22,8 @@
 //   at); empty lines are nothing; there is no limit on the length. UTF-16
 //   with a byte order mark (or plainly UTF-16 from its first character) is
 //   read as UTF-16, and the program's own CSV export (its header row
-//   "Sorszám", …, "Szám", …) is read by its "Szám" column alone.
+//   "Sorszám", "Szám", … or, written in English, "Spin", "Number", …) is
+//   read by its number column alone.
 //
 //   Both: Windows-1250 or UTF-8 text, a UTF-8 byte order mark at the start
 //   ignored; CR LF, LF and CR end a line. A plain list, one number 0..36 per
@@ -44,7 +45,8 @@ struct Utf16Decoder;
 
 // What the reader found the text to be.
 enum class SpinFormat { List, Utf16List, ExportCsv, Utf16ExportCsv };
-// "", "UTF-16 szöveg", "a program CSV-exportja (a „Szám” oszlop)", …
+// "", "UTF-16 kódolású szöveg", "a program CSV-exportja, a „Szám” oszlopa", …
+// (persistence/readertext.h gives it in the chosen language).
 std::string formatNote(SpinFormat format);
 
 using SpinSink = std::function<void(std::span<const std::uint8_t> spins)>;
@@ -92,7 +94,7 @@ struct SpinFileRead
 {
     enum class Status { Done, Cancelled, Unreadable };
     Status status = Status::Done;
-    std::string error; // Unreadable: why, in the program's words
+    std::string error; // Unreadable: why, in the program's words (readErrorText() translates it)
     SpinFormat format = SpinFormat::List;
     std::int64_t junk = 0;          // tokens that are not a number 0..36
     std::int64_t firstJunkLine = 0; // 0 when none

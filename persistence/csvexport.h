@@ -31,10 +31,16 @@ std::string csvField(std::string_view text, char separator = ',');
 // One record: the fields joined by the separator, ending in CR LF.
 std::string csvRecord(const std::vector<std::string> &fields, char separator = ',');
 
-// The names of the history's first two columns: the analysis reader knows
-// the export by them and reads the spins from the second.
+// The names of the history's first two columns, in Hungarian and in English:
+// the analysis reader knows the export by them, whichever language wrote it,
+// and reads the spins from the second.
 inline constexpr std::string_view kCsvIndexHeader = "Sorszám";
 inline constexpr std::string_view kCsvNumberHeader = "Szám";
+inline constexpr std::string_view kCsvIndexHeaderEnglish = "Spin";
+inline constexpr std::string_view kCsvNumberHeaderEnglish = "Number";
+
+// The header row and the names of the bets follow the program's language;
+// the numbers are written the same in every language.
 
 // One record per spin, oldest first: spin index (1-based), number, colour,
 // third, column, even/odd, low/high. A spin of 0 has a colour only.

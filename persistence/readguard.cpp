@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/textmark.h"
 #include "persistence/systemerror.h"
 
 namespace vintaro {
@@ -19,21 +20,24 @@ std::string refusal(mode_t mode, InputKind kind, bool standardInput, int fd)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return "ez egy mappa, nem fájl";
+        return QT_TRANSLATE_NOOP("vintaro::InputFile", "ez egy mappa, nem fájl");
     if (kind == InputKind::FileOrStream) {
         if (S_ISFIFO(mode) || S_ISSOCK(mode))
             return {};
         // Typed at the keyboard: read until the end of input (Ctrl+D).
         if (standardInput && S_ISCHR(mode) && ::isatty(fd))
             return {};
-        return S_ISCHR(mode) || S_ISBLK(mode) ? "ez egy eszköz, nem fájl; csak fájl vagy csővezeték olvasható"
-                                              : "ez nem közönséges fájl";
+        return S_ISCHR(mode) || S_ISBLK(mode)
+                   ? QT_TRANSLATE_NOOP("vintaro::InputFile",
+                                       "ez egy eszköz, nem fájl; csak fájl vagy csővezeték olvasható")
+                   : QT_TRANSLATE_NOOP("vintaro::InputFile", "ez nem közönséges fájl");
     }
     if (S_ISFIFO(mode) || S_ISSOCK(mode))
-        return "ez csővezeték, nem közönséges fájl; itt csak fájl elemezhető";
+        return QT_TRANSLATE_NOOP("vintaro::InputFile",
+                                 "ez csővezeték, nem közönséges fájl; itt csak fájl elemezhető");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "ez egy eszköz, nem közönséges fájl";
-    return "ez nem közönséges fájl";
+        return QT_TRANSLATE_NOOP("vintaro::InputFile", "ez egy eszköz, nem közönséges fájl");
+    return QT_TRANSLATE_NOOP("vintaro::InputFile", "ez nem közönséges fájl");
 }
 
 } // namespace
@@ -56,7 +60,7 @@ void InputFile::open(const std::string &path, InputKind kind)
     if (standardInput) {
         m_fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
         if (m_fd < 0)
-            return refuse(ReadStatus::Unreadable, "a szabványos bemenet zárva van");
+            return refuse(ReadStatus::Unreadable, QT_TRANSLATE_NOOP("vintaro::InputFile", "a szabványos bemenet zárva van"));
     } else {
         // Looked at before it is opened: opening a device can itself do
         // something, and a FIFO opened without O_NONBLOCK waits for a writer.

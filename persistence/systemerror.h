@@ -5,7 +5,10 @@
 
 namespace vintaro {
 
-// The reason for the C library error number `code`, in Hungarian.
+// The reason for the C library error number `code`, in Hungarian (the
+// source text of its translation: persistence/readertext.h).
 std::string systemErrorText(int code);
+// An error number without a reason of its own: the number stands for %1.
+extern const char *const kUnknownSystemError;
 
 } // namespace vintaro

@@ -12,6 +12,8 @@ namespace vintaro {
 namespace {
 
 const QString kSettingsKey = QStringLiteral("language");
+// The translators installLanguage() installs, so that the next one replaces them.
+const QString kTranslatorName = QStringLiteral("vintaro-language");
 Language g_installed = Language::Hungarian;
 
 } // namespace
@@ -70,9 +72,13 @@ bool rememberLanguage(const QString &settingsFile, Language language)
 bool installLanguage(QCoreApplication &app, Language language)
 {
     if (language == Language::Hungarian) {
+        // The language installed before goes (a translator removes itself
+        // when it is deleted).
+        qDeleteAll(app.findChildren<QTranslator *>(kTranslatorName, Qt::FindDirectChildrenOnly));
         // Qt's own dialogs and buttons speak Hungarian too, where Debian's Qt
         // translations are installed; without them they stay English.
         auto *qtTexts = new QTranslator(&app);
+        qtTexts->setObjectName(kTranslatorName);
         if (qtTexts->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             app.installTranslator(qtTexts);
         else
@@ -82,12 +88,16 @@ bool installLanguage(QCoreApplication &app, Language language)
         return true;
     }
     auto *translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral(":/translations/vintaro_%1.qm").arg(languageCode(language)))) {
+    translator->setObjectName(kTranslatorName);
+    if (!translator->load(QStringLiteral(":/translations/vintaro_%1.qm").arg(languageCode(language))) ||
+        !app.installTranslator(translator)) {
         delete translator;
         return false;
     }
-    if (!app.installTranslator(translator))
-        return false;
+    // Only now that the new one speaks does the one before go.
+    for (QTranslator *before : app.findChildren<QTranslator *>(kTranslatorName, Qt::FindDirectChildrenOnly))
+        if (before != translator)
+            delete before;
     g_installed = language;
     setTextLanguage(TextLanguage::English);
     return true;

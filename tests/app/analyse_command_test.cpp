@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "persistence/csvexport.h"
+#include "tests/support/englishtexts.h"
 #include "tests/support/process.h"
 
 namespace {
@@ -103,6 +104,23 @@ TEST(AnalyseCommand, ReadsPipesStandardInputTheExportAndUtf16AndRefusesDevicesAn
     EXPECT_TRUE(contains(exported, "Pörgetések: 10")) << exported.out.toStdString();
     EXPECT_TRUE(contains(exported, "CSV-exportja")) << exported.out.toStdString();
     EXPECT_FALSE(contains(exported, "nem 0 és 36 közötti")) << exported.out.toStdString();
+    // Exported in English, with semicolons: read by its "Number" column, in either language.
+    const QString english = dir.filePath(QStringLiteral("english.csv"));
+    {
+        const vintaro::test::EnglishTexts inEnglish;
+        ASSERT_TRUE(inEnglish.installed());
+        ASSERT_TRUE(vintaro::writeWholeFile(
+            english, vintaro::historyCsv(std::vector<std::int16_t>{5, 17, 0, 36, 12, 5, 5, 9, 33, 1, 2},
+                                         vintaro::CsvStyle::hungarianSpreadsheet())));
+    }
+    for (const QString &language : {QStringLiteral("hu"), QStringLiteral("en")}) {
+        const Finished read = run({QStringLiteral("--language"), language, QStringLiteral("--analyse"), english});
+        EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+        EXPECT_TRUE(contains(read, "CSV")) << read.out.toStdString();
+        EXPECT_TRUE(contains(read, "11")) << read.out.toStdString();
+        EXPECT_FALSE(contains(read, "Spin;")) << read.out.toStdString();
+    }
+    EXPECT_TRUE(contains(run({QStringLiteral("--analyse"), english}), "Pörgetések: 11"));
 
     // UTF-16 with its byte order mark, as some Windows editors save.
     const QString wide = dir.filePath(QStringLiteral("wide.txt"));
@@ -133,7 +151,8 @@ TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
     const QString hungarianLine = QString::fromUtf8("A program nyelve: hu (magyar, ez az alapértelmezés) vagy en");
     const QString englishLine = QStringLiteral("The language of the program: hu (Hungarian, the default) or");
 
-    // --help: the same lines, but the option's own text is English.
+    // --help: the option's own text in English (the help wraps every
+    // description to fit 80 columns, so the languages differ in lines).
     const Finished help = run({QStringLiteral("--help")});
     ASSERT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--language hu|en  ") + hungarianLine)) << help.out.toStdString();
@@ -141,7 +160,8 @@ TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
     EXPECT_EQ(english.exitCode, 0);
     EXPECT_TRUE(english.out.contains(QStringLiteral("--language hu|en  ") + englishLine)) << english.out.toStdString();
     EXPECT_FALSE(english.out.contains(hungarianLine));
-    EXPECT_EQ(english.out.count(QLatin1Char('\n')), help.out.count(QLatin1Char('\n')));
+    for (const QString &line : english.out.split(QLatin1Char('\n')))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
 
     // Hungarian, asked for or not, and every way of writing the option: the
     // same bytes; so are the texts not yet translated.
@@ -162,10 +182,43 @@ TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
             EXPECT_EQ(chosen.out, plain.out) << line.join(' ').toStdString();
             EXPECT_EQ(chosen.err, plain.err) << line.join(' ').toStdString();
         }
-        if (line.constFirst() != QLatin1String("--help") && line.constFirst() != QLatin1String("--analyse")) {
-            const Finished inEnglish = run(QStringList{QStringLiteral("--language=en")} + line);
-            EXPECT_EQ(inEnglish.out, plain.out) << line.join(' ').toStdString();
-            EXPECT_EQ(inEnglish.exitCode, plain.exitCode);
+        // English ends the same way, in other words.
+        const Finished inEnglish = run(QStringList{QStringLiteral("--language=en")} + line);
+        EXPECT_EQ(inEnglish.exitCode, plain.exitCode) << line.join(' ').toStdString();
+        EXPECT_EQ(inEnglish.out.isEmpty(), plain.out.isEmpty()) << line.join(' ').toStdString();
+        if (!plain.out.isEmpty()) {
+            EXPECT_NE(inEnglish.out, plain.out) << line.join(' ').toStdString();
+        }
+    }
+
+    // The command line's own words in English: --help's, every wrong
+    // command line's and the analysis's errors.
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const struct
+    {
+        QStringList line;
+        int exitCode;
+        QString said; // on stdout or stderr
+    } inEnglish[] = {
+        {{"--help"}, 0, "Usage: vintaro2011 [OPTIONS]"},
+        {{"--help"}, 0, "  2  a wrong command line, or the file of --analyse cannot be read.\n"},
+        {{"--bogus"}, 2, "vintaro2011: Unknown option: bogus\nHelp: vintaro2011 --help\n"},
+        {{"--analyse"}, 2, "vintaro2011: --analyse needs a value.\n"},
+        {{"--version=1"}, 2, "vintaro2011: --version takes no value.\n"},
+        {{"--data-dir="}, 2, "vintaro2011: --data-dir needs the name of a folder.\n"},
+        {{"--analyse="}, 2, "vintaro2011: --analyse needs the name of a file (- for standard input).\n"},
+        {{"stray"}, 2, "vintaro2011: Unknown argument: stray\n"},
+        {{"--analyse", missing}, 2, "vintaro2011: the file " + missing + " cannot be read: no such file or folder\n"},
+        {{"--analyse", dir.path()}, 2, "cannot be read: it is a folder, not a file\n"},
+        {{"--analyse", "-"}, 0, "(standard input)"},
+    };
+    for (const auto &c : inEnglish) {
+        const Finished f = run(QStringList{QStringLiteral("--language=en")} + c.line);
+        EXPECT_EQ(f.exitCode, c.exitCode) << c.line.join(' ').toStdString();
+        EXPECT_TRUE(f.out.contains(c.said) || f.err.contains(c.said))
+            << c.line.join(' ').toStdString() << "\n" << f.out.toStdString() << f.err.toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_FALSE(vintaro::test::hasHungarianLetter(f.err)) << f.err.toStdString();
         }
     }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/commandline.h"
+#include "tests/support/englishtexts.h"
 
 namespace vintaro {
 namespace {
@@ -95,6 +96,38 @@ TEST(CommandLine, HelpIsHungarianAndTellsOptionsFilesEnvironmentAndExitCodes)
     for (const QString &line : lines)
         EXPECT_LE(line.size(), 80) << line.toStdString();
     EXPECT_FALSE(help.endsWith(QStringLiteral("\n\n")));
+}
+
+TEST(CommandLine, HelpInEnglishTellsTheSameInTheSameLayout)
+{
+    const QString hungarian = parse({"--help"}).out;
+    const test::EnglishTexts english;
+    ASSERT_TRUE(english.installed());
+    const QString help = parse({"--help"}).out;
+    const char *const told[] = {
+        "Usage: vintaro2011 [OPTIONS]\n\nVintaro: roulette statistics per gaming room, for a single-zero wheel.\n",
+        "\nOptions:\n  -h, --help        This help.\n  -v, --version     The program's version.\n",
+        "  --data-dir DIR    The folder of the spin lists (rszamok*.txt, terem.txt); a\n",
+        "  --analyse FILE    The bias test and the bet table of the spins in FILE, on\n",
+        "\nFiles:\n", "/usr/share/vintaro/", "$XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)",
+        "\nEnvironment:\n  XDG_DATA_HOME  the user's data folder",
+        "\nExit codes:\n  0  ran to the end (--help and --version too);\n",
+    };
+    for (const char *text : told)
+        EXPECT_TRUE(help.contains(QString::fromUtf8(text))) << text << "\n" << help.toStdString();
+    // The command line's own parts are English through and through (the
+    // options of --simulate are the simulation's).
+    const qsizetype simulation = help.indexOf(QLatin1String("  --simulate"));
+    const qsizetype files = help.indexOf(QLatin1String("\nFiles:"));
+    ASSERT_GT(simulation, 0);
+    ASSERT_GT(files, simulation);
+    EXPECT_FALSE(test::hasHungarianLetter(help.left(simulation))) << help.left(simulation).toStdString();
+    EXPECT_FALSE(test::hasHungarianLetter(help.mid(files))) << help.mid(files).toStdString();
+    EXPECT_FALSE(help.contains(QLatin1String("MAPPA")) || help.contains(QLatin1String("Kapcsol")));
+    for (const QString &line : help.split(QLatin1Char('\n')))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+    EXPECT_TRUE(help.endsWith(QStringLiteral("cannot be read.\n")));
+    EXPECT_NE(help, hungarian);
 }
 
 } // namespace

@@ -22,7 +22,8 @@ for f in bin/vintaro2011 \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-         share/man/man1/vintaro2011.1.gz share/doc/vintaro/copyright; do
+         share/man/man1/vintaro2011.1.gz share/man/hu/man1/vintaro2011.1.gz share/doc/vintaro/copyright \
+         share/locale/en/LC_MESSAGES/vintaro.qm; do
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/vintaro2011" ] || fail "bin/vintaro2011 is not executable"
@@ -33,11 +34,20 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
 fi
 
+# The manual page in both languages, with the name line whatis reads.
+if command -v lexgrog >/dev/null; then
+    for page in share/man/man1 share/man/hu/man1; do
+        lexgrog "$prefix/$page/vintaro2011.1.gz" >/dev/null || fail "$page: no whatis entry"
+    done
+fi
+
 program=$prefix/bin/vintaro2011
 out=$("$program" --version) || fail "--version exit $?"
 case $out in "vintaro "[0-9]*) ;; *) fail "--version says: $out" ;; esac
 out=$("$program" --help) || fail "--help exit $?"
 case $out in *--data-dir*) ;; *) fail "--help does not tell --data-dir: $out" ;; esac
+out=$("$program" --language en --help) || fail "--language en --help exit $?"
+case $out in "Usage: vintaro2011"*) ;; *) fail "--language en --help says: $out" ;; esac
 
 set +e
 err=$("$program" --no-such-option 2>&1 >/dev/null)

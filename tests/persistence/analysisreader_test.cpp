@@ -134,6 +134,10 @@ TEST(AnalysisReader, Utf16AndTheExportAreRecognisedWhereverTheInputIsCut)
          {{12}, SpinFormat::ExportCsv, 2, 3, "x"}},
         {"Sorsz\xC3\xA1m,Valami\r\n1,2\r\n", {{1, 2}, SpinFormat::List, 2, 1, "Sorsz\xC3\xA1m"}}, // no "Szám"
         {"Szám\r\n4\r\n", {{4}, SpinFormat::List, 1, 1, "Sz\xC3\xA1m"}},
+        // The export written in English, and as a spreadsheet saves it again.
+        {"Spin,Number,Colour,Dozen\r\n1,5,Red,1st dozen\r\n2,0,Green,\r\n", {{5, 0}, SpinFormat::ExportCsv, 0, 0, ""}},
+        {"\xEF\xBB\xBF\"Spin\";\"Number\";\"Colour\"\r\n1;17;Black\r\n", {{17}, SpinFormat::ExportCsv, 0, 0, ""}},
+        {"Spin,Colour\r\n1,Red\r\n", {{1}, SpinFormat::List, 3, 1, "Spin"}}, // no "Number"
         {"9", {{9}, SpinFormat::List, 0, 0, ""}},
         {"", {{}, SpinFormat::List, 0, 0, ""}},
     };

@@ -12,6 +12,7 @@
 #include "core/numbermodel.h"
 #include "core/session.h"
 #include "persistence/csvexport.h"
+#include "tests/support/englishtexts.h"
 #include "tests/support/files.h"
 #include "tests/support/readonlyfolder.h"
 
@@ -140,6 +141,58 @@ TEST(CsvExport, HungarianSpreadsheetsGetSemicolonsAndAByteOrderMark)
         // The same table, header row included, field by field.
         EXPECT_EQ(readCsv(hungarian.substr(3), ';'), readCsv(standard));
     }
+}
+
+TEST(CsvExport, InEnglishTheHeaderAndTheBetsAreEnglishAndTheNumbersTheSame)
+{
+    Session session;
+    const std::vector<std::int16_t> spins{0, 5, 17, 36, 12, 12, 1, 19};
+    for (const int n : spins)
+        session.enter(n);
+    const Table hungarianHistory = readCsv(historyCsv(spins));
+    const Table hungarianStatistics = readCsv(statisticsCsv(session));
+
+    const test::EnglishTexts english;
+    ASSERT_TRUE(english.installed());
+    const Table history = readCsv(historyCsv(spins));
+    ASSERT_EQ(history.size(), spins.size() + 1);
+    EXPECT_EQ(history[0], (std::vector<std::string>{"Spin", "Number", "Colour", "Dozen", "Column", "Even/odd",
+                                                    "Low/high"}));
+    EXPECT_EQ(history[0][0], kCsvIndexHeaderEnglish);
+    EXPECT_EQ(history[0][1], kCsvNumberHeaderEnglish);
+    EXPECT_EQ(history[1], (std::vector<std::string>{"1", "0", "Green", "", "", "", ""}));
+    EXPECT_EQ(history[2], (std::vector<std::string>{"2", "5", "Red", "1st dozen", "2nd column", "Odd", "Low (1-18)"}));
+    EXPECT_EQ(history[4], (std::vector<std::string>{"4", "36", "Red", "3rd dozen", "3rd column", "Even", "High (19-36)"}));
+    EXPECT_EQ(history[8], (std::vector<std::string>{"8", "19", "Red", "2nd dozen", "1st column", "Odd", "High (19-36)"}));
+
+    const Table statistics = readCsv(statisticsCsv(session));
+    ASSERT_EQ(statistics.size(), hungarianStatistics.size());
+    EXPECT_EQ(statistics[0], (std::vector<std::string>{"Bet", "Hits", "Absence", "Longest absence"}));
+    const char *const bets[] = {"Black", "Red", "Low (1-18)", "High (19-36)", "1st dozen", "2nd dozen", "3rd dozen",
+                                "1st column", "2nd column", "3rd column", "Even", "Odd", "1st and 2nd columns",
+                                "2nd and 3rd columns"};
+    for (int row = 0; row < kRowCount; ++row)
+        EXPECT_EQ(statistics[1 + row][0], bets[row]) << row;
+    // Every number is the Hungarian export's, in the same place.
+    const auto number = [](const std::string &field) {
+        return !field.empty() && field.find_first_not_of("0123456789") == std::string::npos;
+    };
+    for (const auto &[english, hungarian] : {std::pair{&history, &hungarianHistory},
+                                              std::pair{&statistics, &hungarianStatistics}}) {
+        for (size_t i = 1; i < english->size(); ++i) {
+            ASSERT_EQ((*english)[i].size(), (*hungarian)[i].size());
+            for (size_t column = 0; column < (*english)[i].size(); ++column) {
+                EXPECT_EQ(number((*english)[i][column]), number((*hungarian)[i][column])) << i << " " << column;
+                if (number((*english)[i][column])) {
+                    EXPECT_EQ((*english)[i][column], (*hungarian)[i][column]) << i << " " << column;
+                }
+            }
+        }
+    }
+    for (const auto *table : {&history, &statistics})
+        for (const auto &record : *table)
+            for (const std::string &field : record)
+                EXPECT_FALSE(test::hasHungarianLetter(QString::fromStdString(field))) << field;
 }
 
 TEST(CsvExport, TheStatisticsFileIsNamedAfterTheHistoryFile)

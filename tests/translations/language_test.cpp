@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QTranslator>
+
+#include "core/textformat.h"
 #include "translations/language.h"
 
 namespace vintaro {
@@ -81,6 +84,13 @@ TEST(Language, TheEnglishTranslationIsBuiltIn)
     EXPECT_EQ(installedLanguage(), Language::English);
     EXPECT_EQ(QCoreApplication::translate("vintaro::Form1", source.toUtf8().constData()),
               QStringLiteral("Saving failed."));
+    // Chosen again, and back to Hungarian: one translation at a time.
+    ASSERT_TRUE(installLanguage(app, Language::English));
+    EXPECT_EQ(app.findChildren<QTranslator *>().size(), 1);
+    ASSERT_TRUE(installLanguage(app, Language::Hungarian));
+    EXPECT_EQ(installedLanguage(), Language::Hungarian);
+    EXPECT_EQ(QCoreApplication::translate("vintaro::Form1", source.toUtf8().constData()), source);
+    EXPECT_EQ(formatDecimal(1.25, 2), "1,25");
 }
 
 } // namespace

@@ -56,6 +56,7 @@ QStringList untranslatedLiterals(const QByteArray &code)
     QStringList found;
     std::vector<bool> calls; // one per open parenthesis: whether it opens a translation call
     std::string word;        // the identifier just read
+    bool spaced = false;     // blanks since it ("tr (" is a call, "return tr(" too)
     bool number = false;     // inside a number (where ' separates digits)
     const qsizetype n = code.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -91,9 +92,9 @@ QStringList untranslatedLiterals(const QByteArray &code)
         }
         const bool alnum = std::isalnum(static_cast<unsigned char>(c)) || c == '_';
         if (alnum) {
-            // A name after a blank is a name of its own ("return tr(").
-            if (i > 0 && std::isspace(static_cast<unsigned char>(code[i - 1])))
+            if (spaced)
                 word.clear();
+            spaced = false;
             if (word.empty() && !number)
                 number = std::isdigit(static_cast<unsigned char>(c));
             word += c;
@@ -110,6 +111,7 @@ QStringList untranslatedLiterals(const QByteArray &code)
         }
         if (!std::isspace(static_cast<unsigned char>(c)))
             word.clear();
+        spaced = !word.empty();
     }
     return found;
 }
@@ -185,6 +187,7 @@ TEST(Untranslated, TheScannerSeesLiteralsOutsideTranslationCallsOnly)
         {R"(QT_TRANSLATE_NOOP("Bets", "piros"), strings("fekete"))", {"fekete"}},
         {R"(a = tr ("x") + ("Kék");)", {"Kék"}},
         {R"(case 1: return QT_TRANSLATE_NOOP("Bets", "Jeu zéro"); case 2: return f("Kék");)", {"Kék"}},
+        {"return tr(\"Kerék\");\ncase 1: return QT_TRANSLATE_NOOP(\"K\", \"Esély\"); return (\"Szűkít\");", {"Szűkít"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(untranslatedLiterals(QByteArray(c.code)), c.literals) << c.code;
