@@ -93,6 +93,15 @@
     </message>
 </context>
 <context>
+    <name>Appearance</name>
+    <message>
+        <source>vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian fonts-liberation2 csomagja hozza. Helyette más betűtípus áll, és egyes feliratok nem férnek el a helyükön.
+</source>
+        <translation>vintaro2011: the Liberation Sans font is not found (%1); Debian&apos;s fonts-liberation2 package brings it. Another font stands in, and some captions do not fit in their places.
+</translation>
+    </message>
+</context>
+<context>
     <name>Bets</name>
     <message>
         <source>Fekete</source>
@@ -211,6 +220,134 @@
     <message>
         <source>A --language értéke hu vagy en lehet.</source>
         <translation>--language takes hu or en.</translation>
+    </message>
+    <message>
+        <source>
+Fájlok:
+  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az
+      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.
+  /usr/share/vintaro/
+      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.
+  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)
+      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)
+      és a terem.txt; az első használatkor jön létre. A --data-dir helyette
+      egy másik mappát ad meg.
+  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.
+
+Környezeti változók:
+  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);
+      telepítve ebben tartja a pörgetési listákat.
+
+Kilépési kódok:
+  0  rendben lefutott (a --help és a --version is);
+  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.
+</source>
+        <translation>
+Files:
+  The program&apos;s folder (where vintaro2011 is), when it can be written and
+      holds the data files: every file is read and written there, as always.
+  /usr/share/vintaro/
+      Installed: the data files (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt and the manual, Vintaro.doc); only read.
+  $XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)
+      Installed: the spin lists (rszamok.txt, rszamok1.txt … rszamok10.txt)
+      and terem.txt, made on first use. --data-dir names another folder
+      instead.
+  Exported CSV files are written where the save dialog is told.
+
+Environment:
+  XDG_DATA_HOME  the user&apos;s data folder (by default ~/.local/share); the
+      installed program keeps its spin lists in it.
+
+Exit codes:
+  0  ran to the end (--help and --version too);
+  2  a wrong command line, or the file of --analyse cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>Ismeretlen kapcsoló: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>A(z) %1 után meg kell adni az értékét.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem kap értéket.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Hibás parancssor.</source>
+        <translation>Wrong command line.</translation>
+    </message>
+    <message>
+        <source>Ez a súgó.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>A program verziója.</source>
+        <translation>The program&apos;s version.</translation>
+    </message>
+    <message>
+        <source>A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja.</source>
+        <translation>The folder of the spin lists (rszamok*.txt, terem.txt); a restart keeps it too.</translation>
+    </message>
+    <message>
+        <source>MAPPA</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>A FÁJL pörgetéseinek torzításpróbája és tét-táblázata a szabványos kimenetre, ablak nélkül.</source>
+        <translation>The bias test and the bet table of the spins in FILE, on standard output, without a window.</translation>
+    </message>
+    <message>
+        <source>FÁJL</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Súgó: vintaro2011 --help</source>
+        <translation>Help: vintaro2011 --help</translation>
+    </message>
+    <message>
+        <source>Ismeretlen argumentum: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>Használat: vintaro2011 [KAPCSOLÓK]
+
+Vintaro: rulett-statisztika termenként, egy nullás kerékhez.
+Kapcsolók nélkül a program ablakát nyitja meg.
+
+Kapcsolók:
+</source>
+        <translation>Usage: vintaro2011 [OPTIONS]
+
+Vintaro: roulette statistics per gaming room, for a single-zero wheel.
+Without options it opens the program&apos;s window.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>A --data-dir után egy mappa neve kell.</source>
+        <translation>--data-dir needs the name of a folder.</translation>
+    </message>
+    <message>
+        <source>A --analyse után egy fájl neve kell (a szabványos bemenethez: -).</source>
+        <translation>--analyse needs the name of a file (- for standard input).</translation>
+    </message>
+    <message>
+        <source>(szabványos bemenet)</source>
+        <translation>(standard input)</translation>
+    </message>
+    <message>
+        <source>a szabványos bemenet nem olvasható: %1</source>
+        <translation>standard input cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>a(z) %1 fájl nem olvasható: %2</source>
+        <translation>the file %1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -333,6 +470,56 @@
             <numerusform>%1 spin. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet&apos;s longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
             <numerusform>%1 spins. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet&apos;s longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>GroupReport</name>
+    <message>
+        <source>Hat szám :  </source>
+        <translation>Six line :  </translation>
+    </message>
+    <message>
+        <source>Hányszor :  </source>
+        <translation>Hits :  </translation>
+    </message>
+    <message>
+        <source>Kimarad :  </source>
+        <translation>Absent :  </translation>
+    </message>
+    <message>
+        <source>M.kimarad :  </source>
+        <translation>Max absent :  </translation>
+    </message>
+    <message>
+        <source>Utca :  </source>
+        <translation>Street :  </translation>
+    </message>
+    <message>
+        <source>Corner :  </source>
+        <translation>Corner :  </translation>
+    </message>
+    <message>
+        <source>Pár :  </source>
+        <translation>Split :  </translation>
+    </message>
+    <message>
+        <source>N. átló :  </source>
+        <translation>Big diag. :  </translation>
+    </message>
+    <message>
+        <source>K. átló :  </source>
+        <translation>Small diag. :  </translation>
+    </message>
+    <message>
+        <source>Szám :  </source>
+        <translation>Number :  </translation>
+    </message>
+</context>
+<context>
+    <name>IntervalReport</name>
+    <message>
+        <source>  Maximális kimaradás</source>
+        <translation>  Longest absence</translation>
     </message>
 </context>
 <context>
@@ -524,6 +711,124 @@ longest</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::CsvExport</name>
+    <message>
+        <source>Fekete</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Piros</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Alacsony</source>
+        <translation>Low (1-18)</translation>
+    </message>
+    <message>
+        <source>Magas</source>
+        <translation>High (19-36)</translation>
+    </message>
+    <message>
+        <source>1. harmad</source>
+        <translation>1st dozen</translation>
+    </message>
+    <message>
+        <source>2. harmad</source>
+        <translation>2nd dozen</translation>
+    </message>
+    <message>
+        <source>3. harmad</source>
+        <translation>3rd dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop P</source>
+        <translation>1st column</translation>
+    </message>
+    <message>
+        <source>Oszlop M</source>
+        <translation>2nd column</translation>
+    </message>
+    <message>
+        <source>Oszlop D</source>
+        <translation>3rd column</translation>
+    </message>
+    <message>
+        <source>Páros</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Páratlan</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Oszlop  P M</source>
+        <translation>1st and 2nd columns</translation>
+    </message>
+    <message>
+        <source>Oszlop  M D</source>
+        <translation>2nd and 3rd columns</translation>
+    </message>
+    <message>
+        <source>Sorszám</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Szám</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Szín</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Harmad</source>
+        <translation>Dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Páros/páratlan</source>
+        <translation>Even/odd</translation>
+    </message>
+    <message>
+        <source>Alacsony/magas</source>
+        <translation>Low/high</translation>
+    </message>
+    <message>
+        <source>Zöld</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Megnevezés</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Hányszor</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Kimaradás</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Maximális kimaradás</source>
+        <translation>Longest absence</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Diagramm</name>
+    <message>
+        <source> Space - típus vált, + - széthúz, * - utolsó 100, dupla klikk - kilép  </source>
+        <translation> Space - change type, + - stretch, * - last 100, double click - exit  </translation>
+    </message>
+    <message>
+        <source> Spaces, *, +  billentyük  !</source>
+        <translation> Keys Space, *, +  !</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::Eselyek</name>
     <message>
         <source>Esélyek</source>
@@ -669,6 +974,542 @@ The program does not restart.</translation>
 A nem mentett pörgetések elvesznek.</source>
         <translation>Switch to room %1 without saving?
 The unsaved spins are lost.</translation>
+    </message>
+    <message>
+        <source>Pörgetett szám:</source>
+        <translation>Last number:</translation>
+    </message>
+    <message>
+        <source>Össz. pörgetés:</source>
+        <translation>Total spins:</translation>
+    </message>
+    <message>
+        <source>Terem :</source>
+        <translation>Room :</translation>
+    </message>
+    <message>
+        <source>Rendez I.</source>
+        <translation>Sort I.</translation>
+    </message>
+    <message>
+        <source> Kihagyás szerint </source>
+        <translation> By absence </translation>
+    </message>
+    <message>
+        <source>II.</source>
+        <translation>II.</translation>
+    </message>
+    <message>
+        <source> Szám szerint </source>
+        <translation> By number </translation>
+    </message>
+    <message>
+        <source>Hányszor</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Kihagy.</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>MaxKh</source>
+        <translation>MaxAbs</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Alkalmaz</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Kimaradás</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Vizsgál</source>
+        <translation>Examine</translation>
+    </message>
+    <message>
+        <source>Maximális kim.</source>
+        <translation>Longest abs.</translation>
+    </message>
+    <message>
+        <source> Max. kimarad. ssz. </source>
+        <translation> Spin no. of the longest absence </translation>
+    </message>
+    <message>
+        <source>Kijelölés töröl</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source> Kijelölés törlése </source>
+        <translation> Clear the marked numbers </translation>
+    </message>
+    <message>
+        <source>Egyszám</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>Utca - street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Corner</translation>
+    </message>
+    <message>
+        <source>Párok</source>
+        <translation>Splits</translation>
+    </message>
+    <message>
+        <source>Nagyátló</source>
+        <translation>Big diagonal</translation>
+    </message>
+    <message>
+        <source>Kisátló</source>
+        <translation>Small diagonal</translation>
+    </message>
+    <message>
+        <source>Hat szám</source>
+        <translation>Six line</translation>
+    </message>
+    <message>
+        <source>Grafikon</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Vége</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source> A bejelölt szám(ok) gyakorisági grafikonja </source>
+        <translation> Frequency chart of the marked number(s) </translation>
+    </message>
+    <message>
+        <source>  Start</source>
+        <translation>  Load</translation>
+    </message>
+    <message>
+        <source>Szűkít</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <source>Teljes</source>
+        <translation>Full list</translation>
+    </message>
+    <message>
+        <source>Teljes törlés</source>
+        <translation>Delete full list</translation>
+    </message>
+    <message>
+        <source>Utolsó </source>
+        <translation>Last </translation>
+    </message>
+    <message>
+        <source>Terem választás</source>
+        <translation>Choose room</translation>
+    </message>
+    <message>
+        <source>Terem %1.</source>
+        <translation>Room %1</translation>
+    </message>
+    <message>
+        <source>5-s intervallum</source>
+        <translation>Intervals of 5</translation>
+    </message>
+    <message>
+        <source>Eszközök</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Kerék</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Esélyek</source>
+        <translation>Odds</translation>
+    </message>
+    <message>
+        <source>Tétrendszerek</source>
+        <translation>Betting systems</translation>
+    </message>
+    <message>
+        <source>Exportálás CSV-be…</source>
+        <translation>Export to CSV…</translation>
+    </message>
+    <message>
+        <source>CSV, vesszővel elválasztva (*.csv)</source>
+        <translation>CSV, comma-separated (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV magyar nyelvű táblázatkezelőnek: pontosvessző, UTF-8 BOM (*.csv)</source>
+        <translation>CSV for a spreadsheet in Hungarian: semicolons, UTF-8 BOM (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exportálás CSV-be</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>Ez már létezik, és az exportálás felülírná:
+%1
+Felülírja?</source>
+        <translation>This already exists and the export would overwrite it:
+%1
+Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Az exportálás nem sikerült, ezek a fájlok nem készültek el:
+%1</source>
+        <translation>The export failed; these files were not made:
+%1</translation>
+    </message>
+    <message>
+        <source>Az exportálás kész:
+%1
+%2</source>
+        <translation>The export is done:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Biztos, hogy mentés nélkül lép ki ?</source>
+        <translation>Exit without saving?</translation>
+    </message>
+    <message>
+        <source>Hibás teremszám beállítás !</source>
+        <translation>Wrong room number!</translation>
+    </message>
+    <message>
+        <source>A program leáll, majd újraindul !</source>
+        <translation>The program stops and starts again!</translation>
+    </message>
+    <message>
+        <source>A program leáll, majd újraindúl !</source>
+        <translation>The program stops and starts again!</translation>
+    </message>
+    <message>
+        <source>A pörgetési listák mappája nem írható:
+%1
+A listák betölthetők, de mentés és teremváltás nem lehetséges, amíg a mappa nem írható.</source>
+        <translation>The folder of the spin lists cannot be written:
+%1
+The lists can be loaded, but saving and switching rooms are not possible until the folder can be written.</translation>
+    </message>
+    <message>
+        <source>Nem olvasható fájl (hiányzik az olvasási jog, vagy nem közönséges fájl):
+%1</source>
+        <translation>Unreadable file (no permission to read it, or not a regular file):
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 sor kimaradt, mert nem 0 és 36 közötti számot tartalmaz. Az első hibás sor: %2.</source>
+        <translation>
+            <numerusform>%1 line was left out because it holds no number from 0 to 36. The first wrong line: %2.</numerusform>
+            <numerusform>%1 lines were left out because they hold no number from 0 to 36. The first wrong line: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A lista hosszabb %1 pörgetésnél: a legrégebbi %2 pörgetés kimaradt, a legutóbbi %1 betöltődött.</source>
+        <translation>
+            <numerusform>The list is longer than %1 spins: the oldest %2 spin was left out, the latest %1 were loaded.</numerusform>
+            <numerusform>The list is longer than %1 spins: the oldest %2 spins were left out, the latest %1 were loaded.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A(z) %1. terem mentett listájában olyan pörgetések is vannak, amelyek nincsenek a mostani listában. Mentéskor ezek elvesznek.
+Biztosan felülírja a terem listáját ?</source>
+        <translation>The saved list of room %1 also holds spins that are not in the current list. Saving loses them.
+Overwrite the room&apos;s list?</translation>
+    </message>
+    <message>
+        <source>A mentés nem sikerült, nem írható:
+%1</source>
+        <translation>Saving failed, cannot write:
+%1</translation>
+    </message>
+    <message>
+        <source>
+A program nem indul újra, semmi sem változott.</source>
+        <translation>
+The program does not restart; nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elindítani a programot:
+%1
+A program tovább fut.</source>
+        <translation>The program could not be started:
+%1
+This one keeps running.</translation>
+    </message>
+    <message>
+        <source>Biztosan törli a(z) %1. terem teljes mentett listáját ?
+A törlés nem vonható vissza.</source>
+        <translation>Delete the whole saved list of room %1?
+This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Nincs *Terem* megadva !</source>
+        <translation>No *Room* given!</translation>
+    </message>
+    <message>
+        <source>Szűkített statisztikák !</source>
+        <translation>Narrowed statistics!</translation>
+    </message>
+    <message>
+        <source>Kérem adja meg , hogy az utolsó hány pörgetést válogassam le !</source>
+        <translation>How many of the last spins should be kept?</translation>
+    </message>
+    <message>
+        <source>Hiányzó vagy nem olvasható csoportfájl: %1
+Ezeknek a csoportoknak az elemzése üres marad.</source>
+        <translation>Missing or unreadable group file: %1
+The analysis of these groups stays empty.</translation>
+    </message>
+    <message>
+        <source>A pörgetések listája megtelt: legfeljebb %1 pörgetés tárolható !</source>
+        <translation>The spin list is full: at most %1 spins can be kept!</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Info</name>
+    <message>
+        <source>INFORMÁCIÓ</source>
+        <translation>INFORMATION</translation>
+    </message>
+    <message>
+        <source>MIT licenc</source>
+        <translation>MIT License</translation>
+    </message>
+    <message>
+        <source>Rulettpörgetések nyilvántartása és statisztikája egyzérós kerékhez, tíz terem számára</source>
+        <translation>Roulette spin records and statistics for a single-zero wheel, for ten rooms</translation>
+    </message>
+    <message>
+        <source>Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából tölthető le, és az MIT licenc szerint szabadon használható, másolható és terjeszthető.</source>
+        <translation>Free software: its latest version, with the source code, can be downloaded from the project&apos;s repository, and under the MIT License it may be freely used, copied and distributed.</translation>
+    </message>
+    <message>
+        <source>Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt hibakövetőjében várjuk.</source>
+        <translation>Anyone may ask for help: questions, bug reports and suggestions are welcome in the project&apos;s issue tracker.</translation>
+    </message>
+    <message>
+        <source>Dokumentáció</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Kilép</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.</source>
+        <translation>The manual (%1) cannot be opened: there is no program to open it. Documents are opened by xdg-open (Debian package: xdg-utils), and the manual by a word processor such as LibreOffice Writer.</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::InputFile</name>
+    <message>
+        <source>ez egy mappa, nem fájl</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem fájl; csak fájl vagy csővezeték olvasható</source>
+        <translation>it is a device, not a file; only a file or a pipe can be read</translation>
+    </message>
+    <message>
+        <source>ez nem közönséges fájl</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ez csővezeték, nem közönséges fájl; itt csak fájl elemezhető</source>
+        <translation>it is a pipe, not a regular file; only a file can be analysed here</translation>
+    </message>
+    <message>
+        <source>ez egy eszköz, nem közönséges fájl</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>a szabványos bemenet zárva van</source>
+        <translation>standard input is closed</translation>
+    </message>
+    <message>
+        <source>ismeretlen rendszerhiba (%1. számú)</source>
+        <translation>unknown system error (number %1)</translation>
+    </message>
+    <message>
+        <source>nincs ilyen fájl vagy mappa</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>nincs hozzá jogosultság</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>a művelet nem engedélyezett</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>az útvonal egyik tagja nem mappa</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>túl hosszú a fájl neve</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>túl sok szimbolikus link az útvonalban</source>
+        <translation>too many symbolic links in the path</translation>
+    </message>
+    <message>
+        <source>írási vagy olvasási hiba a lemezen</source>
+        <translation>read or write error on the disk</translation>
+    </message>
+    <message>
+        <source>nincs több hely a lemezen</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>a fájlrendszer csak olvasható</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>túl sok megnyitott fájl</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>nincs elég memória</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>túl nagy a fájl</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>nincs ilyen eszköz</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>az eszköz foglalt</source>
+        <translation>the device is busy</translation>
+    </message>
+    <message>
+        <source>érvénytelen argumentum</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>az erőforrás átmenetileg nem érhető el</source>
+        <translation>the resource is temporarily unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Interval5</name>
+    <message>
+        <source> Ötös intervallum vizsgálat</source>
+        <translation> Intervals of five</translation>
+    </message>
+    <message>
+        <source>Maximális kimaradás</source>
+        <translation>Longest absence</translation>
+    </message>
+    <message>
+        <source>Kilép</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Kerek</name>
+    <message>
+        <source>mind</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Kihagyás (pörgetés, amióta nem jött)</source>
+        <translation>Absence (spins since it last came)</translation>
+    </message>
+    <message>
+        <source>Kerék</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként</source>
+        <translation>Click: choose a pocket · double click: enter its number as a spin</translation>
+    </message>
+    <message>
+        <source>Hőgyűrű</source>
+        <translation>Heat ring</translation>
+    </message>
+    <message>
+        <source>Találat az utolsó</source>
+        <translation>Hits in the last</translation>
+    </message>
+    <message>
+        <source>pörgetésben</source>
+        <translation>spins</translation>
+    </message>
+    <message>
+        <source>Szomszédok mindkét oldalon:</source>
+        <translation>Neighbours on each side:</translation>
+    </message>
+    <message>
+        <source>Választott zseb: nincs</source>
+        <translation>Chosen pocket: none</translation>
+    </message>
+    <message>
+        <source>Választott zseb: %1   Szomszédok: %2</source>
+        <translation>Chosen pocket: %1   Neighbours: %2</translation>
+    </message>
+    <message>
+        <source>Nincs pörgetés</source>
+        <translation>No spins</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pörgetés</source>
+        <translation>
+            <numerusform>%1 spin</numerusform>
+            <numerusform>%1 spins</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kihagyás: pörgetés, amióta a szám nem jött</source>
+        <translation>Absence: spins since the number last came</translation>
+    </message>
+    <message numerus="yes">
+        <source>Találat az utolsó %1 pörgetésben</source>
+        <translation>
+            <numerusform>Hits in the last %1 spin</numerusform>
+            <numerusform>Hits in the last %1 spins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 pörgetés óta nem jött</source>
+        <translation>
+            <numerusform>%1: not come for %2 spin</numerusform>
+            <numerusform>%1: not come for %2 spins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 találat</source>
+        <translation>
+            <numerusform>%1: %2 hit</numerusform>
+            <numerusform>%1: %2 hits</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -894,6 +1735,48 @@ The unsaved spins are lost.</translation>
     <message>
         <source>Saját: %1</source>
         <translation>Own: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::SectorModel</name>
+    <message>
+        <source>Zseb</source>
+        <translation>Pockets</translation>
+    </message>
+    <message>
+        <source>Hányszor</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Várható</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Kihagy.</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>MaxKh</source>
+        <translation>MaxAbs</translation>
+    </message>
+    <message>
+        <source>Szomszédok</source>
+        <translation>Neighbours</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::SpinFormat</name>
+    <message>
+        <source>UTF-16 kódolású szöveg</source>
+        <translation>UTF-16 text</translation>
+    </message>
+    <message>
+        <source>a program CSV-exportja, a „Szám” oszlopa</source>
+        <translation>the program&apos;s CSV export, its number column</translation>
+    </message>
+    <message>
+        <source>a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa</source>
+        <translation>the program&apos;s CSV export in UTF-16, its number column</translation>
     </message>
 </context>
 <context>
