@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "core/textmark.h"
+
 namespace vintaro {
 
 namespace {
@@ -30,7 +32,7 @@ std::optional<Bet> betFromKey(std::string_view key)
 Bet selectedNumbersBet(const std::vector<int> &numbers)
 {
     Bet bet;
-    bet.name = "Kijelölt számok";
+    bet.name = QT_TRANSLATE_NOOP("Bets", "Kijelölt számok");
     for (int n : numbers)
         if (isNumber(n))
             bet.numbers.set(size_t(n));

@@ -56,6 +56,7 @@ QStringList untranslatedLiterals(const QByteArray &code)
     QStringList found;
     std::vector<bool> calls; // one per open parenthesis: whether it opens a translation call
     std::string word;        // the identifier just read
+    bool spaced = false;     // blanks after it: a letter now begins a new one ("return tr(")
     bool number = false;     // inside a number (where ' separates digits)
     const qsizetype n = code.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -91,6 +92,9 @@ QStringList untranslatedLiterals(const QByteArray &code)
         }
         const bool alnum = std::isalnum(static_cast<unsigned char>(c)) || c == '_';
         if (alnum) {
+            if (spaced)
+                word.clear();
+            spaced = false;
             if (word.empty() && !number)
                 number = std::isdigit(static_cast<unsigned char>(c));
             word += c;
@@ -107,6 +111,7 @@ QStringList untranslatedLiterals(const QByteArray &code)
         }
         if (!std::isspace(static_cast<unsigned char>(c)))
             word.clear();
+        spaced = !word.empty();
     }
     return found;
 }
@@ -181,6 +186,7 @@ TEST(Untranslated, TheScannerSeesLiteralsOutsideTranslationCallsOnly)
         {R"(n = 10'000'000; c = '"'; s = "a\"ő";)", {"a\\\"ő"}},
         {R"(QT_TRANSLATE_NOOP("Bets", "piros"), strings("fekete"))", {"fekete"}},
         {R"(a = tr ("x") + ("Kék");)", {"Kék"}},
+        {R"(return QT_TRANSLATE_NOOP("S", "Kerék"); return f("Kék");)", {"Kék"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(untranslatedLiterals(QByteArray(c.code)), c.literals) << c.code;
