@@ -151,7 +151,7 @@ QList<QCommandLineOption> simulateOptions()
     options << QCommandLineOption(
         QStringLiteral("bet"),
         said(QT_TRANSLATE_NOOP("SimulateCommand", "A tét (--simulate): %1, vagy egy szám 0-tól 36-ig."))
-            .arg(joined(betKeys())),
+            .arg(joined(textLanguage() == TextLanguage::English ? englishBetKeys() : betKeys())),
         said(QT_TRANSLATE_NOOP("SimulateCommand", "TÉT")));
     add("unit", QT_TRANSLATE_NOOP("SimulateCommand", "Az egység pénzben (--simulate; alapértelmezés 1)."), "U");
     add("bankroll", QT_TRANSLATE_NOOP("SimulateCommand", "A kezdőtőke pénzben (alapértelmezés 100 egység)."), "B");
@@ -213,7 +213,8 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
         return said(QT_TRANSLATE_NOOP("SimulateCommand", "A --simulate mellé a --bet is kell."));
     const QString bet = parser.isSet(QStringLiteral("bet")) ? parser.value(QStringLiteral("bet"))
                                                              : QString::fromStdString(command.own->bet);
-    const auto chosen = betFromKey(bet.toStdString());
+    const std::string betKey(betKeyFor(bet.toStdString())); // "red" is "piros"
+    const auto chosen = betFromKey(betKey);
     if (!chosen)
         return said(QT_TRANSLATE_NOOP("SimulateCommand", "Ismeretlen tét: %1 (lásd --help).")).arg(bet);
     r.bet = *chosen;
@@ -265,7 +266,7 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     if (!rules.empty())
         return q(problemText(rules));
     if (command.own) {
-        command.own->bet = bet.toStdString();
+        command.own->bet = betKey;
         command.own->rules = r.rules;
         if (const std::string problem = ownProblem(*command.own); !problem.empty())
             return q(problemText(problem));

@@ -7,6 +7,78 @@
         <source>Kijelölt számok</source>
         <translation>Selected numbers</translation>
     </message>
+    <message>
+        <source>Fekete</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Piros</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Alacsony</source>
+        <translation>Low (1-18)</translation>
+    </message>
+    <message>
+        <source>Magas</source>
+        <translation>High (19-36)</translation>
+    </message>
+    <message>
+        <source>1. harmad</source>
+        <translation>1st dozen</translation>
+    </message>
+    <message>
+        <source>2. harmad</source>
+        <translation>2nd dozen</translation>
+    </message>
+    <message>
+        <source>3. harmad</source>
+        <translation>3rd dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop P</source>
+        <translation>1st column</translation>
+    </message>
+    <message>
+        <source>Oszlop M</source>
+        <translation>2nd column</translation>
+    </message>
+    <message>
+        <source>Oszlop D</source>
+        <translation>3rd column</translation>
+    </message>
+    <message>
+        <source>Páros</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Páratlan</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Oszlop  P M</source>
+        <translation>Columns 1+2</translation>
+    </message>
+    <message>
+        <source>Oszlop  M D</source>
+        <translation>Columns 2+3</translation>
+    </message>
+    <message>
+        <source>Voisins du zéro</source>
+        <translation>Voisins du zéro</translation>
+    </message>
+    <message>
+        <source>Jeu zéro</source>
+        <translation>Jeu zéro</translation>
+    </message>
+    <message>
+        <source>Tiers du cylindre</source>
+        <translation>Tiers du cylindre</translation>
+    </message>
+    <message>
+        <source>Orphelins</source>
+        <translation>Orphelins</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
