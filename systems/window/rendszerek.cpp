@@ -221,15 +221,17 @@ QWidget *Rendszerek::buildControls()
     m_target = amountBox(panel, "Cel", 0, tr("nincs"));
     m_spins = countBox(panel, "Porgetesek", 1, 1000000, 1000);
     m_sessions = countBox(panel, "Menetek", 1, 10000000, 100000);
+    // English writes the per cent sign right after the number.
+    const QString percent = textLanguage() == TextLanguage::English ? QStringLiteral("%") : QStringLiteral(" %");
     m_risk = amountBox(panel, "Kockazat", 5, tr("nincs"));
     m_risk->setRange(0, 99.9);
     m_risk->setDecimals(1);
-    m_risk->setSuffix(QStringLiteral(" %"));
+    m_risk->setSuffix(percent);
     m_risk->setToolTip(tr("A legkisebb kezdőtőke, amellyel a menet legfeljebb ekkora eséllyel jut csődbe."));
     m_reach = amountBox(panel, "CelEsely", 50, tr("nincs"));
     m_reach->setRange(0, 99.9);
     m_reach->setDecimals(1);
-    m_reach->setSuffix(QStringLiteral(" %"));
+    m_reach->setSuffix(percent);
     m_reach->setToolTip(tr("A legnagyobb cél, amelyet a menet legalább ekkora eséllyel a csőd előtt elér."));
     m_seed = new QLineEdit(randomSeed(), panel);
     m_seed->setObjectName(QStringLiteral("Mag"));

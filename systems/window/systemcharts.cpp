@@ -135,7 +135,7 @@ void showHistogram(QChartView *view, const std::vector<double> &results, int bin
     QCategoryAxis *y = roundAxis(0, std::max(top, 1.0));
     const QStringList labels = y->categoriesLabels();
     for (const QString &label : labels)
-        y->replaceLabel(label, label + QStringLiteral(" %"));
+        y->replaceLabel(label, QCoreApplication::translate("SystemsText", "%1 %").arg(label));
     replace(view, area, roundAxis(lo, hi), y);
 }
 
