@@ -1,8 +1,10 @@
 #include "app/simulatecommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 
+#include <climits>
 #include <condition_variable>
 #include <deque>
 #include <iostream>
@@ -112,7 +114,20 @@ void writeLines(std::ostream &out, const std::vector<FigureLine> &lines, bool ex
     }
 }
 
-std::string amountOrNone(double amount) { return amount > 0 ? moneyText(amount) : std::string("nincs"); }
+constexpr const char *kContext = "SimulateCommand";
+
+QString said(const char *text) { return QCoreApplication::translate(kContext, text); }
+// A text whose noun follows `count` in the chosen language's plural.
+QString counted(const char *text, std::int64_t count)
+{
+    return QCoreApplication::translate(kContext, text, nullptr, int(std::min<std::int64_t>(count, INT_MAX)));
+}
+QString q(const std::string &text) { return QString::fromStdString(text); }
+
+QString amountOrNone(double amount)
+{
+    return amount > 0 ? q(moneyText(amount)) : said(QT_TRANSLATE_NOOP("SimulateCommand", "nincs"));
+}
 
 } // namespace
 
@@ -120,31 +135,44 @@ QList<QCommandLineOption> simulateOptions()
 {
     QList<QCommandLineOption> options;
     auto add = [&options](const char *name, const char *description, const char *value) {
-        options << QCommandLineOption(QLatin1String(name), QString::fromUtf8(description), QString::fromUtf8(value));
+        options << QCommandLineOption(QLatin1String(name), said(description), said(value));
     };
-    std::vector<std::string_view> systems;
+    std::vector<std::string> systems;
     for (SystemKind kind : kSystems)
-        systems.push_back(systemKey(kind));
-    systems.push_back("own (saját rendszer, lásd --stakes és --system-file)");
+        systems.emplace_back(systemKey(kind));
+    systems.push_back(said(QT_TRANSLATE_NOOP("SimulateCommand", "own (saját rendszer, lásd --stakes és --system-file)"))
+                          .toStdString());
     options << QCommandLineOption(
         QStringLiteral("simulate"),
-        QString::fromUtf8("Egy tétrendszer sok szimulált menete szabályos keréken, szövegként, ablak nélkül. "
-                          "RENDSZER: %1.")
+        said(QT_TRANSLATE_NOOP("SimulateCommand", "Egy tétrendszer sok szimulált menete szabályos keréken, "
+                                                  "szövegként, ablak nélkül. RENDSZER: %1."))
             .arg(joined(systems)),
-        QString::fromUtf8("RENDSZER"));
-    options << QCommandLineOption(QStringLiteral("bet"),
-                                  QString::fromUtf8("A tét (--simulate): %1, vagy egy szám 0-tól 36-ig.")
-                                      .arg(joined(betKeys())),
-                                  QString::fromUtf8("TÉT"));
-    add("unit", "Az egység pénzben (--simulate; alapértelmezés 1).", "U");
-    add("bankroll", "A kezdőtőke pénzben (alapértelmezés 100 egység).", "B");
-    add("table-min", "Az asztali minimum pénzben (alapértelmezés egy egység).", "X");
-    add("table-max", "Az asztali maximum pénzben (alapértelmezés: nincs).", "Y");
-    add("target", "A nyereség, amelynél a menet véget ér (alapértelmezés: nincs).", "T");
-    add("spins", "Legfeljebb ennyi pörgetés menetenként (alapértelmezés 1000).", "S");
-    add("sessions", "A szimulált menetek száma (alapértelmezés 100 000).", "M");
-    add("seed", "A véletlen magja; ugyanaz a mag ugyanazt adja (alapértelmezés: véletlen).", "K");
-    add("history", "A rendszer lejátszása a FÁJL pörgetésein is (ahogy az --analyse olvassa).", "FÁJL");
+        said(QT_TRANSLATE_NOOP("SimulateCommand", "RENDSZER")));
+    options << QCommandLineOption(
+        QStringLiteral("bet"),
+        said(QT_TRANSLATE_NOOP("SimulateCommand", "A tét (--simulate): %1, vagy egy szám 0-tól 36-ig."))
+            .arg(joined(textLanguage() == TextLanguage::English ? englishBetKeys() : betKeys())),
+        said(QT_TRANSLATE_NOOP("SimulateCommand", "TÉT")));
+    add("unit", QT_TRANSLATE_NOOP("SimulateCommand", "Az egység pénzben (--simulate; alapértelmezés 1)."), "U");
+    add("bankroll", QT_TRANSLATE_NOOP("SimulateCommand", "A kezdőtőke pénzben (alapértelmezés 100 egység)."), "B");
+    add("table-min", QT_TRANSLATE_NOOP("SimulateCommand", "Az asztali minimum pénzben (alapértelmezés egy egység)."),
+        "X");
+    add("table-max", QT_TRANSLATE_NOOP("SimulateCommand", "Az asztali maximum pénzben (alapértelmezés: nincs)."),
+        "Y");
+    add("target",
+        QT_TRANSLATE_NOOP("SimulateCommand", "A nyereség, amelynél a menet véget ér (alapértelmezés: nincs)."), "T");
+    add("spins", QT_TRANSLATE_NOOP("SimulateCommand", "Legfeljebb ennyi pörgetés menetenként (alapértelmezés 1000)."),
+        "S");
+    add("sessions", QT_TRANSLATE_NOOP("SimulateCommand", "A szimulált menetek száma (alapértelmezés 100 000)."),
+        "M");
+    add("seed",
+        QT_TRANSLATE_NOOP("SimulateCommand",
+                          "A véletlen magja; ugyanaz a mag ugyanazt adja (alapértelmezés: véletlen)."),
+        "K");
+    add("history",
+        QT_TRANSLATE_NOOP("SimulateCommand", "A rendszer lejátszása a FÁJL pörgetésein is (ahogy az --analyse "
+                                             "olvassa)."),
+        QT_TRANSLATE_NOOP("SimulateCommand", "FÁJL"));
     options << ownOptions();
     return options;
 }
@@ -157,7 +185,8 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     if (!parser.isSet(QStringLiteral("simulate"))) {
         for (const QString &name : names)
             if (parser.isSet(name))
-                return QString::fromUtf8("A --%1 csak a --simulate mellett használható.").arg(name);
+                return said(QT_TRANSLATE_NOOP("SimulateCommand", "A --%1 csak a --simulate mellett használható."))
+                    .arg(name);
         return {};
     }
     command.wanted = true;
@@ -169,11 +198,11 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     } else {
         const auto kind = systemFromKey(system.toStdString());
         if (!kind)
-            return QString::fromUtf8("Ismeretlen rendszer: %1 (lásd --help).").arg(system);
+            return said(QT_TRANSLATE_NOOP("SimulateCommand", "Ismeretlen rendszer: %1 (lásd --help).")).arg(system);
         r.system = *kind;
         for (const QString &name : ownOptionNames().mid(0, 7))
             if (parser.isSet(name))
-                return QString::fromUtf8("A --%1 a --simulate own mellé való.").arg(name);
+                return said(QT_TRANSLATE_NOOP("SimulateCommand", "A --%1 a --simulate own mellé való.")).arg(name);
     }
     if (const QString wrong = readRiskOptions(parser, command); !wrong.isEmpty())
         return wrong;
@@ -181,12 +210,13 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
     const bool saved = command.ownFromFile;
     const SessionRules file = saved ? command.own->rules : SessionRules{};
     if (!parser.isSet(QStringLiteral("bet")) && !saved)
-        return QString::fromUtf8("A --simulate mellé a --bet is kell.");
+        return said(QT_TRANSLATE_NOOP("SimulateCommand", "A --simulate mellé a --bet is kell."));
     const QString bet = parser.isSet(QStringLiteral("bet")) ? parser.value(QStringLiteral("bet"))
                                                              : QString::fromStdString(command.own->bet);
-    const auto chosen = betFromKey(bet.toStdString());
+    const std::string betKey(betKeyFor(bet.toStdString())); // "red" is "piros"
+    const auto chosen = betFromKey(betKey);
     if (!chosen)
-        return QString::fromUtf8("Ismeretlen tét: %1 (lásd --help).").arg(bet);
+        return said(QT_TRANSLATE_NOOP("SimulateCommand", "Ismeretlen tét: %1 (lásd --help).")).arg(bet);
     r.bet = *chosen;
 
     QString problem;
@@ -197,7 +227,8 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
         bool ok = false;
         const double value = parser.value(option).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
         if (!ok && problem.isEmpty())
-            problem = QString::fromUtf8("A --%1 után egy szám kell, nem ez: %2").arg(option, parser.value(option));
+            problem = said(QT_TRANSLATE_NOOP("SimulateCommand", "A --%1 után egy szám kell, nem ez: %2"))
+                          .arg(option, parser.value(option));
         return value;
     };
     auto count = [&](const char *name, std::int64_t fallback, std::int64_t low, std::int64_t high) {
@@ -207,8 +238,9 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
         bool ok = false;
         const qlonglong value = parser.value(option).toLongLong(&ok);
         if ((!ok || value < low || value > high) && problem.isEmpty())
-            problem = QString::fromUtf8("A --%1 után egy egész szám kell %2 és %3 között, nem ez: %4")
-                          .arg(option, QString::fromStdString(formatInteger(low)), QString::fromStdString(formatInteger(high)), parser.value(option));
+            problem = said(QT_TRANSLATE_NOOP("SimulateCommand",
+                                             "A --%1 után egy egész szám kell %2 és %3 között, nem ez: %4"))
+                          .arg(option, q(formatInteger(low)), q(formatInteger(high)), parser.value(option));
         return std::int64_t(value);
     };
     r.rules.unit = amount("unit", saved ? file.unit : 1);
@@ -222,7 +254,8 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
         bool ok = false;
         r.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
         if (!ok && problem.isEmpty())
-            problem = QString::fromUtf8("A --seed után egy nemnegatív egész szám kell, nem ez: %1")
+            problem = said(QT_TRANSLATE_NOOP("SimulateCommand", "A --seed után egy nemnegatív egész szám kell, nem "
+                                                                "ez: %1"))
                           .arg(parser.value(QStringLiteral("seed")));
     } else {
         r.seed = std::random_device()() % 1000000000u;
@@ -231,17 +264,17 @@ QString readSimulateOptions(const QCommandLineParser &parser, SimulateCommand &c
         return problem;
     const std::string rules = rulesProblem(r.rules);
     if (!rules.empty())
-        return QString::fromStdString(rules);
+        return q(problemText(rules));
     if (command.own) {
-        command.own->bet = bet.toStdString();
+        command.own->bet = betKey;
         command.own->rules = r.rules;
         if (const std::string problem = ownProblem(*command.own); !problem.empty())
-            return QString::fromStdString(problem);
+            return q(problemText(problem));
         r.own = ownTable(*command.own);
     }
     command.history = parser.value(QStringLiteral("history"));
     if (parser.isSet(QStringLiteral("history")) && command.history.isEmpty())
-        return QString::fromUtf8("A --history után egy fájl neve kell.");
+        return said(QT_TRANSLATE_NOOP("SimulateCommand", "A --history után egy fájl neve kell."));
     return {};
 }
 
@@ -249,14 +282,21 @@ int runSimulate(const SimulateCommand &command)
 {
     const SimulationRequest &r = command.request;
     std::ostringstream out;
-    out << "Tétrendszer: " << (command.own ? ownDescription(*command.own) : std::string(systemName(r.system)))
-        << "; tét: " << r.bet.name << " ("
-        << formatInteger(std::int64_t(r.bet.numbers.count())) << " szám, egy találat a tét "
-        << moneyText(36.0 / double(r.bet.numbers.count())) << "-szeresét adja vissza)\n";
-    out << "Egység: " << moneyText(r.rules.unit) << "; kezdőtőke: " << moneyText(r.rules.bankroll)
-        << "; asztali minimum: " << moneyText(r.rules.tableMin) << ", maximum: " << amountOrNone(r.rules.tableMax)
-        << "; cél: " << amountOrNone(r.rules.target) << "; legfeljebb " << formatInteger(r.rules.maxSpins)
-        << " pörgetés menetenként\n";
+    const auto numbers = std::int64_t(r.bet.numbers.count());
+    out << counted(QT_TRANSLATE_N_NOOP("SimulateCommand", "Tétrendszer: %1; tét: %2 (%3 szám, egy találat a tét "
+                                                          "%4-szeresét adja vissza)"),
+                   numbers)
+               .arg(q(command.own ? ownDescription(*command.own) : systemCaption(r.system)), q(betCaption(r.bet)),
+                    q(formatInteger(numbers)), q(moneyText(36.0 / double(numbers))))
+               .toStdString()
+        << '\n';
+    out << counted(QT_TRANSLATE_N_NOOP("SimulateCommand", "Egység: %1; kezdőtőke: %2; asztali minimum: %3, "
+                                                          "maximum: %4; cél: %5; legfeljebb %6 pörgetés menetenként"),
+                   r.rules.maxSpins)
+               .arg(q(moneyText(r.rules.unit)), q(moneyText(r.rules.bankroll)), q(moneyText(r.rules.tableMin)),
+                    amountOrNone(r.rules.tableMax), amountOrNone(r.rules.target), q(formatInteger(r.rules.maxSpins)))
+               .toStdString()
+        << '\n';
     if (!command.history.isEmpty()) {
         // Read as --analyse reads it: a pipe or standard input as a stream.
         // The spins go from the reader to the session as they come, a few
@@ -277,25 +317,36 @@ int runSimulate(const SimulateCommand &command)
         pipe.stopTaking(); // the rest is only counted
         reader.join();
         if (read.status != SpinFileRead::Status::Done) {
-            std::cerr << "vintaro2011: a(z) " << command.history.toStdString() << " fájl nem olvasható: " << read.error
+            std::cerr << said(QT_TRANSLATE_NOOP("SimulateCommand", "vintaro2011: a(z) %1 fájl nem olvasható: %2"))
+                             .arg(command.history, q(read.error))
+                             .toStdString()
                       << '\n';
             return 2;
         }
-        out << "\nLejátszás a(z) " << command.history.toStdString() << " " << formatInteger(pipe.count())
-            << " pörgetésén:\n";
+        out << '\n'
+            << counted(QT_TRANSLATE_N_NOOP("SimulateCommand", "Lejátszás a(z) %1 %2 pörgetésén:"), pipe.count())
+                   .arg(command.history, q(formatInteger(pipe.count())))
+                   .toStdString()
+            << '\n';
         writeLines(out, backtestLines(b), false);
     }
     const Simulation simulation = simulate(r);
     const CounterChain chain = command.own ? tableChain(r.own) : counterChain(r.system);
     const ExactRisk exact = exactRisk(chain, r.bet, r.rules);
-    out << '\n' << formatInteger(r.sessions) << " szimulált menet, mag: " << r.seed
-        << " (ugyanez a mag ugyanezt adja)\n\n";
+    out << '\n'
+        << counted(QT_TRANSLATE_N_NOOP("SimulateCommand", "%1 szimulált menet, mag: %2 (ugyanez a mag ugyanezt adja)"),
+                   r.sessions)
+               .arg(q(formatInteger(r.sessions)), QString::number(r.seed))
+               .toStdString()
+        << "\n\n";
     std::vector<FigureLine> lines = figureLines(simulation.summary, exact, r.rules.target > 0);
-    lines.insert(lines.begin(), {"", "Szimuláció", exact.available ? "Pontos" : ""});
+    lines.insert(lines.begin(), {"", said(QT_TRANSLATE_NOOP("SimulateCommand", "Szimuláció")).toStdString(),
+                                 exact.available ? said(QT_TRANSLATE_NOOP("SimulateCommand", "Pontos")).toStdString()
+                                                 : std::string()});
     writeLines(out, lines, exact.available);
     out << '\n' << agreementLine(simulation.summary) << '\n';
     if (!exact.available)
-        out << exact.why << '\n';
+        out << problemText(exact.why) << '\n';
     if (command.risk > 0)
         out << riskLine(command.risk, bankrollForRisk(chain, r.bet, r.rules, command.risk)) << '\n';
     if (command.reach > 0)

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "persistence/textfiles.h"
+#include "systems/systemstext.h"
 
 namespace vintaro {
 
@@ -33,7 +34,7 @@ OwnSystemsRead loadOwnSystems(const QString &path)
                                                   "rendszer nem menthető.")
                           .arg(QDir::toNativeSeparators(path))
                           .arg(text.badLine)
-                          .arg(QString::fromStdString(text.problem));
+                          .arg(QString::fromStdString(problemText(text.problem)));
         return out;
     }
     out.systems = std::move(text.systems);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "systems/problems.h"
+
 namespace vintaro {
 
 namespace {
@@ -27,7 +29,7 @@ std::int64_t smallestGood(std::int64_t low, Figure figure, std::string &why, dou
         }
         bad = good;
         if (good > kLargestUnits) {
-            why = "Ilyen tőke nincs 2^40 egységig.";
+            why = QT_TRANSLATE_NOOP("SystemProblems", "Ilyen tőke nincs 2^40 egységig.");
             return -1;
         }
         good *= 2;
@@ -90,7 +92,7 @@ BankrollAnswer largestTarget(const CounterChain &chain, const Bet &bet, SessionR
     if (!first.ok)
         return out;
     if (first.yes) {
-        out.why = "Már egy egységnyi nyereséget sem ér el ekkora eséllyel.";
+        out.why = QT_TRANSLATE_NOOP("SystemProblems", "Már egy egységnyi nyereséget sem ér el ekkora eséllyel.");
         return out;
     }
     double unused = 0;

@@ -16,6 +16,14 @@ namespace vintaro {
 // "tiers", "orphelins".
 std::span<const std::string_view> betKeys();
 
+// The same bets in the same order as English players name them, which the
+// command line takes too: "black", "red", "low", "high", "dozen1".."dozen3",
+// "column1".."column3", "even", "odd", "columns12", "columns23", then the
+// sectors as in betKeys().
+std::span<const std::string_view> englishBetKeys();
+// The key of betKeys() for a key of englishBetKeys(); any other text as it is.
+std::string_view betKeyFor(std::string_view key);
+
 // A key of betKeys() or a number "0".."36"; nothing for anything else.
 std::optional<Bet> betFromKey(std::string_view key);
 

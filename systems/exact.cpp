@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "systems/exactsteps.h"
+#include "systems/problems.h"
 
 namespace vintaro {
 
@@ -65,7 +66,8 @@ bool propagate(Steps &steps, const Setup &s, const std::vector<Range> &now, std:
     return true;
 }
 
-const char *const kChainProblem = "A rendszer állapotai túl sokak a pontos számításhoz; a szimuláció így is fut.";
+const char *const kChainProblem = QT_TRANSLATE_NOOP("SystemProblems", "A rendszer állapotai túl sokak a pontos "
+                                                                      "számításhoz; a szimuláció így is fut.");
 
 // `finals` comes back as every amount a session can end with.
 ExactCost cost(Steps &steps, const Setup &s, const SessionRules &rules, ExactBudget budget, Range &finals)
@@ -97,8 +99,10 @@ ExactCost cost(Steps &steps, const Setup &s, const SessionRules &rules, ExactBud
         return (rowCells + finals.width()) * std::int64_t(sizeof(double)) +
                std::int64_t(steps.size() + widest[0].size() + widest[1].size()) * kStateBytes;
     };
-    const char *tooLong = "A pontos számítás ezekkel a beállításokkal túl hosszú volna; a szimuláció így is fut.";
-    const char *tooBig = "A pontos számításhoz ennél a kezdőtőkénél túl sok memória kellene; a szimuláció így is fut.";
+    const char *tooLong = QT_TRANSLATE_NOOP("SystemProblems", "A pontos számítás ezekkel a beállításokkal túl hosszú "
+                                                              "volna; a szimuláció így is fut.");
+    const char *tooBig = QT_TRANSLATE_NOOP("SystemProblems", "A pontos számításhoz ennél a kezdőtőkénél túl sok "
+                                                             "memória kellene; a szimuláció így is fut.");
     for (std::int64_t t = 0; t < rules.maxSpins; ++t) {
         if (!account(now, int(t % 2)))
             break;
@@ -222,7 +226,7 @@ ExactRisk exactRisk(const CounterChain &chain, const Bet &bet, const SessionRule
     std::int64_t t = 0;
     for (; t < rules.maxSpins; ++t) {
         if (cancel && cancel->load(std::memory_order_relaxed)) {
-            out.why = "A pontos számítás megszakítva.";
+            out.why = QT_TRANSLATE_NOOP("SystemProblems", "A pontos számítás megszakítva.");
             return out;
         }
         bool live = false;

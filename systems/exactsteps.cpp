@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/numbermodel.h"
+#include "systems/problems.h"
 
 namespace vintaro::exactdetail {
 
@@ -27,11 +28,12 @@ Setup setup(const CounterChain &chain, const Bet &bet, const SessionRules &rules
     Setup s;
     const int numbers = int(bet.numbers.count());
     if (!chain) {
-        s.why = "Ennél a rendszernél nincs pontos számítás, csak szimuláció.";
+        s.why = QT_TRANSLATE_NOOP("SystemProblems", "Ennél a rendszernél nincs pontos számítás, csak szimuláció.");
         return s;
     }
     if (numbers == 0 || 36 % numbers != 0) {
-        s.why = "Pontos számítás csak olyan tétre van, amelynek a nyereménye egész számú egység.";
+        s.why = QT_TRANSLATE_NOOP("SystemProblems", "Pontos számítás csak olyan tétre van, amelynek a nyereménye "
+                                                    "egész számú egység.");
         return s;
     }
     s.start = wholeUnits(rules.bankroll, rules.unit);
@@ -39,7 +41,8 @@ Setup setup(const CounterChain &chain, const Bet &bet, const SessionRules &rules
     const std::int64_t maximum = rules.tableMax > 0 ? wholeUnits(rules.tableMax, rules.unit) : 0;
     const std::int64_t target = rules.target > 0 ? wholeUnits(rules.target, rules.unit) : 0;
     if (s.start < 0 || s.minimum < 1 || maximum < 0 || target < 0 || !rulesProblem(rules).empty()) {
-        s.why = "Pontos számítás csak akkor van, ha minden összeg az egység egész számú többszöröse.";
+        s.why = QT_TRANSLATE_NOOP("SystemProblems", "Pontos számítás csak akkor van, ha minden összeg az egység "
+                                                    "egész számú többszöröse.");
         return s;
     }
     s.win = 36 / numbers - 1;

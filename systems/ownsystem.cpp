@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "systems/problems.h"
+
 namespace vintaro {
 
 namespace {
@@ -30,19 +32,21 @@ bool pauses(const OwnSystem &s) { return s.sitOutAfter > 0 && s.sitOutSpins > 0;
 std::string ownProblem(const OwnSystem &s)
 {
     if (s.stakes.empty())
-        return "A rendszernek legalább egy lépése legyen.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A rendszernek legalább egy lépése legyen.");
     if (s.stakes.size() > size_t(kMostOwnSteps))
-        return "A rendszernek legfeljebb 1 000 lépése lehet.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A rendszernek legfeljebb 1 000 lépése lehet.");
     for (std::int64_t stake : s.stakes)
         if (stake < 1 || stake > kLargestStake)
-            return "Minden lépés tétje legalább 1 és legfeljebb 10^12 egység legyen.";
+            return QT_TRANSLATE_NOOP("SystemProblems", "Minden lépés tétje legalább 1 és legfeljebb 10^12 egység "
+                                                       "legyen.");
     if (s.winSteps < 1 || s.winSteps > kMostOwnSteps || s.lossSteps < 1 || s.lossSteps > kMostOwnSteps)
-        return "A lépések száma 1 és 1 000 között legyen.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A lépések száma 1 és 1 000 között legyen.");
     if (s.sitOutAfter < 0 || s.sitOutSpins < 0 || s.sitOutAfter > kMostSitOut || s.sitOutSpins > kMostSitOut ||
         (s.sitOutAfter > 0) != (s.sitOutSpins > 0))
-        return "A kimaradás: legfeljebb 100 vesztés után legfeljebb 100 pörgetés (mindkettő 0: nincs kimaradás).";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A kimaradás: legfeljebb 100 vesztés után legfeljebb 100 pörgetés "
+                                                   "(mindkettő 0: nincs kimaradás).");
     if (!betFromKey(s.bet))
-        return "Ismeretlen tét: " + s.bet + ".";
+        return withValue(kUnknownBetProblem, s.bet);
     return rulesProblem(s.rules);
 }
 

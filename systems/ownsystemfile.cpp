@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "systems/problems.h"
+
 namespace vintaro {
 
 namespace {
@@ -89,12 +91,12 @@ bool readKey(std::string_view key, std::string_view value, OwnSystem &s)
 std::string nameProblem(std::string_view name)
 {
     if (trimmed(name).empty())
-        return "A rendszernek neve is legyen.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A rendszernek neve is legyen.");
     if (name.size() > 200 || trimmed(name).size() != name.size())
-        return "A név legfeljebb 200 bájt, elején és végén szóköz nélkül.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A név legfeljebb 200 bájt, elején és végén szóköz nélkül.");
     for (unsigned char c : name)
         if (c < 0x20 || c == 0x7f)
-            return "A név nem tartalmazhat vezérlőkaraktert.";
+            return QT_TRANSLATE_NOOP("SystemProblems", "A név nem tartalmazhat vezérlőkaraktert.");
     return {};
 }
 
@@ -116,7 +118,7 @@ OwnSystemsText readOwnSystems(std::string_view text)
             return p;
         for (size_t i = 0; i + 1 < out.systems.size(); ++i)
             if (out.systems[i].name == s.name)
-                return "Két rendszer neve ugyanaz: " + s.name + ".";
+                return withValue(kSameNameProblem, s.name);
         return {};
     };
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -131,7 +133,7 @@ OwnSystemsText readOwnSystems(std::string_view text)
             continue;
         if (l.front() == '[') {
             if (l.back() != ']')
-                return fail(line, "A név sora ] jellel záruljon.");
+                return fail(line, QT_TRANSLATE_NOOP("SystemProblems", "A név sora ] jellel záruljon."));
             if (std::string p = finish(); !p.empty())
                 return fail(sectionLine, p);
             OwnSystem s;
@@ -144,12 +146,13 @@ OwnSystemsText readOwnSystems(std::string_view text)
         }
         const size_t equals = l.find('=');
         if (equals == std::string_view::npos)
-            return fail(line, "A sor nem kulcs=érték alakú.");
+            return fail(line, QT_TRANSLATE_NOOP("SystemProblems", "A sor nem kulcs=érték alakú."));
         if (out.systems.empty())
-            return fail(line, "A beállítás előtt a rendszer neve álljon [név] alakban.");
+            return fail(line, QT_TRANSLATE_NOOP("SystemProblems", "A beállítás előtt a rendszer neve álljon [név] "
+                                                                  "alakban."));
         const std::string_view key = trimmed(l.substr(0, equals)), value = trimmed(l.substr(equals + 1));
         if (!readKey(key, value, out.systems.back()))
-            return fail(line, "Ismeretlen kulcs vagy hibás érték: " + std::string(l) + ".");
+            return fail(line, withValue(kBadLineProblem, l));
     }
     if (std::string p = finish(); !p.empty())
         return fail(sectionLine, p);

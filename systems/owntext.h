@@ -1,6 +1,7 @@
 #pragma once
 // How a system of the player's own and the bankroll answers are written on
-// the command line: Hungarian, every share saying what it is the share of.
+// the command line and in the window, in the chosen language: every share
+// saying what it is the share of. UTF-8.
 #include <string>
 
 #include "systems/bankroll.h"

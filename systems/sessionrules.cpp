@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/numbermodel.h"
+#include "systems/problems.h"
 
 namespace vintaro {
 
@@ -11,17 +12,18 @@ std::string rulesProblem(const SessionRules &rules)
 {
     auto finite = [](double x) { return std::isfinite(x) && std::fabs(x) < 1e15; };
     if (!finite(rules.unit) || rules.unit <= 0)
-        return "Az egység legyen nullánál nagyobb.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "Az egység legyen nullánál nagyobb.");
     if (!finite(rules.bankroll) || rules.bankroll <= 0)
-        return "A kezdőtőke legyen nullánál nagyobb.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A kezdőtőke legyen nullánál nagyobb.");
     if (!finite(rules.tableMin) || rules.tableMin <= 0)
-        return "Az asztali minimum legyen nullánál nagyobb.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "Az asztali minimum legyen nullánál nagyobb.");
     if (!finite(rules.tableMax) || rules.tableMax < 0 || (rules.tableMax > 0 && rules.tableMax < rules.tableMin))
-        return "Az asztali maximum legyen legalább akkora, mint a minimum (0: nincs maximum).";
+        return QT_TRANSLATE_NOOP("SystemProblems", "Az asztali maximum legyen legalább akkora, mint a minimum (0: "
+                                                   "nincs maximum).");
     if (!finite(rules.target) || rules.target < 0)
-        return "A cél nem lehet negatív (0: nincs cél).";
+        return QT_TRANSLATE_NOOP("SystemProblems", "A cél nem lehet negatív (0: nincs cél).");
     if (rules.maxSpins < 1)
-        return "Menetenként legalább egy pörgetés kell.";
+        return QT_TRANSLATE_NOOP("SystemProblems", "Menetenként legalább egy pörgetés kell.");
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/textmark.h"
 #include "systems/counters.h"
 #include "systems/lines.h"
 
@@ -14,13 +15,15 @@ struct Names
     std::string_view key, name;
 };
 
-constexpr std::array<Names, kSystemCount> kNames = {{{"flat", "Egyenletes tét"},
-                                                     {"martingale", "Martingale"},
-                                                     {"paroli", "Paroli"},
-                                                     {"dalembert", "D'Alembert"},
-                                                     {"fibonacci", "Fibonacci"},
-                                                     {"labouchere", "Labouchère"},
-                                                     {"oscar", "Oscar's Grind"}}};
+constexpr std::array<Names, kSystemCount> kNames = {{
+    {"flat", QT_TRANSLATE_NOOP("SystemNames", "Egyenletes tét")},
+    {"martingale", QT_TRANSLATE_NOOP("SystemNames", "Martingale")},
+    {"paroli", QT_TRANSLATE_NOOP("SystemNames", "Paroli")},
+    {"dalembert", QT_TRANSLATE_NOOP("SystemNames", "D'Alembert")},
+    {"fibonacci", QT_TRANSLATE_NOOP("SystemNames", "Fibonacci")},
+    {"labouchere", QT_TRANSLATE_NOOP("SystemNames", "Labouchère")},
+    {"oscar", QT_TRANSLATE_NOOP("SystemNames", "Oscar's Grind")},
+}};
 
 } // namespace
 

@@ -17,7 +17,9 @@ inline constexpr std::array<SystemKind, kSystemCount> kSystems = {
     SystemKind::Fibonacci, SystemKind::Labouchere, SystemKind::Oscar};
 
 std::string_view systemKey(SystemKind kind);  // "flat", "martingale", ... (command line)
-std::string_view systemName(SystemKind kind); // "Egyenletes tét", "Martingale", ... (UTF-8)
+// "Egyenletes tét", "Martingale", ... (UTF-8, Hungarian; systemCaption in
+// systems/systemstext.h gives it in the chosen language)
+std::string_view systemName(SystemKind kind);
 std::optional<SystemKind> systemFromKey(std::string_view key);
 
 // A system whose whole state is one counter (0 at the start of a session):

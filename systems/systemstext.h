@@ -1,15 +1,25 @@
 #pragma once
 // How the figures of a system are written, on the command line and in the
-// window alike: Hungarian numbers, every share saying what it is the share of.
+// window alike, in the chosen language (the texts through Qt's translation,
+// the numbers through core/textformat): every share saying what it is the
+// share of. UTF-8 throughout.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "systems/exact.h"
+#include "systems/system.h"
 
 namespace vintaro {
 
 std::string moneyText(double amount); // "-12", "-2,71"
 std::string shareText(double share);  // "48,6 %", "1,83 %", "0,354 %": three digits below 10 %
+
+// A bet's and a built-in system's name, and a problem of systems/problems.h
+// (a Hungarian text, with its value where it has one).
+std::string betCaption(const Bet &bet);
+std::string systemCaption(SystemKind kind);
+std::string problemText(std::string_view problem);
 
 struct FigureLine
 {
@@ -29,5 +39,9 @@ std::string endingText(Ending ending);
 // Only the loss per unit staked is fixed: a system changes what is staked and
 // how the result is spread, and so the mean loss of a session.
 std::string fixedLine();
+
+// A count with its noun in the chosen language's plural: `text` is marked
+// with QT_TRANSLATE_N_NOOP under `context` and holds %1 for the number.
+std::string countText(const char *context, const char *text, std::int64_t count);
 
 } // namespace vintaro

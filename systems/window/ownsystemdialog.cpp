@@ -12,6 +12,8 @@
 
 #include "persistence/ownsystems.h"
 #include "systems/betchoice.h"
+#include "systems/systemstext.h"
+#include "systems/window/boxlocale.h"
 #include "widgets/platform.h"
 
 namespace vintaro {
@@ -23,7 +25,7 @@ template <typename Box> Box *named(QWidget *parent, const char *name)
     auto *box = new Box(parent);
     box->setObjectName(QLatin1String(name));
     if constexpr (!std::is_same_v<Box, QComboBox> && !std::is_same_v<Box, QLineEdit>) {
-        box->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+        box->setLocale(boxLocale());
         box->setGroupSeparatorShown(true);
     }
     return box;
@@ -69,7 +71,8 @@ OwnSystemDialog::OwnSystemDialog(const QString &file, const OwnSystem &start, Pl
     m_name = named<QLineEdit>(this, "SajatNev");
     m_bet = named<QComboBox>(this, "SajatTet");
     for (std::string_view key : betKeys())
-        m_bet->addItem(QString::fromStdString(betFromKey(key)->name), QString::fromUtf8(key.data(), qsizetype(key.size())));
+        m_bet->addItem(QString::fromStdString(betCaption(*betFromKey(key))),
+                       QString::fromUtf8(key.data(), qsizetype(key.size())));
     for (int n = 0; n <= kHighestNumber; ++n)
         m_bet->addItem(tr("Szám: %1").arg(n), QString::number(n));
     m_stakes = named<QLineEdit>(this, "SajatTetek");
@@ -233,7 +236,7 @@ void OwnSystemDialog::save()
     if (problem.empty())
         problem = ownProblem(s);
     if (!problem.empty()) {
-        m_platform.message(this, QString::fromStdString(problem), Platform::Icon::Information);
+        m_platform.message(this, QString::fromStdString(problemText(problem)), Platform::Icon::Information);
         return;
     }
     std::vector<OwnSystem> systems;

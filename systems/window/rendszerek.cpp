@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -23,6 +24,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 
 #include "core/selection.h"
@@ -31,6 +33,7 @@
 #include "persistence/ownsystems.h"
 #include "systems/owntext.h"
 #include "systems/systemstext.h"
+#include "systems/window/boxlocale.h"
 #include "systems/window/systemcharts.h"
 #include "widgets/appearance.h"
 #include "widgets/platform.h"
@@ -61,16 +64,16 @@ QLabel *wrapped(QWidget *parent, const char *name, const QString &text = {})
     return label;
 }
 
-QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const char *none = nullptr)
+QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const QString &none = {})
 {
     auto *box = new QDoubleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    box->setLocale(boxLocale());
     box->setDecimals(2);
-    box->setRange(none ? 0 : 0.01, 1e9);
+    box->setRange(none.isEmpty() ? 0.01 : 0, 1e9);
     box->setGroupSeparatorShown(true);
-    if (none)
-        box->setSpecialValueText(u8(none));
+    if (!none.isEmpty())
+        box->setSpecialValueText(none);
     box->setValue(value);
     return box;
 }
@@ -79,16 +82,16 @@ QSpinBox *countBox(QWidget *parent, const char *name, int low, int high, int val
 {
     auto *box = new QSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    box->setLocale(boxLocale());
     box->setGroupSeparatorShown(true);
     box->setRange(low, high);
     box->setValue(value);
     return box;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *b = new QPushButton(u8(caption), parent);
+    auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     return b;
 }
@@ -116,7 +119,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
       m_ownFile(listFolder.isEmpty() ? QString() : ownSystemsFile(listFolder))
 {
     setObjectName(QStringLiteral("Rendszerek"));
-    setWindowTitle(u8("Tétrendszerek"));
+    setWindowTitle(tr("Tétrendszerek"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A small window scrolls, with the controls above the results once it is
     // too narrow for them side by side.
@@ -140,7 +143,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     m_progress->setObjectName(QStringLiteral("Folyamat"));
     m_progress->setRange(0, 1000);
     m_progress->setVisible(false);
-    m_cancel = button(this, "Megszakit", "Mégse");
+    m_cancel = button(this, "Megszakit", tr("Mégse"));
     m_cancel->setEnabled(false);
     m_status = wrapped(this, "Allapot");
     progressRow->addWidget(m_status, 1);
@@ -195,9 +198,9 @@ QWidget *Rendszerek::buildControls()
     m_bet = new QComboBox(panel);
     m_bet->setObjectName(QStringLiteral("Tet"));
     for (int i = 0; i < kGroupBets; ++i)
-        m_bet->addItem(text(oddsBets()[size_t(i)].name));
-    m_bet->addItem(u8("Egy szám"));
-    m_bet->addItem(u8("Kijelölt számok"));
+        m_bet->addItem(text(betCaption(oddsBets()[size_t(i)])));
+    m_bet->addItem(tr("Egy szám"));
+    m_bet->addItem(QCoreApplication::translate("Bets", "Kijelölt számok"));
     m_bet->setCurrentIndex(1); // Piros
     m_number = countBox(panel, "TetSzam", 0, kHighestNumber, 17);
     m_number->setEnabled(false);
@@ -206,52 +209,51 @@ QWidget *Rendszerek::buildControls()
     m_system = new QComboBox(panel);
     m_system->setObjectName(QStringLiteral("Rendszer"));
     for (SystemKind kind : kSystems)
-        m_system->addItem(text(systemName(kind)));
+        m_system->addItem(text(systemCaption(kind)));
     m_system->setCurrentIndex(int(SystemKind::Martingale));
-    m_ownEditor = button(panel, "SajatRendszer", "");
-    m_ownEditor->setText(tr("Saját rendszer…"));
+    m_ownEditor = button(panel, "SajatRendszer", tr("Saját rendszer…"));
     m_ownEditor->setToolTip(tr("Saját tétrendszer: tétek lépésenként, mi történik nyerés és vesztés után; "
                                "név szerint mentve."));
     m_unit = amountBox(panel, "Egyseg", 1);
     m_bankroll = amountBox(panel, "Bank", 100);
     m_tableMin = amountBox(panel, "MinTet", 1);
-    m_tableMax = amountBox(panel, "MaxTet", 0, "nincs");
-    m_target = amountBox(panel, "Cel", 0, "nincs");
+    m_tableMax = amountBox(panel, "MaxTet", 0, tr("nincs"));
+    m_target = amountBox(panel, "Cel", 0, tr("nincs"));
     m_spins = countBox(panel, "Porgetesek", 1, 1000000, 1000);
     m_sessions = countBox(panel, "Menetek", 1, 10000000, 100000);
-    m_risk = amountBox(panel, "Kockazat", 5, "nincs");
-    m_risk->setSpecialValueText(tr("nincs"));
+    // English writes the per cent sign right after the number.
+    const QString percent = textLanguage() == TextLanguage::English ? QStringLiteral("%") : QStringLiteral(" %");
+    m_risk = amountBox(panel, "Kockazat", 5, tr("nincs"));
     m_risk->setRange(0, 99.9);
     m_risk->setDecimals(1);
-    m_risk->setSuffix(QStringLiteral(" %"));
+    m_risk->setSuffix(percent);
     m_risk->setToolTip(tr("A legkisebb kezdőtőke, amellyel a menet legfeljebb ekkora eséllyel jut csődbe."));
-    m_reach = amountBox(panel, "CelEsely", 50, "nincs");
-    m_reach->setSpecialValueText(tr("nincs"));
+    m_reach = amountBox(panel, "CelEsely", 50, tr("nincs"));
     m_reach->setRange(0, 99.9);
     m_reach->setDecimals(1);
-    m_reach->setSuffix(QStringLiteral(" %"));
+    m_reach->setSuffix(percent);
     m_reach->setToolTip(tr("A legnagyobb cél, amelyet a menet legalább ekkora eséllyel a csőd előtt elér."));
     m_seed = new QLineEdit(randomSeed(), panel);
     m_seed->setObjectName(QStringLiteral("Mag"));
     m_seed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,19}")), m_seed));
-    m_seed->setToolTip(u8("Ugyanaz a mag ugyanazt a szimulációt adja."));
+    m_seed->setToolTip(tr("Ugyanaz a mag ugyanazt a szimulációt adja."));
 
-    form->addRow(u8("Tét:"), m_bet);
-    form->addRow(u8("Szám:"), m_number);
-    form->addRow(u8("Rendszer:"), m_system);
+    form->addRow(tr("Tét:"), m_bet);
+    form->addRow(tr("Szám:"), m_number);
+    form->addRow(tr("Rendszer:"), m_system);
     form->addRow(QString(), m_ownEditor);
-    form->addRow(u8("Egység:"), m_unit);
-    form->addRow(u8("Kezdőtőke:"), m_bankroll);
-    form->addRow(u8("Asztali minimum:"), m_tableMin);
-    form->addRow(u8("Asztali maximum:"), m_tableMax);
-    form->addRow(u8("Cél (nyereség):"), m_target);
-    form->addRow(u8("Pörgetés menetenként:"), m_spins);
-    form->addRow(u8("Menetek:"), m_sessions);
-    form->addRow(u8("Mag:"), m_seed);
+    form->addRow(tr("Egység:"), m_unit);
+    form->addRow(tr("Kezdőtőke:"), m_bankroll);
+    form->addRow(tr("Asztali minimum:"), m_tableMin);
+    form->addRow(tr("Asztali maximum:"), m_tableMax);
+    form->addRow(tr("Cél (nyereség):"), m_target);
+    form->addRow(tr("Pörgetés menetenként:"), m_spins);
+    form->addRow(tr("Menetek:"), m_sessions);
+    form->addRow(tr("Mag:"), m_seed);
     form->addRow(tr("Csődkockázat legfeljebb:"), m_risk);
     form->addRow(tr("A cél esélye legalább:"), m_reach);
-    m_play = button(panel, "Visszateszt", "Lejátszás a jegyzett pörgetéseken");
-    m_simulate = button(panel, "Szimulacio", "Szimuláció");
+    m_play = button(panel, "Visszateszt", tr("Lejátszás a jegyzett pörgetéseken"));
+    m_simulate = button(panel, "Szimulacio", tr("Szimuláció", "the button"));
     form->addRow(m_play);
     form->addRow(m_simulate);
     m_historyCount = wrapped(panel, "JegyzettPorgetesek");
@@ -267,29 +269,32 @@ QWidget *Rendszerek::buildResults()
 
     auto *history = new QWidget(m_tabs);
     auto *historyLayout = new QVBoxLayout(history);
-    m_bankrollChart = makeChartView(history, "TokeGrafikon", "A tőke pörgetésről pörgetésre");
+    m_bankrollChart = makeChartView(history, "TokeGrafikon", tr("A tőke pörgetésről pörgetésre"));
     m_bankrollChart->setMinimumSize(kChartLeast);
     historyLayout->addWidget(m_bankrollChart, 1);
     m_backtestFigures = new QStandardItemModel(0, 2, this);
-    m_backtestFigures->setHorizontalHeaderLabels({QString(), u8("Jegyzett pörgetéseken")});
+    m_backtestFigures->setHorizontalHeaderLabels({QString(), tr("Jegyzett pörgetéseken")});
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
     backtest->setFixedHeight(fittingHeight(backtest, 10));
     // The captions keep their width beside the one column of figures.
     backtest->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    // Every caption a backtest can show: one with both kinds of cut stake.
+    Backtest cut;
+    cut.cutToMaximum = cut.cutToLeft = 1;
     int captions = 0;
-    for (const char *widest : {"Várható eredmény: −(összes tét)/37", "Tét az asztali maximumra csökkentve"})
-        captions = std::max(captions, backtest->fontMetrics().horizontalAdvance(u8(widest)));
+    for (const FigureLine &line : backtestLines(cut))
+        captions = std::max(captions, backtest->fontMetrics().horizontalAdvance(text(line.caption)));
     backtest->horizontalHeader()->resizeSection(0, captions + 16);
     historyLayout->addWidget(backtest);
-    m_tabs->addTab(history, u8("Jegyzett pörgetések"));
+    m_tabs->addTab(history, tr("Jegyzett pörgetések"));
 
     auto *simulation = new QWidget(m_tabs);
     auto *simulationLayout = new QVBoxLayout(simulation);
-    m_histogram = makeChartView(simulation, "Hisztogram", "A menetek végeredménye (a menetek %-a)");
+    m_histogram = makeChartView(simulation, "Hisztogram", tr("A menetek végeredménye (a menetek %-a)"));
     m_histogram->setMinimumSize(kChartLeast);
     simulationLayout->addWidget(m_histogram, 1);
     m_figures = new QStandardItemModel(0, 3, this);
-    m_figures->setHorizontalHeaderLabels({QString(), u8("Szimuláció"), u8("Pontos")});
+    m_figures->setHorizontalHeaderLabels({QString(), tr("Szimuláció"), tr("Pontos")});
     QTableView *figures = makeTableView(simulation, QStringLiteral("Eredmenyek"), m_figures, false);
     figures->setFixedHeight(fittingHeight(figures, 11));
     simulationLayout->addWidget(figures);
@@ -297,14 +302,14 @@ QWidget *Rendszerek::buildResults()
     simulationLayout->addWidget(m_agreement);
     m_answers = wrapped(simulation, "TokeValasz");
     simulationLayout->addWidget(m_answers);
-    m_tabs->addTab(simulation, u8("Szimuláció"));
+    m_tabs->addTab(simulation, tr("Szimuláció"));
     return m_tabs;
 }
 
 void Rendszerek::refresh()
 {
     m_historyCount->setText(
-        u8("Jegyzett pörgetések: %1").arg(text(formatInteger(m_session.history().count()))));
+        tr("Jegyzett pörgetések: %1").arg(text(formatInteger(m_session.history().count()))));
     if (m_played)
         playHistory();
 }
@@ -324,12 +329,13 @@ bool Rendszerek::readControls(Bet &bet, SessionRules &rules)
     rules.tableMax = m_tableMax->value();
     rules.target = m_target->value();
     rules.maxSpins = m_spins->value();
-    std::string problem = rulesProblem(rules);
+    QString problem = text(problemText(rulesProblem(rules)));
     if (bet.numbers.none())
-        problem = "Nincs kijelölt szám: jelölje ki a számokat a főablak kijelölő rácsán, vagy válasszon más tétet.";
-    if (problem.empty())
+        problem = tr("Nincs kijelölt szám: jelölje ki a számokat a főablak kijelölő rácsán, vagy válasszon más "
+                     "tétet.");
+    if (problem.isEmpty())
         return true;
-    m_platform.message(this, text(problem), Platform::Icon::Information);
+    m_platform.message(this, problem, Platform::Icon::Information);
     return false;
 }
 
@@ -381,7 +387,7 @@ void Rendszerek::startSimulation()
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     m_progress->setVisible(true);
-    m_status->setText(u8("Szimuláció folyamatban…"));
+    m_status->setText(tr("Szimuláció folyamatban…"));
     m_timer->start();
     const double risk = m_risk->value() / 100, reach = m_reach->value() / 100;
     m_watcher.setFuture(QtConcurrent::run([job = m_job, request, risk, reach] {
@@ -427,7 +433,7 @@ void Rendszerek::showSimulation()
     const Finished f = m_watcher.result();
     m_job.reset();
     if (f.simulation.cancelled) {
-        m_status->setText(u8("A szimuláció megszakítva."));
+        m_status->setText(tr("A szimuláció megszakítva."));
         return;
     }
     const Summary &s = f.simulation.summary;
@@ -440,10 +446,10 @@ void Rendszerek::showSimulation()
     if (f.exact.available && m_reach->value() > 0)
         answers << text(reachLine(m_reach->value() / 100, f.reach));
     m_answers->setText(answers.join(QLatin1Char('\n')));
-    QString status = u8("%1 szimulált menet, mag: %2.")
+    QString status = tr("%1 szimulált menet, mag: %2.", nullptr, int(std::min<std::int64_t>(s.sessions, INT_MAX)))
                          .arg(text(formatInteger(s.sessions)), m_seed->text());
     if (!f.exact.available)
-        status += QLatin1Char(' ') + text(f.exact.why);
+        status += QLatin1Char(' ') + text(problemText(f.exact.why));
     m_status->setText(status);
     m_tabs->setCurrentIndex(1);
 }

@@ -19,8 +19,8 @@ namespace vintaro {
 
 namespace {
 
-// The axis from lo to hi with about five round steps, labelled in Hungarian;
-// left alone when it already shows them.
+// The axis from lo to hi with about five round steps, labelled in the chosen
+// language; left alone when it already shows them.
 void setRoundAxis(QCategoryAxis *axis, double lo, double hi)
 {
     if (hi <= lo)
@@ -64,10 +64,10 @@ void replace(QChartView *view, QAbstractSeries *series, QAbstractAxis *x, QAbstr
 
 } // namespace
 
-QChartView *makeChartView(QWidget *parent, const char *name, const char *title)
+QChartView *makeChartView(QWidget *parent, const char *name, const QString &title)
 {
     auto *chart = new QChart;
-    chart->setTitle(u8(title));
+    chart->setTitle(title);
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto *view = new QChartView(chart, parent);
@@ -129,13 +129,13 @@ void showHistogram(QChartView *view, const std::vector<double> &results, int bin
     }
     auto *area = new QAreaSeries(upper);
     upper->setParent(area); // an area series does not own its line
-    area->setName(u8("Menetek"));
+    area->setName(QCoreApplication::translate("vintaro::SystemCharts", "Menetek"));
     area->setColor(QColor(70, 110, 180));
     area->setBorderColor(QColor(40, 70, 130));
     QCategoryAxis *y = roundAxis(0, std::max(top, 1.0));
     const QStringList labels = y->categoriesLabels();
     for (const QString &label : labels)
-        y->replaceLabel(label, label + QStringLiteral(" %"));
+        y->replaceLabel(label, QCoreApplication::translate("SystemsText", "%1 %").arg(label));
     replace(view, area, roundAxis(lo, hi), y);
 }
 

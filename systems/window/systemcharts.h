@@ -5,11 +5,12 @@
 #include <vector>
 
 class QChartView;
+class QString;
 class QWidget;
 
 namespace vintaro {
 
-QChartView *makeChartView(QWidget *parent, const char *name, const char *title);
+QChartView *makeChartView(QWidget *parent, const char *name, const QString &title);
 
 // A line of what is left, point 0 the bankroll at the start.
 void showBankroll(QChartView *view, const std::vector<double> &bankroll);

@@ -207,4 +207,81 @@ TEST(SimulateCommand, PlaysAnOwnSystemFromItsRulesOrTheSystemsFile)
     EXPECT_LT(usage.ru_maxrss, 250 * 1024); // kB
 }
 
+// --language en: the same run in English words and numbers, English bet
+// names on the command line, English messages; no Hungarian letter left.
+TEST(SimulateCommand, SpeaksEnglishWithLanguageEn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("spins.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2\r\n4\r\n3\r\n1\r\n");
+    file.close();
+    const QString ini = dir.filePath(QStringLiteral("damaged.ini"));
+    QFile bad(ini);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("[A]\nstakes=1,2\non-win=sideways\n");
+    bad.close();
+    const QByteArray iniArg = ini.toUtf8();
+    const QRegularExpression hungarian(QString::fromUtf8("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]"));
+
+    const QStringList own = arguments({"--simulate", "own", "--stakes", "1,2,4", "--sit-out", "2:3", "--target",
+                                       "50", "--sessions", "2000", "--seed", "3", "--risk", "5%", "--reach", "40%",
+                                       "--history"})
+                            << path;
+    const auto english = run(arguments({"--language", "en", "--bet", "red"}) + own);
+    EXPECT_EQ(english.exitCode, 0) << english.err.toStdString();
+    for (const char *expected :
+         {"Betting system: own system: stakes 1, 2, 4 units; after a win back to the first step, after a loss on to "
+          "the next step, after the last step stays on the last; after 2 losses in a row, sits out 3 spins; bet: Red "
+          "(18 numbers, a hit returns 2 times the stake)\n",
+          "Unit: 1; bankroll: 100; table minimum: 1, maximum: none; target: 50; at most 1,000 spins per session\n",
+          "Played on the 4 spins of ", "End of the session", "the spins ran out", "Deepest fall from a peak",
+          "2,000 simulated sessions, seed: 3 (the same seed gives the same)", "Simulated", "Exact",
+          "Chance that the session reaches the target", "(95%: ", "Smallest bankroll with which the session goes bust",
+          "Largest target that the session reaches", "this loss per unit staked is fixed"})
+        EXPECT_TRUE(english.out.contains(QString::fromUtf8(expected))) << expected << "\n" << english.out.toStdString();
+    EXPECT_FALSE(english.out.contains(hungarian)) << english.out.toStdString();
+    // The English bet name is the Hungarian one: the same run, the same figures.
+    const auto piros = run(arguments({"--bet", "piros"}) + own), red = run(arguments({"--bet", "red"}) + own);
+    EXPECT_EQ(red.out, piros.out);
+    EXPECT_TRUE(piros.out.contains(QString::fromUtf8("2\u202F000 szimulált menet, mag: 3"))) << piros.out.toStdString();
+
+    const auto labouchere = run(arguments({"--language", "en", "--simulate", "labouchere", "--bet", "dozen1",
+                                           "--sessions", "200", "--seed", "1"}));
+    EXPECT_TRUE(labouchere.out.contains(QStringLiteral("Labouchère; bet: 1st dozen (12 numbers, a hit returns 3 "
+                                                       "times the stake)")))
+        << labouchere.out.toStdString();
+    EXPECT_TRUE(labouchere.out.contains(QStringLiteral("This system has no exact calculation, only the simulation.")));
+
+    const struct
+    {
+        std::initializer_list<const char *> line;
+        const char *message;
+    } wrong[] = {
+        {{"--simulate", "dalembert"}, "--simulate needs --bet too."},
+        {{"--simulate", "flat", "--bet", "blue"}, "Unknown bet: blue (see --help)."},
+        {{"--simulate", "flat", "--bet", "0", "--sessions", "0"},
+         "--sessions takes a whole number between 1 and 20,000,000, not this: 0"},
+        {{"--simulate", "flat", "--bet", "0", "--table-min", "5", "--table-max", "2"},
+         "The table maximum must be at least the minimum (0: no maximum)."},
+        {{"--simulate", "own", "--stakes", "1,2", "--sit-out", "3:0", "--bet", "odd"}, "Sitting out: at most 100"},
+        {{"--simulate", "own", "--system-file", iniArg.constData(), "--system", "A"},
+         "is damaged, line 3: Unknown key or wrong value: on-win=sideways. The file stays unchanged"},
+        {{"--risk", "5%"}, "--risk can only be used with --simulate."},
+    };
+    for (const auto &c : wrong) {
+        const auto finished = run(arguments({"--language", "en"}) + arguments(c.line));
+        EXPECT_EQ(finished.exitCode, 2) << c.message;
+        EXPECT_TRUE(finished.err.contains(QString::fromUtf8(c.message))) << finished.err.toStdString();
+    }
+    const auto help = run(arguments({"--language", "en", "--help"}));
+    for (const char *expected : {"--simulate SYSTEM", "own (a system of the player's own", "--bet BET",
+                                 "black, red, low, high, dozen1, dozen2, dozen3, column1, column2, column3, even, "
+                                 "odd, columns12, columns23, voisins, jeuzero, tiers, orphelins, or a number from 0 "
+                                 "to 36.",
+                                 "--history FILE", "--on-win STEP", "After N losses in a row, sit out M spins"})
+        EXPECT_TRUE(help.out.simplified().contains(QString::fromUtf8(expected))) << expected;
+}
+
 } // namespace

@@ -78,17 +78,24 @@ TEST(Systems, BetsByNameAndTheirPayouts)
 {
     struct Case
     {
-        std::string key;
+        std::string key, english; // the command line takes either
         int count;
         std::vector<int> in, out;
     };
     const std::vector<Case> cases = {
-        {"piros", 18, {1, 3, 36}, {0, 2, 35}},    {"fekete", 18, {2, 35}, {0, 1}},
-        {"harmad2", 12, {13, 24}, {12, 25}},      {"oszlopM", 12, {2, 35}, {1, 36}},
-        {"oszlopPM", 24, {1, 2, 35}, {0, 3, 36}}, {"paratlan", 18, {1, 35}, {0, 2}},
-        {"voisins", 17, {0, 22, 25}, {1, 5}},     {"jeuzero", 7, {12, 0, 32}, {1, 22}},
-        {"orphelins", 8, {1, 17, 34}, {0, 2}},    {"0", 1, {0}, {1}},
-        {"36", 1, {36}, {35}},
+        {"piros", "red", 18, {1, 3, 36}, {0, 2, 35}},
+        {"fekete", "black", 18, {2, 35}, {0, 1}},
+        {"magas", "high", 18, {19, 36}, {0, 18}},
+        {"harmad2", "dozen2", 12, {13, 24}, {12, 25}},
+        {"oszlopM", "column2", 12, {2, 35}, {1, 36}},
+        {"oszlopPM", "columns12", 24, {1, 2, 35}, {0, 3, 36}},
+        {"oszlopMD", "columns23", 24, {2, 3, 36}, {0, 1, 34}},
+        {"paratlan", "odd", 18, {1, 35}, {0, 2}},
+        {"voisins", "voisins", 17, {0, 22, 25}, {1, 5}},
+        {"jeuzero", "jeuzero", 7, {12, 0, 32}, {1, 22}},
+        {"orphelins", "orphelins", 8, {1, 17, 34}, {0, 2}},
+        {"0", "0", 1, {0}, {1}},
+        {"36", "36", 1, {36}, {35}},
     };
     for (const Case &c : cases) {
         const std::optional<Bet> bet = betFromKey(c.key);
@@ -100,10 +107,15 @@ TEST(Systems, BetsByNameAndTheirPayouts)
             EXPECT_FALSE(bet->numbers.test(size_t(n))) << c.key << " " << n;
         // A hit returns 36/n times the stake; on average a bet keeps 36/37.
         EXPECT_NEAR((winPerUnit(*bet) + 1) * c.count / 37.0, 36.0 / 37, 1e-12) << c.key;
+        EXPECT_EQ(betKeyFor(c.english), c.key);
+        EXPECT_EQ(betKeyFor(c.key), c.key);
     }
     EXPECT_EQ(betKeys().size(), 18u);
-    for (const char *bad : {"37", "-1", "", "01x", "Piros", "100"})
+    EXPECT_EQ(englishBetKeys().size(), 18u);
+    // The systems file keeps its own keys: an English one is the command line's.
+    for (const char *bad : {"37", "-1", "", "01x", "Piros", "100", "red", "RED"})
         EXPECT_FALSE(betFromKey(bad)) << bad;
+    EXPECT_EQ(betKeyFor("RED"), "RED");
     EXPECT_DOUBLE_EQ(winPerUnit(*betFromKey("17")), 35);
     EXPECT_EQ(selectedNumbersBet({4, 9, 40}).numbers.count(), 2u);
 }

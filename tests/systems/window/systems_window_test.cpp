@@ -2,6 +2,8 @@
 // after "Esélyek", playing a system on the spins entered in the main window,
 // and simulating sessions with a seed.
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -10,16 +12,21 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 #include <QXYSeries>
 
 #include <cstdio>
 #include <functional>
 
+#include "core/textformat.h"
 #include "systems/systemstext.h"
 #include "systems/window/rendszerek.h"
 #include "tests/support/windowfixture.h"
+#include "translations/language.h"
 
 namespace vintaro::test {
 namespace {
@@ -219,6 +226,118 @@ TEST_F(SystemsWindowTest, ClosingQuittingAndARoomSwitchStopALongSimulationAtOnce
             EXPECT_EQ(platform->exits, 1);
         }
     }
+}
+
+// Every text a player reads in a window: captions, items, cells, headers,
+// tooltips, number boxes, chart titles and axes.
+QStringList shownTexts(QWidget *root)
+{
+    QStringList out{root->windowTitle()};
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *w : widgets) {
+        out << w->toolTip();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            out << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            out << button->text();
+        if (auto *box = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < box->count(); ++i)
+                out << box->itemText(i);
+        if (auto *box = qobject_cast<QAbstractSpinBox *>(w))
+            out << box->text() << box->specialValueText();
+        if (auto *tabs = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                out << tabs->tabText(i);
+        if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model()) {
+            const QAbstractItemModel *m = view->model();
+            for (int c = 0; c < m->columnCount(); ++c)
+                out << m->headerData(c, Qt::Horizontal).toString();
+            for (int r = 0; r < m->rowCount(); ++r)
+                for (int c = 0; c < m->columnCount(); ++c)
+                    out << m->index(r, c).data().toString();
+        }
+        if (auto *chart = qobject_cast<QChartView *>(w)) {
+            out << chart->chart()->title();
+            for (QAbstractSeries *series : chart->chart()->series())
+                out << series->name();
+            for (QAbstractAxis *axis : chart->chart()->axes())
+                if (auto *category = qobject_cast<QCategoryAxis *>(axis))
+                    out << category->categoriesLabels();
+        }
+    }
+    out.removeAll(QString());
+    return out;
+}
+
+// Hungarian letters; é only outside the French "zéro" of the sector names.
+bool hungarian(QString text)
+{
+    text.remove(QString::fromUtf8("zéro"));
+    return text.contains(QRegularExpression(QString::fromUtf8("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]")));
+}
+
+// The systems window and its editor in English: every text walked, a few
+// read; then Hungarian again for the windows opened after it.
+TEST_F(SystemsWindowTest, SpeaksEnglishWhenEnglishIsChosen)
+{
+    const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+    ASSERT_TRUE(installLanguage(*qApp, Language::English));
+    enter({2, 4, 3, 0, 1});
+    QWidget *w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Betting systems"));
+    EXPECT_EQ(control<QComboBox>(w, "Tet")->currentText(), QStringLiteral("Red"));
+    EXPECT_EQ(control<QComboBox>(w, "Rendszer")->itemText(0), QStringLiteral("Flat bet"));
+    EXPECT_EQ(control<QLabel>(w, "JegyzettPorgetesek")->text(), QStringLiteral("Recorded spins: 5"));
+    control<QDoubleSpinBox>(w, "Bank")->setValue(1500.5);
+    EXPECT_EQ(control<QDoubleSpinBox>(w, "Bank")->text(), QStringLiteral("1,500.50"));
+    control<QDoubleSpinBox>(w, "Bank")->setValue(100);
+    control<QDoubleSpinBox>(w, "MaxTet")->setValue(2);
+    control<QAbstractButton>(w, "Visszateszt")->click();
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Expected result: −(total staked)/37"), QStringLiteral("-0.22"));
+    EXPECT_EQ(figure(w, "VisszatesztEredmenyek", "Stake cut to the table maximum"), QStringLiteral("in 1 spin"));
+    control<QDoubleSpinBox>(w, "Cel")->setValue(10);
+    control<QSpinBox>(w, "Porgetesek")->setValue(100);
+    control<QSpinBox>(w, "Menetek")->setValue(4000);
+    control<QLineEdit>(w, "Mag")->setText(QStringLiteral("5"));
+    simulateAndWait(w);
+    EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().startsWith(QStringLiteral("4,000 simulated sessions, seed: 5.")));
+    EXPECT_TRUE(figure(w, "Eredmenyek", "Chance that the session goes bust").endsWith(QLatin1Char('%')));
+    EXPECT_TRUE(control<QLabel>(w, "TokeValasz")->text().startsWith(QStringLiteral("Smallest bankroll")));
+    for (const QString &text : shownTexts(w))
+        EXPECT_FALSE(hungarian(text)) << text.toStdString();
+
+    // The editor of the own systems, opened from the window.
+    bool seen = false;
+    QTimer::singleShot(0, w, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Own system"));
+        EXPECT_EQ(control<QComboBox>(dialog, "SajatTet")->itemText(1), QStringLiteral("Red"));
+        for (const QString &text : shownTexts(dialog))
+            EXPECT_FALSE(hungarian(text)) << text.toStdString();
+        control<QAbstractButton>(dialog, "SajatBezaras")->click();
+    });
+    control<QAbstractButton>(w, "SajatRendszer")->click();
+    EXPECT_TRUE(seen);
+    const QPointer<QWidget> closed(w);
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+
+    // Hungarian again, with the translators the test found.
+    installLanguage(*qApp, Language::Hungarian);
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+        if (!before.contains(translator)) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    EXPECT_EQ(textLanguage(), TextLanguage::Hungarian);
+    w = openWindow(QStringLiteral("rendszerek"), "Rendszerek");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Tétrendszerek"));
 }
 
 } // namespace
