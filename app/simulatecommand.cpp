@@ -1,5 +1,7 @@
 #include "app/simulatecommand.h"
 
+#include "persistence/readertext.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -318,7 +320,7 @@ int runSimulate(const SimulateCommand &command)
         reader.join();
         if (read.status != SpinFileRead::Status::Done) {
             std::cerr << said(QT_TRANSLATE_NOOP("SimulateCommand", "vintaro2011: a(z) %1 fájl nem olvasható: %2"))
-                             .arg(command.history, q(read.error))
+                             .arg(command.history, readErrorText(read.error))
                              .toStdString()
                       << '\n';
             return 2;

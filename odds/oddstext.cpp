@@ -1,5 +1,7 @@
 #include "odds/oddstext.h"
 
+#include "persistence/readertext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -135,14 +137,7 @@ std::string verdictName(std::string_view verdict)
 
 std::string formatText(SpinFormat format)
 {
-    switch (format) {
-    case SpinFormat::List: return {};
-    case SpinFormat::Utf16List: return OddsText::tr("UTF-16 kódolású szöveg").toStdString();
-    case SpinFormat::ExportCsv: return OddsText::tr("a program CSV-exportja, a „Szám” oszlopa").toStdString();
-    case SpinFormat::Utf16ExportCsv:
-        return OddsText::tr("a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa").toStdString();
-    }
-    return {};
+    return spinFormatText(format).toStdString();
 }
 
 std::string betName(const std::string &name)

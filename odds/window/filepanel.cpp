@@ -1,5 +1,7 @@
 #include "odds/window/filepanel.h"
 
+#include "persistence/readertext.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -165,7 +167,7 @@ void FilePanel::showResult()
     if (analysis.status == SpinFileAnalysis::Status::Cancelled) {
         m_status->setText(tr("Az elemzés megszakadt: %1").arg(name));
     } else if (analysis.status == SpinFileAnalysis::Status::Unreadable) {
-        m_status->setText(tr("A fájl nem elemezhető: %1 (%2).").arg(name, text(analysis.error)));
+        m_status->setText(tr("A fájl nem elemezhető: %1 (%2).").arg(name, readErrorText(analysis.error)));
     } else {
         const std::int64_t n = analysis.tally.total();
         QString status = tr("%1: %2 pörgetés.", nullptr, int(std::clamp<std::int64_t>(n, 0, INT_MAX)))

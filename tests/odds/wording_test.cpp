@@ -262,7 +262,7 @@ TEST(Wording, InEnglishEverySentenceOfTheReportReadsEnglish)
          "2 items are not numbers from 0 to 36 and were left out of the analysis; the first is on line 3: \"abc\"."},
         {biasName(arc), "Hottest arc of 5 (around 19)"},
         {biasStatistic(arc), "1 hit (expected 2.5)"},
-        {betName("Oszlop  P M"), "1st + 2nd column"},
+        {betName("Oszlop  P M"), "Columns 1+2"},
         {betName("17"), "17"},
         {formatText(SpinFormat::Utf16ExportCsv), "the program's CSV export in UTF-16, its number column"},
     };

@@ -289,7 +289,7 @@ TEST_F(OddsWindowTest, SpeaksEnglishEverywhereWhenChosen)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Odds"));
     EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Red"), 5), QStringLiteral("3"));
-    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("1st + 2nd column"), 2), QStringLiteral("2"));
+    EXPECT_EQ(cell(w, "OddsTable", QStringLiteral("Columns 1+2"), 2), QStringLiteral("2"));
     EXPECT_TRUE(label(w, "Itelet").startsWith(QStringLiteral("Verdict: "))) << label(w, "Itelet").toStdString();
     EXPECT_TRUE(label(w, "TulRovid").startsWith(QStringLiteral("For the test of the 37 numbers, 3 spins are too few")))
         << label(w, "TulRovid").toStdString();
