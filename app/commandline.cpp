@@ -153,12 +153,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         for (const QCommandLineOption &option : listed)
             result.out += helpLine(option);
         result.out += QString::fromUtf8(kHelpTail);
+        result.out += QString::fromUtf8("\nA projekt honlapja: %1\nHibabejelentés: %1/issues\n")
+                          .arg(QStringLiteral(VINTARO_HOMEPAGE));
         return result;
     }
     if (parser.isSet(version)) {
         result.action = CommandLine::Action::Exit;
-        result.out = QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                     QLatin1Char('\n');
+        // The name the program is installed and started under.
+        result.out = QStringLiteral("vintaro2011 ") + QCoreApplication::applicationVersion() + QLatin1Char('\n');
         return result;
     }
     if (parser.isSet(dataDir)) {

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "info/manualpages.h"
 #include "widgets/appearance.h"
 #include "widgets/companions.h"
 #include "widgets/palette.h"
@@ -66,6 +67,7 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
     checkListFolder();
     installCompanions();
     installEntryKeys();
+    installHelpKey();
 }
 
 Form1::~Form1() = default;
@@ -336,6 +338,10 @@ void Form1::buildMenu()
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
+    QAction *manual = action(m_tools, "kezikonyv", tr("Kézikönyv"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::WidgetShortcut); // F1 itself is caught in every window
+    connect(manual, &QAction::triggered, this, [this] { openManual(manualPageOf(objectName())); });
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
