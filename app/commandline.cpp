@@ -153,8 +153,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         for (const QCommandLineOption &option : listed)
             result.out += helpLine(option);
         result.out += QString::fromUtf8(kHelpTail);
-        result.out += QString::fromUtf8("\nA projekt honlapja: %1\nHibabejelentés: %1/issues\n")
-                          .arg(QStringLiteral(VINTARO_HOMEPAGE));
+        result.out += QLatin1Char('\n')
+                      + QCoreApplication::translate("ProjectAddress", "A projekt honlapja: %1\nHibabejelentés: %1/issues")
+                            .arg(QStringLiteral(VINTARO_HOMEPAGE))
+                      + QLatin1Char('\n');
         return result;
     }
     if (parser.isSet(version)) {

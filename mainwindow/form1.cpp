@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "info/helpbrowser.h"
 #include "info/manualpages.h"
 #include "widgets/appearance.h"
 #include "widgets/companions.h"
@@ -338,7 +339,7 @@ void Form1::buildMenu()
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
-    QAction *manual = action(m_tools, "kezikonyv", tr("Kézikönyv"));
+    QAction *manual = action(m_tools, "kezikonyv", HelpBrowser::tr("Kézikönyv"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     manual->setShortcutContext(Qt::WidgetShortcut); // F1 itself is caught in every window
     connect(manual, &QAction::triggered, this, [this] { openManual(manualPageOf(objectName())); });

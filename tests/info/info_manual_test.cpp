@@ -19,11 +19,11 @@ QByteArray manualBytes()
 }
 
 // The readable text of the document: \uN characters (their fallback, a
-// one-byte \'xx or pandoc's "?", dropped), no control words, no braces.
+// one-byte \'xx or pandoc's one character, dropped), no control words, no braces.
 QString plainText(const QByteArray &rtf)
 {
     QString text = QString::fromLatin1(rtf);
-    static const QRegularExpression unicode(QStringLiteral("\\\\u(\\d+)(?:\\\\'[0-9a-f]{2}|\\?)"));
+    static const QRegularExpression unicode(QStringLiteral("\\\\u(\\d+)(?:\\\\'[0-9a-f]{2}|[^\\\\])"));
     for (auto m = unicode.match(text); m.hasMatch(); m = unicode.match(text, m.capturedStart()))
         text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(m.captured(1).toInt())));
     static const QRegularExpression control(QStringLiteral("\\\\[a-z]+-?\\d* ?|[{}\r\n]"));
