@@ -46,7 +46,6 @@ HelpBrowser::HelpBrowser(Language language, QWidget *parent) : QWidget(parent, Q
 {
     setObjectName(QStringLiteral("Kezikonyv"));
     setWindowTitle(tr("Vintaro – Kézikönyv"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildWindow();
     resize(980, 700);
 }
@@ -97,6 +96,8 @@ void HelpBrowser::buildWindow()
 void HelpBrowser::showPage(const QString &page)
 {
     m_page->setSource(manualUrl(m_language, page));
+    // A browser not shown yet says nothing of the change.
+    pageShown();
 }
 
 QString HelpBrowser::currentPage() const
