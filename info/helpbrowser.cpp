@@ -46,6 +46,11 @@ HelpBrowser::HelpBrowser(Language language, QWidget *parent) : QWidget(parent, Q
 {
     setObjectName(QStringLiteral("Kezikonyv"));
     setWindowTitle(tr("Vintaro – Kézikönyv"));
+    // Running text reads better in a plain face than in the windows' bold one.
+    QFont plain = font();
+    plain.setBold(false);
+    plain.setPointSizeF(10);
+    setFont(plain);
     buildWindow();
     resize(980, 700);
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -220,12 +221,13 @@ TEST(ManualPages, NoBrokenLinkNoMissingPictureAndTheSamePagesInBothLanguages)
                 const QString target = m.next().captured(1);
                 if (target.startsWith(QLatin1String("http")))
                     continue;
-                const QString file = target.section(QLatin1Char('#'), 0, 0);
-                const QString place = target.section(QLatin1Char('#'), 1);
-                const QString path = file.isEmpty() ? QStringLiteral(":/manual/%1/%2").arg(language, page)
-                                                    : QStringLiteral(":/manual/%1/%2").arg(language, file);
-                if (file.startsWith(QLatin1String("images/"))) {
-                    EXPECT_TRUE(QFile::exists(QStringLiteral(":/manual/") + file)) << target.toStdString();
+                // Where the target lies, as the browser resolves it against the page.
+                const QUrl resolved = QUrl(QStringLiteral("qrc:/manual/%1/%2").arg(language, page)).resolved(QUrl(target));
+                const QString path = QLatin1Char(':') + resolved.path();
+                const QString place = resolved.fragment();
+                if (resolved.path().startsWith(QLatin1String("/manual/images/"))) {
+                    EXPECT_TRUE(QFile::exists(path)) << page.toStdString() << " -> " << target.toStdString();
+                    EXPECT_FALSE(QImage(path).isNull()) << path.toStdString();
                     continue;
                 }
                 ASSERT_TRUE(QFile::exists(path)) << page.toStdString() << " -> " << target.toStdString();
