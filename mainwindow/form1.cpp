@@ -338,11 +338,12 @@ void Form1::buildMenu()
     connect(action(m_tools, "rendszerek", u8("Tétrendszerek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
-    connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
     QAction *manual = action(m_tools, "kezikonyv", HelpBrowser::tr("Kézikönyv"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     manual->setShortcutContext(Qt::WidgetShortcut); // F1 itself is caught in every window
     connect(manual, &QAction::triggered, this, [this] { openManual(manualPageOf(objectName())); });
+    // The language stays the last of the tools.
+    connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
