@@ -70,7 +70,9 @@ void DesktopPlatform::openDocument(const QString &opener, const QString &documen
         }
     });
     QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
-        if (status == QProcess::NormalExit && code != 0)
+        // An opener still running when the program ends is stopped; the
+        // windows that would answer are gone by then.
+        if (status == QProcess::NormalExit && code != 0 && !QCoreApplication::closingDown())
             failed();
         process->deleteLater();
     });
