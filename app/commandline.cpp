@@ -166,12 +166,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         for (const QCommandLineOption &option : listed)
             result.out += helpLine(option);
         result.out += helpTail();
+        result.out += QLatin1Char('\n')
+                      + QCoreApplication::translate("ProjectAddress", "A projekt honlapja: %1\nHibabejelentés: %1/issues")
+                            .arg(QStringLiteral(VINTARO_HOMEPAGE))
+                      + QLatin1Char('\n');
         return result;
     }
     if (parser.isSet(version)) {
         result.action = CommandLine::Action::Exit;
-        result.out = QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                     QLatin1Char('\n');
+        // The name the program is installed and started under.
+        result.out = QStringLiteral("vintaro2011 ") + QCoreApplication::applicationVersion() + QLatin1Char('\n');
         return result;
     }
     if (parser.isSet(dataDir)) {

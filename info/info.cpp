@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 
 #include "widgets/appearance.h"
 #include "widgets/palette.h"
@@ -30,10 +31,10 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect g
 
 } // namespace
 
-Info::Info(const QString &manualPath, Platform &platform, QWidget *parent)
+Info::Info(const QString &manualPath, Platform &platform, QWidget *parent, std::function<void()> openBuiltIn)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_manualPath(manualPath), m_platform(platform)
+      m_manualPath(manualPath), m_platform(platform), m_openBuiltIn(std::move(openBuiltIn))
 {
     registerInfoResources();
     setObjectName(QStringLiteral("INFO"));
@@ -64,13 +65,16 @@ void Info::buildWindow()
     makeText(this, "Label2", tr("MIT licenc"), twipsRect(1845, 735, 2070, 255));
     makeText(this, "Label3", tr("Rulettpörgetések nyilvántartása és statisztikája egyzérós kerékhez, tíz terem számára"),
              twipsRect(1905, 1155, 1890, 1200));
+    // Where the project lives, set once for the whole build (VINTARO_HOMEPAGE).
+    const QString home = QStringLiteral(VINTARO_HOMEPAGE);
     makeText(this, "Label4",
-             tr("Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából "
-                "tölthető le, és az MIT licenc szerint szabadon használható, másolható és terjeszthető."),
+             tr("Szabad szoftver, az MIT licenc szerint szabadon használható, másolható és terjeszthető. "
+                "A legfrissebb változat a forráskóddal:\n%1")
+                 .arg(home),
              twipsRect(90, 3195, 3810, 1050));
     QLabel *help = makeText(this, "Label5",
-                            tr("Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt "
-                               "hibakövetőjében várjuk."),
+                            tr("Kérdés, hibabejelentés és javaslat a projekt hibakövetőjébe írható:\n%1")
+                                .arg(home + QStringLiteral("/issues")),
                             twipsRect(75, 4365, 3780, 870));
     setTextColour(help, rgb(kCaptionBlue));
 
@@ -84,12 +88,24 @@ void Info::buildWindow()
 void Info::openManual()
 {
     // Argument list, no shell: a folder with blanks in its path stays one argument.
-    if (m_platform.startProcess(documentOpener(), {m_manualPath}))
-        return;
-    m_platform.message(this, tr("A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A "
-                                "dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a "
-                                "kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.")
-                             .arg(QDir::toNativeSeparators(m_manualPath)));
+    // The answer may come after this window has closed.
+    QPointer<Info> self(this);
+    Platform &platform = m_platform;
+    const QString path = m_manualPath;
+    const std::function<void()> openBuiltIn = m_openBuiltIn;
+    m_platform.openDocument(documentOpener(), m_manualPath, [self, &platform, path, openBuiltIn] {
+        QString text = tr("A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A "
+                          "dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a "
+                          "kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.")
+                           .arg(QDir::toNativeSeparators(path));
+        if (!openBuiltIn) {
+            platform.message(self, text);
+            return;
+        }
+        text += QLatin1Char('\n') + tr("Ugyanez a kézikönyv a programban is olvasható. Megnyitja ?");
+        if (platform.confirm(self, text))
+            openBuiltIn();
+    });
 }
 
 } // namespace vintaro

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 namespace vintaro {
 
 class Platform;
@@ -13,8 +15,10 @@ class Info : public QDialog
     Q_OBJECT
 public:
     // `manualPath` is the user manual in the program folder; `platform`
-    // starts the desktop's document opener on it.
-    Info(const QString &manualPath, Platform &platform, QWidget *parent = nullptr);
+    // starts the desktop's document opener on it. When nothing can open it,
+    // the message offers `openBuiltIn`, the manual inside the program.
+    Info(const QString &manualPath, Platform &platform, QWidget *parent = nullptr,
+         std::function<void()> openBuiltIn = {});
 
     // "Dokumentáció": opens the manual in a process of its own, without waiting.
     void openManual();
@@ -27,6 +31,7 @@ private:
 
     QString m_manualPath;
     Platform &m_platform;
+    std::function<void()> m_openBuiltIn;
 };
 
 } // namespace vintaro

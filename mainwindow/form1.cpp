@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "info/helpbrowser.h"
+#include "info/manualpages.h"
 #include "widgets/appearance.h"
 #include "widgets/companions.h"
 #include "widgets/palette.h"
@@ -66,6 +68,7 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
     checkListFolder();
     installCompanions();
     installEntryKeys();
+    installHelpKey();
 }
 
 Form1::~Form1() = default;
@@ -335,6 +338,11 @@ void Form1::buildMenu()
     connect(action(m_tools, "rendszerek", tr("Tétrendszerek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", tr("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
+    QAction *manual = action(m_tools, "kezikonyv", HelpBrowser::tr("Kézikönyv"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::WidgetShortcut); // F1 itself is caught in every window
+    connect(manual, &QAction::triggered, this, [this] { openManual(manualPageOf(objectName())); });
+    // The language stays the last of the tools.
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));

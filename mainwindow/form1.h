@@ -83,6 +83,9 @@ public:
     void openCompanion(Companion which); // kerek, eselyek, rendszerek
     void exportCsv();             // exportcsv
     void chooseLanguage();        // nyelv
+    // kezikonyv, and F1 in every window: the built-in manual at `page`
+    // (info/manualpages.h), the first page when none is given.
+    void openManual(const QString &page = {});
 
 signals:
     // After every change of the history: entry, undo, Start.
@@ -156,6 +159,7 @@ private:
     void showBetFigures(const BetFigures &figures);
 
     QPointer<QWidget> m_wheelWindow; // Kerek
+    QPointer<QWidget> m_helpWindow; // Kezikonyv
     // The wheel, odds and later companion windows, and where keys go
     // (form1_windows.cpp).
     std::unique_ptr<Companions> m_companions;
@@ -164,6 +168,7 @@ private:
 
     // Keyboard entry (form1_keys.cpp): digits, Enter, Esc, Backspace, Ctrl+Z.
     void installEntryKeys();
+    void installHelpKey();
     bool entryKey(QObject *watched, QEvent *event);
     void pressEntryButton(int number); // as a click on Command3D1(number)
     void dropPendingDigit();

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "info/info.h"
+#include "info/manualpages.h"
 #include "intervals/interval5.h"
 #include "odds/window/eselyek.h"
 #include "systems/window/rendszerek.h"
@@ -108,7 +109,7 @@ void Form1::stopCompanionWork()
 
 void Form1::openInfo()
 {
-    Info info(dataFile(QStringLiteral("Vintaro.doc")), *m_platform, this);
+    Info info(dataFile(QStringLiteral("Vintaro.doc")), *m_platform, this, [this] { openManual(manualPageOf(QStringLiteral("INFO"))); });
     info.move(geometry().center() - info.rect().center());
     info.exec();
 }

@@ -11,10 +11,11 @@ set -eu
 # Building and running: the compiler and Qt, the libraries the program links,
 # and what the program uses at run time (its font, Qt's own Hungarian
 # texts, xdg-open for the manual); lupdate and lrelease with their CMake
-# functions make the program's own translations.
+# functions make the program's own translations; pandoc makes the manual's
+# HTML pages and Vintaro.doc from docs/manual/.
 BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
 libgl-dev libboost-math-dev qt6-charts-dev libqt6opengl6-dev libpcg-cpp-dev fonts-liberation2 qt6-translations-l10n
-xdg-utils"
+pandoc xdg-utils"
 # The tests: GoogleTest, Google Benchmark, clang with its sanitizer runtimes
 # (fuzzing), a virtual display with a window manager, screenshots and keys,
 # and the checkers the install test runs.

@@ -1161,6 +1161,15 @@ Options:
     </message>
 </context>
 <context>
+    <name>ProjectAddress</name>
+    <message>
+        <source>A projekt honlapja: %1
+Hibabejelentés: %1/issues</source>
+        <translation>The project&apos;s home: %1
+Report faults at: %1/issues</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>A pörgetési listák mappáját már egy másik futó Vintaro használja:
@@ -2099,6 +2108,52 @@ The analysis of these groups stays empty.</translation>
             <numerusform>%1: %2 hit</numerusform>
             <numerusform>%1: %2 hits</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::HelpBrowser</name>
+    <message>
+        <source>Vintaro – Kézikönyv</source>
+        <translation>Vintaro – Manual</translation>
+    </message>
+    <message>
+        <source>Keresés a kézikönyvben</source>
+        <translation>Search the manual</translation>
+    </message>
+    <message>
+        <source>A lista azokat az oldalakat mutatja, amelyeken minden beírt szó megvan; az Enter a következő előfordulásra ugrik.</source>
+        <translation>The list shows the pages that hold every word typed; Enter goes to the next place on the page.</translation>
+    </message>
+    <message>
+        <source>Tartalom</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Kézikönyv</source>
+        <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Info</name>
+    <message>
+        <source>Szabad szoftver, az MIT licenc szerint szabadon használható, másolható és terjeszthető. A legfrissebb változat a forráskóddal:
+%1</source>
+        <translation>Free software under the MIT licence: use, copy and share it freely. The latest version with its source:
+%1</translation>
+    </message>
+    <message>
+        <source>Kérdés, hibabejelentés és javaslat a projekt hibakövetőjébe írható:
+%1</source>
+        <translation>Questions, faults and ideas go to the project&apos;s tracker:
+%1</translation>
+    </message>
+    <message>
+        <source>A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.</source>
+        <translation>The manual (%1) cannot be opened: no program opens it. Documents are opened by xdg-open (Debian package: xdg-utils), and the manual by a word processor such as LibreOffice Writer.</translation>
+    </message>
+    <message>
+        <source>Ugyanez a kézikönyv a programban is olvasható. Megnyitja ?</source>
+        <translation>The same manual can be read inside the program. Open it?</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,29 @@ bool DesktopPlatform::startProcess(const QString &program, const QStringList &ar
     return QProcess::startDetached(program, arguments);
 }
 
+void DesktopPlatform::openDocument(const QString &opener, const QString &document, std::function<void()> failed)
+{
+    // Not detached, so that its exit code tells whether a program opened the
+    // document (xdg-open ends with 3 or 4 when none could); the process
+    // lives on its own and goes when it ends.
+    auto *process = new QProcess(QCoreApplication::instance());
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            failed();
+            process->deleteLater();
+        }
+    });
+    QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        // An opener still running when the program ends is stopped; the
+        // windows that would answer are gone by then.
+        if (status == QProcess::NormalExit && code != 0 && !QCoreApplication::closingDown())
+            failed();
+        process->deleteLater();
+    });
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(opener, {document});
+}
+
 void DesktopPlatform::exitProgram()
 {
     // Leaves the event loop: no window gets a close event, so nothing asks again.

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace vintaro {
@@ -35,6 +37,15 @@ public:
                                  const QString &proposedPath = {}, QString *selectedFilter = nullptr) = 0;
     // Starts a program detached, with an argument list (never a shell line).
     virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
+    // Opens a document with `opener` (the desktop's document opener) in a
+    // process of its own, without waiting; `failed` is called when the opener
+    // cannot start, or later, when it ends saying that no program opens the
+    // document. By default a start that fails is all that is seen.
+    virtual void openDocument(const QString &opener, const QString &document, std::function<void()> failed)
+    {
+        if (!startProcess(opener, {document}))
+            failed();
+    }
     // Ends the program at once.
     virtual void exitProgram() = 0;
 };
@@ -52,6 +63,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &proposedPath = {}, QString *selectedFilter = nullptr) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
+    void openDocument(const QString &opener, const QString &document, std::function<void()> failed) override;
     void exitProgram() override;
 };
 

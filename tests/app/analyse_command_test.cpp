@@ -50,7 +50,8 @@ TEST(AnalyseCommand, PrintsTheReportOfAFileWithJunkAndFailsOnAMissingOne)
 
     const Finished version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("vintaro "))) << version.out.toStdString();
+    // The name the program is installed and started under.
+    EXPECT_EQ(version.out, QStringLiteral("vintaro2011 1.0\n")) << version.out.toStdString();
 }
 
 TEST(AnalyseCommand, ReadsPipesStandardInputTheExportAndUtf16AndRefusesDevicesAndFolders)

@@ -49,7 +49,7 @@ TEST(CommandLine, HelpAndVersionEndWithZeroAWrongLineWithTwo)
     const Case cases[] = {
         {{"--help"}, 0, "--data-dir MAPPA", ""},
         {{"-h"}, 0, "Használat: vintaro2011", ""},
-        {{"--version"}, 0, "vintaro 1.0", ""},
+        {{"--version"}, 0, "vintaro2011 1.0\n", ""},
         {{"--bogus"}, 2, "", "Ismeretlen kapcsol"},
         {{"--data-dir"}, 2, "", "--data-dir"},
         {{"--data-dir="}, 2, "", "--data-dir"},
@@ -76,7 +76,7 @@ TEST(CommandLine, HelpIsHungarianAndTellsOptionsFilesEnvironmentAndExitCodes)
         "Használat: vintaro2011 [KAPCSOLÓK]", "Kapcsolók:", "-h, --help", "-v, --version", "--data-dir MAPPA",
         "--analyse FÁJL", "Fájlok:", "/usr/share/vintaro/", "$XDG_DATA_HOME/vintaro/", "~/.local/share/vintaro/",
         "rszamok.txt", "terem.txt", "Vintaro.doc", "Környezeti változók:", "XDG_DATA_HOME", "Kilépési kódok:",
-        "  0  ", "  2  ",
+        "  0  ", "  2  ", "A projekt honlapja: https://", "Hibabejelentés: https://",
     };
     for (const char *text : told)
         EXPECT_TRUE(help.contains(QString::fromUtf8(text))) << text << "\n" << help.toStdString();

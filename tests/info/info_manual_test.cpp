@@ -13,17 +13,17 @@ namespace {
 
 QByteArray manualBytes()
 {
-    QFile file(QStringLiteral(VINTARO_DATA_DIR "/Vintaro.doc"));
+    QFile file(QStringLiteral(VINTARO_MANUAL_RTF));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
 }
 
-// The readable text of the document: \uN characters (their one-byte fallback
-// dropped), no control words, no braces.
+// The readable text of the document: \uN characters (their fallback, a
+// one-byte \'xx or pandoc's one character, dropped), no control words, no braces.
 QString plainText(const QByteArray &rtf)
 {
     QString text = QString::fromLatin1(rtf);
-    static const QRegularExpression unicode(QStringLiteral("\\\\u(\\d+)\\\\'[0-9a-f]{2}"));
+    static const QRegularExpression unicode(QStringLiteral("\\\\u(\\d+)(?:\\\\'[0-9a-f]{2}|[^\\\\])"));
     for (auto m = unicode.match(text); m.hasMatch(); m = unicode.match(text, m.capturedStart()))
         text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(m.captured(1).toInt())));
     static const QRegularExpression control(QStringLiteral("\\\\[a-z]+-?\\d* ?|[{}\r\n]"));

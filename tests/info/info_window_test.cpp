@@ -97,24 +97,27 @@ TEST_F(InfoWindowTest, DocumentationOpensTheManualEveryTimeAndKilepCloses)
     EXPECT_TRUE(QFile::exists(platform->started[0].arguments.value(0)));
 }
 
+// The message asks whether to open the built-in manual instead (here: no).
 TEST_F(InfoWindowTest, NoProgramToOpenTheManualIsSaidInAMessage)
 {
     platform->startSucceeds = false;
+    platform->confirmAnswers = {false};
     whileInfoOpen(*window, [](QDialog *info) {
         QTest::mouseClick(infoButton(info, "Command3D1"), Qt::LeftButton);
         EXPECT_TRUE(info->isVisible());
     });
-    ASSERT_EQ(platform->messages.size(), 1u);
-    EXPECT_TRUE(platform->messages[0].text.contains(QStringLiteral("Vintaro.doc")));
-    EXPECT_TRUE(platform->messages[0].text.contains(QStringLiteral("xdg-utils")));
-    EXPECT_EQ(platform->messages[0].icon, Platform::Icon::Critical);
+    EXPECT_TRUE(platform->messages.empty());
+    ASSERT_EQ(platform->questions.size(), 1u);
+    EXPECT_TRUE(platform->questions[0].contains(QStringLiteral("Vintaro.doc")));
+    EXPECT_TRUE(platform->questions[0].contains(QStringLiteral("xdg-utils")));
+    EXPECT_TRUE(platform->questions[0].contains(QString::fromUtf8("a programban is olvasható")));
 }
 
 TEST(InfoWindowFolder, AFolderWithBlanksIsPassedAsOneArgument)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Vintaro program XXXXXX"));
     ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VINTARO_DATA_DIR "/Vintaro.doc"), dir.filePath(QStringLiteral("Vintaro.doc"))));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VINTARO_MANUAL_RTF), dir.filePath(QStringLiteral("Vintaro.doc"))));
     auto fake = std::make_unique<FakePlatform>();
     FakePlatform *platform = fake.get();
     Form1 window(dir.path(), std::move(fake));

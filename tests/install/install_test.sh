@@ -23,7 +23,9 @@ for f in bin/vintaro2011 \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
          share/man/man1/vintaro2011.1.gz share/man/hu/man1/vintaro2011.1.gz share/doc/vintaro/copyright \
-         share/locale/en/LC_MESSAGES/vintaro.qm; do
+         share/locale/en/LC_MESSAGES/vintaro.qm \
+         share/doc/vintaro/html/hu/index.html share/doc/vintaro/html/en/index.html \
+         share/doc/vintaro/html/images/form1.png; do
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/vintaro2011" ] || fail "bin/vintaro2011 is not executable"
@@ -43,11 +45,16 @@ fi
 
 program=$prefix/bin/vintaro2011
 out=$("$program" --version) || fail "--version exit $?"
-case $out in "vintaro "[0-9]*) ;; *) fail "--version says: $out" ;; esac
+[ "$out" = "vintaro2011 1.0" ] || fail "--version says: $out"
 out=$("$program" --help) || fail "--help exit $?"
 case $out in *--data-dir*) ;; *) fail "--help does not tell --data-dir: $out" ;; esac
 out=$("$program" --language en --help) || fail "--language en --help exit $?"
 case $out in "Usage: vintaro2011"*) ;; *) fail "--language en --help says: $out" ;; esac
+# The project's address, set once in the build, in every place that names it.
+home=$(sed -n 's/^VINTARO_HOMEPAGE:STRING=//p' "$build/CMakeCache.txt")
+case $out in *"$home/issues"*) ;; *) fail "--help does not name $home/issues" ;; esac
+grep -q "<url type=\"homepage\">$home</url>" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo homepage"
+gzip -dc "$prefix/share/man/man1/vintaro2011.1.gz" | grep -q "$home/issues" || fail "man page address"
 
 set +e
 err=$("$program" --no-such-option 2>&1 >/dev/null)

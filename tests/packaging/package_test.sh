@@ -18,6 +18,9 @@ for package in fonts-liberation2 qt6-translations-l10n libqt6widgets6; do
     case ", $depends," in *", $package"[\ ,]*) ;; *) fail "Depends does not name $package: $depends" ;; esac
 done
 case "$(dpkg-deb -f "$deb" Recommends)" in *xdg-utils*) ;; *) fail "xdg-utils is not recommended" ;; esac
+# A word processor for the RTF manual is suggested; the project's address is the homepage.
+case "$(dpkg-deb -f "$deb" Suggests)" in *libreoffice-writer*) ;; *) fail "no RTF viewer is suggested" ;; esac
+case "$(dpkg-deb -f "$deb" Homepage)" in https://*) ;; *) fail "no Homepage" ;; esac
 
 # Stack protector, _FORTIFY_SOURCE, RELRO, BIND_NOW, PIE. Not control-flow
 # protection (CET): Debian 12's C start files (crt1.o) carry no IBT/SHSTK

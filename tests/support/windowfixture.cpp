@@ -20,6 +20,10 @@ std::unique_ptr<QTemporaryDir> makeProgramFolder()
             continue;
         QFile::copy(data.filePath(name), dir->filePath(name));
     }
+#ifdef VINTARO_MANUAL_RTF
+    // The manual is made by the build, not kept in data/.
+    QFile::copy(QStringLiteral(VINTARO_MANUAL_RTF), dir->filePath(QStringLiteral("Vintaro.doc")));
+#endif
     return dir;
 }
 
