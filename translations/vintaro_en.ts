@@ -738,6 +738,15 @@ Options:
     </message>
 </context>
 <context>
+    <name>ProjectAddress</name>
+    <message>
+        <source>A projekt honlapja: %1
+Hibabejelentés: %1/issues</source>
+        <translation>The project&apos;s home: %1
+Report faults at: %1/issues</translation>
+    </message>
+</context>
+<context>
     <name>SimulateCommand</name>
     <message>
         <source>nincs</source>
@@ -1158,15 +1167,6 @@ Options:
     <message>
         <source>Szabályos keréken minden tét átlagosan a tét 1/37 részét veszíti el, bármilyen tétrendszerrel: ez az egy tétegységre jutó veszteség rögzített. A tétrendszer azt változtatja meg, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény (sok kis nyereség és ritka nagy veszteség, vagy fordítva); ezért egy menet átlagos vesztesége rendszerenként más, de mindig az összes tét 1/37 része.</source>
         <translation>On a fair wheel every bet loses 1/37 of its stake on average, whatever the betting system: this loss per unit staked is fixed. A betting system changes how much the player stakes and how the result is spread (many small wins and a rare large loss, or the other way round); so the mean loss of a session differs from system to system, but it is always 1/37 of the total staked.</translation>
-    </message>
-</context>
-<context>
-    <name>ProjectAddress</name>
-    <message>
-        <source>A projekt honlapja: %1
-Hibabejelentés: %1/issues</source>
-        <translation>The project&apos;s home: %1
-Report faults at: %1/issues</translation>
     </message>
 </context>
 <context>
@@ -1887,6 +1887,29 @@ The analysis of these groups stays empty.</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::HelpBrowser</name>
+    <message>
+        <source>Vintaro – Kézikönyv</source>
+        <translation>Vintaro – Manual</translation>
+    </message>
+    <message>
+        <source>Keresés a kézikönyvben</source>
+        <translation>Search the manual</translation>
+    </message>
+    <message>
+        <source>A lista azokat az oldalakat mutatja, amelyeken minden beírt szó megvan; az Enter a következő előfordulásra ugrik.</source>
+        <translation>The list shows the pages that hold every word typed; Enter goes to the next place on the page.</translation>
+    </message>
+    <message>
+        <source>Tartalom</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Kézikönyv</source>
+        <translation>Manual</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::Info</name>
     <message>
         <source>INFORMÁCIÓ</source>
@@ -1901,14 +1924,6 @@ The analysis of these groups stays empty.</translation>
         <translation>Roulette spin records and statistics for a single-zero wheel, for ten rooms</translation>
     </message>
     <message>
-        <source>Szabad szoftver: a legfrissebb változata a forráskóddal együtt a projekt tárolójából tölthető le, és az MIT licenc szerint szabadon használható, másolható és terjeszthető.</source>
-        <translation>Free software: its latest version, with the source code, can be downloaded from the project&apos;s repository, and under the MIT License it may be freely used, copied and distributed.</translation>
-    </message>
-    <message>
-        <source>Segítséget bárki kérhet: kérdését, hibabejelentését és javaslatát a projekt hibakövetőjében várjuk.</source>
-        <translation>Anyone may ask for help: questions, bug reports and suggestions are welcome in the project&apos;s issue tracker.</translation>
-    </message>
-    <message>
         <source>Dokumentáció</source>
         <translation>Manual</translation>
     </message>
@@ -1919,6 +1934,22 @@ The analysis of these groups stays empty.</translation>
     <message>
         <source>A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.</source>
         <translation>The manual (%1) cannot be opened: there is no program to open it. Documents are opened by xdg-open (Debian package: xdg-utils), and the manual by a word processor such as LibreOffice Writer.</translation>
+    </message>
+    <message>
+        <source>Szabad szoftver, az MIT licenc szerint szabadon használható, másolható és terjeszthető. A legfrissebb változat a forráskóddal:
+%1</source>
+        <translation>Free software under the MIT licence: use, copy and share it freely. The latest version with its source:
+%1</translation>
+    </message>
+    <message>
+        <source>Kérdés, hibabejelentés és javaslat a projekt hibakövetőjébe írható:
+%1</source>
+        <translation>Questions, faults and ideas go to the project&apos;s tracker:
+%1</translation>
+    </message>
+    <message>
+        <source>Ugyanez a kézikönyv a programban is olvasható. Megnyitja ?</source>
+        <translation>The same manual can be read inside the program. Open it?</translation>
     </message>
 </context>
 <context>
@@ -2108,52 +2139,6 @@ The analysis of these groups stays empty.</translation>
             <numerusform>%1: %2 hit</numerusform>
             <numerusform>%1: %2 hits</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>vintaro::HelpBrowser</name>
-    <message>
-        <source>Vintaro – Kézikönyv</source>
-        <translation>Vintaro – Manual</translation>
-    </message>
-    <message>
-        <source>Keresés a kézikönyvben</source>
-        <translation>Search the manual</translation>
-    </message>
-    <message>
-        <source>A lista azokat az oldalakat mutatja, amelyeken minden beírt szó megvan; az Enter a következő előfordulásra ugrik.</source>
-        <translation>The list shows the pages that hold every word typed; Enter goes to the next place on the page.</translation>
-    </message>
-    <message>
-        <source>Tartalom</source>
-        <translation>Contents</translation>
-    </message>
-    <message>
-        <source>Kézikönyv</source>
-        <translation>Manual</translation>
-    </message>
-</context>
-<context>
-    <name>vintaro::Info</name>
-    <message>
-        <source>Szabad szoftver, az MIT licenc szerint szabadon használható, másolható és terjeszthető. A legfrissebb változat a forráskóddal:
-%1</source>
-        <translation>Free software under the MIT licence: use, copy and share it freely. The latest version with its source:
-%1</translation>
-    </message>
-    <message>
-        <source>Kérdés, hibabejelentés és javaslat a projekt hibakövetőjébe írható:
-%1</source>
-        <translation>Questions, faults and ideas go to the project&apos;s tracker:
-%1</translation>
-    </message>
-    <message>
-        <source>A kézikönyv (%1) nem nyitható meg: nincs program, amely megnyitná. A dokumentumokat az xdg-open nyitja meg (Debian-csomag: xdg-utils), a kézikönyvet pedig egy szövegszerkesztő, például a LibreOffice Writer.</source>
-        <translation>The manual (%1) cannot be opened: no program opens it. Documents are opened by xdg-open (Debian package: xdg-utils), and the manual by a word processor such as LibreOffice Writer.</translation>
-    </message>
-    <message>
-        <source>Ugyanez a kézikönyv a programban is olvasható. Megnyitja ?</source>
-        <translation>The same manual can be read inside the program. Open it?</translation>
     </message>
 </context>
 <context>
