@@ -112,10 +112,12 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
     w->show();
-    auto *table = control<QTableView>(w, "OddsTable");
+    // The table of the page shown: the bet table, or the tests on theirs.
     auto check = [&](const char *when) {
         SCOPED_TRACE(when);
         QCoreApplication::processEvents();
+        const int page = control<QTabWidget>(w, "Lapok")->currentIndex();
+        auto *table = control<QTableView>(w, page == 0 ? "OddsTable" : "BiasTable");
         const QAbstractItemModel *m = table->model();
         const int last = m->columnCount() - 1;
         for (int column = 0; column < last; ++column) {
@@ -123,11 +125,20 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
             for (int row = 0; row < m->rowCount(); ++row) {
                 const QString shown = m->index(row, column).data().toString();
                 EXPECT_LE(table->fontMetrics().horizontalAdvance(shown) + 6, width)
-                    << "column " << column << ": " << shown.toStdString();
+                    << table->objectName().toStdString() << " column " << column << ": " << shown.toStdString();
             }
         }
     };
     check("empty");
+    // A few spins watched on the tests' page, then zero far too often: the
+    // figures grow while the rows stay.
+    control<QTabWidget>(w, "Lapok")->setCurrentIndex(1);
+    enter({1, 2, 3, 4, 5, 6});
+    check("the tests after a few spins");
+    for (int i = 0; i < 30; ++i)
+        enter({0});
+    check("the tests after many zeros");
+    control<QTabWidget>(w, "Lapok")->setCurrentIndex(0);
     // Seventeen comes every fourth spin: z figures of two digits, and counts
     // in the thousands.
     QByteArray list;
@@ -138,7 +149,10 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
     check("after Start");
     enter({0, 0, 0});
     check("after entries");
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 40; ++i)
+        enter({0});
+    check("after many zeros");
+    for (int i = 0; i < 43; ++i)
         click(QStringLiteral("Command1"));
     check("after undo");
 }
