@@ -18,6 +18,7 @@
 #include "odds/window/filepanel.h"
 #include "widgets/columnfitter.h"
 #include "widgets/tableview.h"
+#include "widgets/textcelldelegate.h"
 #include "widgets/appearance.h"
 
 namespace vintaro {
@@ -53,6 +54,10 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
     m_table = table;
     m_fitter = std::make_unique<ColumnFitter>(table);
+    // Every figure fits its column: nothing to wrap or cut short when drawn.
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideNone);
+    table->setItemDelegate(new TextCellDelegate(table));
     betsLayout->addWidget(table, 1);
     tabs->addTab(betsPage, u8("Tétek"));
 

@@ -157,6 +157,52 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
     check("after undo");
 }
 
+// After a spin the table tells its view of the cells whose figures changed,
+// every one of them, and never of the bets' names and sizes, which stay.
+TEST_F(OddsWindowTest, ASpinRedrawsTheCellsThatChanged)
+{
+    load(500);
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    auto *table = control<QTableView>(w, "OddsTable");
+    const QAbstractItemModel *m = table->model();
+    auto texts = [m] {
+        QStringList all;
+        for (int row = 0; row < m->rowCount(); ++row)
+            for (int column = 0; column < m->columnCount(); ++column)
+                all << m->index(row, column).data().toString();
+        return all;
+    };
+    QSet<std::pair<int, int>> told;
+    QObject::connect(m, &QAbstractItemModel::dataChanged, w,
+                     [&told](const QModelIndex &from, const QModelIndex &to) {
+                         for (int row = from.row(); row <= to.row(); ++row)
+                             for (int column = from.column(); column <= to.column(); ++column)
+                                 told.insert({row, column});
+                     });
+    for (int spun : {17, 0, 17, 32}) {
+        SCOPED_TRACE(spun);
+        const QStringList before = texts();
+        told.clear();
+        enter({spun});
+        const QStringList after = texts();
+        ASSERT_EQ(before.size(), after.size());
+        int changed = 0;
+        for (int at = 0; at < after.size(); ++at) {
+            const int row = at / m->columnCount(), column = at % m->columnCount();
+            if (before[at] != after[at]) {
+                ++changed;
+                EXPECT_TRUE(told.contains({row, column})) << row << " " << column << ": " << after[at].toStdString();
+            }
+            if (column <= 1) {
+                EXPECT_FALSE(told.contains({row, column})) << row << " " << column;
+            }
+        }
+        EXPECT_GT(changed, 55); // the current absence of every bet at least
+        EXPECT_LT(int(told.size()), after.size() - 2 * m->rowCount() + 1);
+    }
+}
+
 TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
 {
     load(184);
