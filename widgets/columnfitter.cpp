@@ -19,16 +19,21 @@ constexpr qsizetype kMeasuredLimit = 4096;
 
 ColumnFitter::ColumnFitter(QTableView *view) : m_view(view) {}
 
+ColumnFitter::~ColumnFitter() = default;
+
 int ColumnFitter::measure(const QString &text)
 {
     if (const auto known = m_measured.constFind(text); known != m_measured.cend())
         return *known;
-    if (m_measured.size() >= kMeasuredLimit)
+    if (!m_metrics || m_measured.size() >= kMeasuredLimit || m_view->font() != m_font) {
         m_measured.clear();
+        m_font = m_view->font();
+        m_metrics = std::make_unique<QFontMetricsF>(m_font);
+        m_margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    }
     // As the item delegate sizes a line of text: its natural width rounded up
     // and the style's text margin on both sides.
-    const int margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
-    const int width = int(std::ceil(QFontMetricsF(m_view->font()).horizontalAdvance(text))) + 2 * margin;
+    const int width = int(std::ceil(m_metrics->horizontalAdvance(text))) + 2 * m_margin;
     m_measured.insert(text, width);
     return width;
 }
