@@ -5,7 +5,7 @@
 #include <map>
 
 #include "core/spinhistory.h"
-#include "odds/runs.h"
+#include "odds/runchances.h"
 
 namespace vintaro {
 
@@ -27,6 +27,12 @@ std::int64_t highlightedAbsence(double p)
 
 std::vector<BetLine> betTable(const SpinTally &tally)
 {
+    RunChances chances;
+    return betTable(tally, chances);
+}
+
+std::vector<BetLine> betTable(const SpinTally &tally, RunChances &chances)
+{
     const std::int64_t n = tally.total(), session = sessionSpins(n);
     std::vector<BetLine> out;
     out.reserve(kBetCount);
@@ -46,13 +52,13 @@ std::vector<BetLine> betTable(const SpinTally &tally)
         line.current = tally.currentAbsence(i);
         line.currentChance = std::exp(double(line.current) * std::log(q));
         line.currentOneIn = std::exp(-double(line.current) * std::log(q));
-        line.currentAnyChance = anyBetChance(longestRunChance(session, line.current, p));
+        line.currentAnyChance = anyBetChance(chances.longest(session, line.current, p));
         line.longest = tally.longestAbsence(i);
-        line.longestChance = longestRunChance(n, line.longest, p);
-        line.longestAnyChance = anyBetChance(longestRunChance(session, line.longest, p));
+        line.longestChance = chances.longest(n, line.longest, p);
+        line.longestAnyChance = anyBetChance(chances.longest(session, line.longest, p));
         auto [it, fresh] = expectedLongest.try_emplace(line.size, 0.0);
         if (fresh)
-            it->second = expectedLongestRun(n, p);
+            it->second = chances.expectedLongest(n, p);
         line.expectedLongest = it->second;
         out.push_back(std::move(line));
     }

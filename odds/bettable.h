@@ -29,7 +29,11 @@ struct BetLine
     double expectedLongest = 0;
 };
 
+class RunChances;
+
 std::vector<BetLine> betTable(const SpinTally &tally);
+// The same with the run chances kept in `chances` from one call to the next.
+std::vector<BetLine> betTable(const SpinTally &tally, RunChances &chances);
 
 // A chance cell stands out when its absence is rare even as the longest
 // absence of a whole history watched after every spin: the chance that a

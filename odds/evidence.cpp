@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <boost/math/special_functions/gamma.hpp>
+#include "odds/doublemath.h"
 
 #include "core/textmark.h"
 
@@ -11,19 +11,54 @@ namespace vintaro {
 
 namespace {
 
-double logBeta(double x, double y)
-{
-    return boost::math::lgamma(x) + boost::math::lgamma(y) - boost::math::lgamma(x + y);
-}
-
 // log(sum exp(v)) without overflow.
-double logSumExp(const std::vector<double> &v)
+template <typename Values> double logSumExp(const Values &v)
 {
     const double top = *std::max_element(v.begin(), v.end());
     double sum = 0;
     for (double x : v)
         sum += std::exp(x - top);
     return top + std::log(sum);
+}
+
+constexpr size_t kPriorCount = 4; // concentrations per width
+
+// What the Bayes factors of one width share: the fair chance, its logs, the
+// priors and the log gammas of B(a, b) of each.
+struct WidthPrior
+{
+    int width = 1;
+    double p0 = 0, logP0 = 0, logQ0 = 0;
+    double logWeight = 0; // log of the weight of each set
+    double logCount = 0;  // log of the number of priors
+    std::array<double, kPriorCount> a{}, b{}, lgammaA{}, lgammaB{}, lgammaAB{};
+};
+
+const std::array<WidthPrior, kEvidenceWidths.size()> &widthPriors()
+{
+    static const auto priors = [] {
+        std::array<WidthPrior, kEvidenceWidths.size()> out;
+        for (size_t w = 0; w < kEvidenceWidths.size(); ++w) {
+            WidthPrior &prior = out[w];
+            prior.width = kEvidenceWidths[w];
+            prior.p0 = double(prior.width) / kNumberCount;
+            const double q0 = 1 - prior.p0;
+            prior.logP0 = std::log(prior.p0);
+            prior.logQ0 = std::log(q0);
+            prior.logWeight = std::log(EvidencePrior::weight(prior.width));
+            const std::vector<double> concentrations = EvidencePrior::concentrations(prior.width);
+            prior.logCount = std::log(double(concentrations.size()));
+            for (size_t i = 0; i < kPriorCount; ++i) {
+                prior.a[i] = concentrations[i] * prior.p0;
+                prior.b[i] = concentrations[i] * q0;
+                prior.lgammaA[i] = doublemath::lgamma(prior.a[i]);
+                prior.lgammaB[i] = doublemath::lgamma(prior.b[i]);
+                prior.lgammaAB[i] = doublemath::lgamma(prior.a[i] + prior.b[i]);
+            }
+        }
+        return out;
+    }();
+    return priors;
 }
 
 } // namespace
@@ -59,25 +94,29 @@ std::vector<SetEvidence> setEvidence(const NumberCounts &counts)
         n += c;
     std::vector<SetEvidence> out;
     out.reserve(kEvidenceSets);
-    for (int width : kEvidenceWidths) {
-        const double p0 = double(width) / kNumberCount, q0 = 1 - p0;
-        const std::vector<double> concentrations = EvidencePrior::concentrations(width);
-        const double share = std::log(EvidencePrior::weight(width));
+    for (const WidthPrior &prior : widthPriors()) {
+        const int width = prior.width;
+        // log B(a + k, b + m) - log B(a, b) - k log p0 - m log q0 - log(priors),
+        // each log gamma of the first beta less its counterpart of the second
+        // (nothing left of them without spins), with what does not depend on
+        // k taken out of the loop over the sets.
+        std::array<double, kPriorCount> whole{};
+        for (size_t i = 0; i < kPriorCount; ++i)
+            whole[i] = (doublemath::lgamma(prior.a[i] + prior.b[i] + double(n)) - prior.lgammaAB[i]) + prior.logCount;
         for (int start = 0; start < kNumberCount; ++start) {
             SetEvidence set;
             set.arc = {width, start};
             for (int i = 0; i < width; ++i)
                 set.hits += counts[static_cast<size_t>(kWheelOrder[static_cast<size_t>((start + i) % kNumberCount)])];
-            set.expected = double(n) * p0;
+            set.expected = double(n) * prior.p0;
             const double k = double(set.hits), m = double(n - set.hits);
-            std::vector<double> parts;
-            for (double c : concentrations) {
-                const double a = c * p0, b = c * q0;
-                parts.push_back(logBeta(a + k, b + m) - logBeta(a, b) - k * std::log(p0) - m * std::log(q0) -
-                                std::log(double(concentrations.size())));
-            }
+            const double fair = k * prior.logP0 + m * prior.logQ0;
+            std::array<double, kPriorCount> parts{};
+            for (size_t i = 0; i < kPriorCount; ++i)
+                parts[i] = (doublemath::lgamma(prior.a[i] + k) - prior.lgammaA[i]) +
+                           (doublemath::lgamma(prior.b[i] + m) - prior.lgammaB[i]) - whole[i] - fair;
             set.logFactor = logSumExp(parts);
-            set.logShare = share + set.logFactor;
+            set.logShare = prior.logWeight + set.logFactor;
             out.push_back(set);
         }
     }

@@ -11,6 +11,7 @@
 // inequality a fair wheel ever reaches E >= 1/alpha with chance alpha at most,
 // whenever and however often the player looks.
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -74,15 +75,25 @@ inline constexpr double kStrongEvidence = 100;     // 1 / 0.01
 // "torzítás nem mutatható ki" below 20, "gyanús" below 100, "erős jel".
 std::string_view evidenceVerdict(double e);
 
+// Shares of E closer than this (in log) are a tie: the same figure reached
+// by different roundings, as with one spin, when every single number's
+// factor is exactly 1.
+inline constexpr double kTiedLogShare = 1e-9;
+
 template <typename Accept>
 const SetEvidence *strongestSet(const std::vector<SetEvidence> &sets, const NumberCounts &counts, Accept accept)
 {
     const SetEvidence *best = nullptr;
-    auto key = [&counts](const SetEvidence &s) {
-        return std::array<double, 3>{s.logShare, double(s.hits), double(counts[static_cast<size_t>(s.arc.centre())])};
+    auto stronger = [&counts](const SetEvidence &s, const SetEvidence &than) {
+        if (std::abs(s.logShare - than.logShare) > kTiedLogShare)
+            return s.logShare > than.logShare;
+        const auto rest = [&counts](const SetEvidence &e) {
+            return std::array<std::int64_t, 2>{e.hits, counts[static_cast<size_t>(e.arc.centre())]};
+        };
+        return rest(s) > rest(than);
     };
     for (const SetEvidence &s : sets)
-        if (accept(s) && (!best || key(s) > key(*best)))
+        if (accept(s) && (!best || stronger(s, *best)))
             best = &s;
     return best;
 }

@@ -1,35 +1,111 @@
 #include "odds/holdout.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <vector>
 
-#include <boost/math/special_functions/beta.hpp>
-#include <boost/math/special_functions/gamma.hpp>
+#include "odds/doublemath.h"
 
 namespace vintaro {
 
 namespace {
 
-double logBeta(double x, double y)
-{
-    return boost::math::lgamma(x) + boost::math::lgamma(y) - boost::math::lgamma(x + y);
-}
-
 // A cut prior whose tail beyond p is below this is left out of the average
 // at p: which priors count depends on p alone, never on the spins.
 constexpr double kTailFloor = 1e-250;
 
+// log M+ (upper = false) or log M- (upper = true) of k hits in n spins of a
+// set of `width` pockets, as a function of the rate p: what does not depend
+// on p is worked out once.
+class MixtureRatio
+{
+public:
+    MixtureRatio(std::int64_t hits, std::int64_t spins, int width, bool upper)
+        : m_k(double(hits)), m_m(double(spins - hits)), m_upper(upper)
+    {
+        const double p0 = double(width) / kNumberCount, q0 = 1 - p0;
+        const std::vector<double> concentrations = EvidencePrior::concentrations(width);
+        m_count = concentrations.size();
+        for (size_t i = 0; i < m_count && i < m_priors.size(); ++i) {
+            Prior &prior = m_priors[i];
+            prior.a = concentrations[i] * p0;
+            prior.b = concentrations[i] * q0;
+            prior.logBetas = doublemath::logBeta(prior.a + m_k, prior.b + m_m) - doublemath::logBeta(prior.a, prior.b);
+        }
+    }
+
+    double operator()(double p) const
+    {
+        const double fair = m_k * std::log(p) + m_m * std::log1p(-p);
+        std::array<double, 4> parts{};
+        size_t used = 0;
+        for (size_t i = 0; i < m_count && i < m_priors.size(); ++i) {
+            const Prior &prior = m_priors[i];
+            const double priorTail =
+                m_upper ? doublemath::ibeta(prior.a, prior.b, p) : doublemath::ibetac(prior.a, prior.b, p);
+            if (!(priorTail > kTailFloor))
+                continue;
+            const double tail = m_upper ? doublemath::ibeta(prior.a + m_k, prior.b + m_m, p)
+                                        : doublemath::ibetac(prior.a + m_k, prior.b + m_m, p);
+            if (!(tail > 0))
+                continue;
+            parts[used++] = prior.logBetas + std::log(tail) - std::log(priorTail) - fair;
+        }
+        if (used == 0)
+            return -INFINITY;
+        const double top = *std::max_element(parts.begin(), parts.begin() + std::ptrdiff_t(used));
+        double sum = 0;
+        for (size_t i = 0; i < used; ++i)
+            sum += std::exp(parts[i] - top);
+        return top + std::log(sum / double(m_count));
+    }
+
+private:
+    struct Prior
+    {
+        double a = 0, b = 0;
+        double logBetas = 0; // log B(a + k, b + m) - log B(a, b)
+    };
+    double m_k, m_m;
+    bool m_upper;
+    size_t m_count = 0;
+    std::array<Prior, 4> m_priors{};
+};
+
 // The end of the range: the rate where the test at it stops rejecting,
 // between `inside` (not rejected) and `outside` (rejected), to a part in
-// 10^10 of the rate: far finer than the tenth of a percent shown.
-double rangeEnd(double inside, double outside, double threshold, const auto &logRatio)
+// 10^10 of the rate: far finer than the tenth of a percent shown. Regula
+// falsi with the Illinois step once both ends have a finite excess over the
+// threshold, halving before that and whenever a step lands outside.
+double rangeEnd(double inside, double outside, double threshold, const MixtureRatio &logRatio)
 {
     const double tolerance = 1e-10 * std::fabs(inside - outside);
+    double excessIn = logRatio(inside) - threshold; // below 0 by the choice of `inside`
+    double excessOut = INFINITY;
+    int kept = 0; // +1: `inside` stayed put last time, -1: `outside` did
     for (int i = 0; i < 200 && std::fabs(inside - outside) > tolerance; ++i) {
-        const double mid = 0.5 * (inside + outside);
-        (logRatio(mid) >= threshold ? outside : inside) = mid;
+        double mid = 0.5 * (inside + outside);
+        if (std::isfinite(excessIn) && std::isfinite(excessOut) && excessIn < 0 && excessOut >= 0) {
+            const double falsi = inside - excessIn * (outside - inside) / (excessOut - excessIn);
+            if (falsi > std::min(inside, outside) && falsi < std::max(inside, outside))
+                mid = falsi;
+        }
+        const double excess = logRatio(mid) - threshold;
+        if (excess >= 0) {
+            outside = mid;
+            excessOut = excess;
+            if (kept > 0)
+                excessIn /= 2;
+            kept = 1;
+        } else {
+            inside = mid;
+            excessIn = excess;
+            if (kept < 0)
+                excessOut /= 2;
+            kept = -1;
+        }
     }
     return inside;
 }
@@ -49,12 +125,8 @@ EdgeEstimate estimate(const SetEvidence &chosen, std::int64_t chosenOn, const Nu
     const int w = chosen.arc.width;
     const double scale = 36.0 / w, rate = double(k) / double(n);
     const double threshold = std::log(2 / sequenceAlpha(chosenOn));
-    const double low = k == 0 ? 0.0 : rangeEnd(rate, 0.0, threshold, [&](double p) {
-        return logMixtureRatio(k, n, p, w, false);
-    });
-    const double high = k == n ? 1.0 : rangeEnd(rate, 1.0, threshold, [&](double p) {
-        return logMixtureRatio(k, n, p, w, true);
-    });
+    const double low = k == 0 ? 0.0 : rangeEnd(rate, 0.0, threshold, MixtureRatio(k, n, w, false));
+    const double high = k == n ? 1.0 : rangeEnd(rate, 1.0, threshold, MixtureRatio(k, n, w, true));
     e.edge = scale * rate - 1;
     e.low = scale * low - 1;
     e.high = scale * high - 1;
@@ -78,28 +150,7 @@ double sequenceAlpha(std::int64_t chosenOn)
 
 double logMixtureRatio(std::int64_t hits, std::int64_t spins, double p, int width, bool upper)
 {
-    const double p0 = double(width) / kNumberCount, q0 = 1 - p0;
-    const double k = double(hits), m = double(spins - hits);
-    const double fair = k * std::log(p) + m * std::log1p(-p);
-    std::vector<double> parts;
-    const std::vector<double> concentrations = EvidencePrior::concentrations(width);
-    for (double c : concentrations) {
-        const double a = c * p0, b = c * q0;
-        const double priorTail = upper ? boost::math::ibeta(a, b, p) : boost::math::ibetac(a, b, p);
-        if (!(priorTail > kTailFloor))
-            continue;
-        const double tail = upper ? boost::math::ibeta(a + k, b + m, p) : boost::math::ibetac(a + k, b + m, p);
-        if (!(tail > 0))
-            continue;
-        parts.push_back(logBeta(a + k, b + m) - logBeta(a, b) + std::log(tail) - std::log(priorTail) - fair);
-    }
-    if (parts.empty())
-        return -INFINITY;
-    const double top = *std::max_element(parts.begin(), parts.end());
-    double sum = 0;
-    for (double x : parts)
-        sum += std::exp(x - top);
-    return top + std::log(sum / double(concentrations.size()));
+    return MixtureRatio(hits, spins, width, upper)(p);
 }
 
 bool beatsTheBank(std::int64_t k, std::int64_t n, int width, double alpha)
@@ -116,27 +167,54 @@ bool beatsTheBank(std::int64_t k, std::int64_t n, int width, double alpha)
     return logMixtureRatio(k, n, even, width, false) >= threshold;
 }
 
-EdgeEstimates holdOutEstimates(const NumberCounts &chosen, const NumberCounts &whole)
+namespace {
+
+std::int64_t spinsOf(const NumberCounts &counts)
 {
-    std::int64_t chosenOn = 0, total = 0;
-    for (int x = 0; x < kNumberCount; ++x) {
-        chosenOn += chosen[static_cast<size_t>(x)];
-        total += whole[static_cast<size_t>(x)];
-    }
+    std::int64_t total = 0;
+    for (std::int64_t c : counts)
+        total += c;
+    return total;
+}
+
+void choose(const NumberCounts &chosen, HoldOutChoice &kept)
+{
+    const std::vector<SetEvidence> sets = setEvidence(chosen);
+    kept.chosen = chosen;
+    kept.number = *strongestSet(sets, chosen, [](const SetEvidence &s) { return s.arc.width == 1; });
+    kept.arc = *strongestSet(sets, chosen, [](const SetEvidence &s) { return s.arc.width > 1; });
+    kept.valid = true;
+}
+
+EdgeEstimates estimates(HoldOutChoice &kept, const NumberCounts &chosen, const NumberCounts &whole)
+{
+    const std::int64_t chosenOn = spinsOf(chosen), total = spinsOf(whole);
     EdgeEstimates out;
     if (chosenOn < kEstimateMinimum || total - chosenOn < kEstimateMinimum)
         return out;
-    const std::vector<SetEvidence> sets = setEvidence(chosen);
-    const auto number = strongestSet(sets, chosen, [](const SetEvidence &s) { return s.arc.width == 1; });
-    const auto arc = strongestSet(sets, chosen, [](const SetEvidence &s) { return s.arc.width > 1; });
-    out.number = estimate(*number, chosenOn, whole, total);
-    out.arc = estimate(*arc, chosenOn, whole, total);
+    if (!kept.valid || kept.chosen != chosen)
+        choose(chosen, kept);
+    out.number = estimate(kept.number, chosenOn, whole, total);
+    out.arc = estimate(kept.arc, chosenOn, whole, total);
     return out;
+}
+
+} // namespace
+
+EdgeEstimates holdOutEstimates(const NumberCounts &chosen, const NumberCounts &whole)
+{
+    HoldOutChoice kept;
+    return estimates(kept, chosen, whole);
 }
 
 EdgeEstimates holdOutEstimates(const SpinTally &tally)
 {
     return holdOutEstimates(tally.firstHalf().counts, tally.counts());
+}
+
+EdgeEstimates holdOutEstimates(const SpinTally &tally, HoldOutChoice &kept)
+{
+    return estimates(kept, tally.firstHalf().counts, tally.counts());
 }
 
 } // namespace vintaro

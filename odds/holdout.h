@@ -73,4 +73,14 @@ struct EdgeEstimates
 EdgeEstimates holdOutEstimates(const NumberCounts &chosen, const NumberCounts &whole);
 EdgeEstimates holdOutEstimates(const SpinTally &tally);
 
+// The candidates chosen on the first spins, kept from one look to the next:
+// they change only when those spins do (twice as many, or another history).
+struct HoldOutChoice
+{
+    NumberCounts chosen{};
+    bool valid = false;
+    SetEvidence number, arc;
+};
+EdgeEstimates holdOutEstimates(const SpinTally &tally, HoldOutChoice &kept);
+
 } // namespace vintaro

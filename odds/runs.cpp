@@ -8,9 +8,6 @@ namespace vintaro {
 
 namespace {
 
-constexpr double kNegligible = 1e-13;
-constexpr std::int64_t kPoleFactor = 10; // the pole from n >= 10 (len + 1) on
-
 // S(y) = 1 + y + ... + y^(m-1) and its derivative, at y = 1 + d, without the
 // cancellation of (y^m - 1) / (y - 1) near y = 1.
 void geometricSum(double d, double m, double &sum, double &slope)
@@ -28,13 +25,12 @@ void geometricSum(double d, double m, double &sum, double &slope)
     slope = (m * std::exp((m - 1) * log) * d - powerLess1) / (d * d);
 }
 
-// Miss chance of a union-bound-negligible run: (n p + 1) q^len.
-double unionBound(std::int64_t n, std::int64_t len, double p)
+} // namespace
+
+double runUnionBound(std::int64_t n, std::int64_t len, double p)
 {
     return (double(n) * p + 1) * std::exp(double(len) * std::log1p(-p));
 }
-
-} // namespace
 
 double runFreeChanceExact(std::int64_t n, std::int64_t len, double p)
 {
@@ -104,34 +100,9 @@ double poleChance(const RunPole &pole, std::int64_t n)
 
 double longestRunChance(std::int64_t n, std::int64_t len, double p)
 {
-    if (len <= 0)
-        return 1;
-    if (len > n || p >= 1)
-        return 0;
-    if (p <= 0)
-        return 1; // never a hit: the whole history is one absence
-    if (unionBound(n, len, p) < kNegligible)
-        return 0;
-    if (n < kPoleFactor * (len + 1))
-        return 1 - runFreeChanceExact(n, len, p);
-    return poleChance(dominantPole(p, len), n);
+    return longestRunChance(n, len, p, dominantPole);
 }
 
-double expectedLongestRun(std::int64_t n, double p)
-{
-    if (n <= 0)
-        return 0;
-    if (p <= 0)
-        return double(n);
-    if (p >= 1)
-        return 0;
-    double total = 0;
-    for (std::int64_t m = 1; m <= n; ++m) {
-        if (unionBound(n, m, p) / p < 1e-6) // all the terms left
-            break;
-        total += longestRunChance(n, m, p);
-    }
-    return total;
-}
+double expectedLongestRun(std::int64_t n, double p) { return expectedLongestRun(n, p, dominantPole); }
 
 } // namespace vintaro

@@ -19,6 +19,8 @@ namespace vintaro {
 // program below that, the pole beyond it, and 0 when even the union bound
 // (n p + 1) q^len is below 1e-13.
 double longestRunChance(std::int64_t n, std::int64_t len, double p);
+// The same with the dominant pole given by `poleOf(p, len)` (a cache).
+template <typename PoleOf> double longestRunChance(std::int64_t n, std::int64_t len, double p, PoleOf &&poleOf);
 
 // The plain dynamic program, O(n); for tests and short histories.
 double runFreeChanceExact(std::int64_t n, std::int64_t len, double p);
@@ -37,5 +39,46 @@ double poleChance(const RunPole &pole, std::int64_t n);
 // P(longest >= m). Since P(longest >= m) <= (n p + 1) q^m, the terms past M
 // add at most (n p + 1) q^(M+1) / p; the sum stops once that is below 1e-6.
 double expectedLongestRun(std::int64_t n, double p);
+template <typename PoleOf> double expectedLongestRun(std::int64_t n, double p, PoleOf &&poleOf);
+
+// Miss chance of a union-bound-negligible run: (n p + 1) q^len.
+double runUnionBound(std::int64_t n, std::int64_t len, double p);
+
+namespace runs {
+inline constexpr double kNegligible = 1e-13;
+inline constexpr std::int64_t kPoleFactor = 10; // the pole from n >= 10 (len + 1) on
+} // namespace runs
+
+template <typename PoleOf> double longestRunChance(std::int64_t n, std::int64_t len, double p, PoleOf &&poleOf)
+{
+    if (len <= 0)
+        return 1;
+    if (len > n || p >= 1)
+        return 0;
+    if (p <= 0)
+        return 1; // never a hit: the whole history is one absence
+    if (runUnionBound(n, len, p) < runs::kNegligible)
+        return 0;
+    if (n < runs::kPoleFactor * (len + 1))
+        return 1 - runFreeChanceExact(n, len, p);
+    return poleChance(poleOf(p, len), n);
+}
+
+template <typename PoleOf> double expectedLongestRun(std::int64_t n, double p, PoleOf &&poleOf)
+{
+    if (n <= 0)
+        return 0;
+    if (p <= 0)
+        return double(n);
+    if (p >= 1)
+        return 0;
+    double total = 0;
+    for (std::int64_t m = 1; m <= n; ++m) {
+        if (runUnionBound(n, m, p) / p < 1e-6) // all the terms left
+            break;
+        total += longestRunChance(n, m, p, poleOf);
+    }
+    return total;
+}
 
 } // namespace vintaro

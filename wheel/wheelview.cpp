@@ -181,22 +181,15 @@ QPoint WheelView::pocketCentre(int number) const
     return polar(r.centre, (r.pocketInner + r.pocketOuter) / 2, wheelIndex(number) * kStep).toPoint();
 }
 
-void WheelView::paintEvent(QPaintEvent *)
+void WheelView::paintStatic(QPainter &painter, const Rings &r) const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const Rings r = rings();
-
     paintSectors(painter, r);
 
-    // Heat ring and pockets.
+    // Pockets.
     QFont numberFont = font();
     numberFont.setPixelSize(std::clamp(static_cast<int>(r.outer * 0.075), 11, 24));
     for (int i = 0; i < kNumberCount; ++i) {
         const int n = kWheelOrder[static_cast<size_t>(i)];
-        painter.setPen(QPen(rgb(0x808080), 1));
-        painter.setBrush(m_hasHeat ? heatColour(m_heat[static_cast<size_t>(n)]) : neutralColour());
-        painter.drawPath(pocketPiece(r.centre, r.heatInner, r.heatOuter, i));
         painter.setPen(QPen(rgb(kWindowGrey), 1));
         painter.setBrush(pocketColour(n));
         painter.drawPath(pocketPiece(r.centre, r.pocketInner, r.pocketOuter, i));
@@ -215,6 +208,42 @@ void WheelView::paintEvent(QPaintEvent *)
     painter.setPen(QPen(rgb(0x808080), 1));
     painter.setBrush(rgb(kWindowGrey));
     painter.drawEllipse(circle(r.centre, r.pocketInner));
+}
+
+const QPixmap &WheelView::staticRings(const Rings &r)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_static.size() != pixels || m_static.devicePixelRatio() != ratio || m_staticFont != font()) {
+        m_static = QPixmap(pixels);
+        m_static.setDevicePixelRatio(ratio);
+        m_static.fill(palette().color(backgroundRole()));
+        QPainter painter(&m_static);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setFont(font());
+        paintStatic(painter, r);
+        m_staticFont = font();
+    }
+    return m_static;
+}
+
+void WheelView::paintEvent(QPaintEvent *)
+{
+    const Rings r = rings();
+    const QPixmap &rings = staticRings(r);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, rings);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Heat ring.
+    painter.setPen(QPen(rgb(0x808080), 1));
+    for (int i = 0; i < kNumberCount; ++i) {
+        const int n = kWheelOrder[static_cast<size_t>(i)];
+        painter.setBrush(m_hasHeat ? heatColour(m_heat[static_cast<size_t>(n)]) : neutralColour());
+        painter.drawPath(pocketPiece(r.centre, r.heatInner, r.heatOuter, i));
+    }
+
+    // The centre's text.
     painter.setFont(font());
     painter.setPen(rgb(kCaptionBlue));
     QRectF centreBox(0, 0, r.pocketInner * 1.4, fontMetrics().height() * 2.5);

@@ -3,6 +3,8 @@
 // around them, the sector arcs outside it. A click on a pocket chooses it, a
 // double click asks to enter its number.
 #include <QColor>
+#include <QFont>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -67,6 +69,10 @@ private:
     int horizontalMargin() const;
     int verticalMargin() const;
     void paintSectors(QPainter &painter, const Rings &r) const;
+    // What never changes with the spins: the sector band, the pockets with
+    // their numbers and the centre disc, drawn once for a size and a screen.
+    void paintStatic(QPainter &painter, const Rings &r) const;
+    const QPixmap &staticRings(const Rings &r);
 
     std::array<double, kNumberCount> m_heat{};
     std::array<QString, kNumberCount> m_tips;
@@ -74,6 +80,8 @@ private:
     int m_newest = -1;
     int m_chosen = -1;
     QString m_centreText;
+    QPixmap m_static; // staticRings(), for m_staticFont
+    QFont m_staticFont;
 };
 
 } // namespace vintaro

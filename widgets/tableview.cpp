@@ -16,20 +16,6 @@ int fittingHeight(QTableView *view, int rows)
            2 * view->frameWidth();
 }
 
-void fitColumns(QTableView *view)
-{
-    QHeaderView *header = view->horizontalHeader();
-    const int last = header->count() - 1;
-    for (int column = 0; column < header->count(); ++column) {
-        const int wanted =
-            std::max(static_cast<const QAbstractItemView *>(view)->sizeHintForColumn(column), header->sectionSizeHint(column));
-        if (column == last && header->stretchLastSection())
-            continue;
-        if (header->sectionSize(column) != wanted)
-            header->resizeSection(column, wanted);
-    }
-}
-
 QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemModel *model, bool sortable)
 {
     auto *view = new QTableView(parent);

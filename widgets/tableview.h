@@ -21,11 +21,6 @@ QTableView *makeFixedTableView(QWidget *parent, const QString &name, QAbstractIt
 // when `tip` is not empty); nothing for other roles.
 QVariant columnCaption(const char *title, const char *tip, int role);
 
-// Every column as wide as its widest text, caption included, after the
-// figures changed: the columns that need it grow or shrink, the last one
-// still fills the rest.
-void fitColumns(QTableView *view);
-
 // The height that shows `rows` rows and the header.
 int fittingHeight(QTableView *view, int rows);
 

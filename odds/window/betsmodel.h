@@ -4,6 +4,8 @@
 // below 1 % after allowing for all 55 bets.
 #include <QAbstractTableModel>
 
+#include <QString>
+
 #include <vector>
 
 #include "odds/bettable.h"
@@ -19,7 +21,15 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setLines(std::vector<BetLine> lines);
+    struct Cell
+    {
+        int row = 0, column = 0;
+    };
+    // New figures; tells the views of the cells that changed, and returns
+    // those whose text changed (every cell when the rows are new).
+    std::vector<Cell> setLines(std::vector<BetLine> lines);
+    // The text of a cell, as the display role gives it.
+    const QString &shown(int row, int column) const { return m_texts[size_t(row * ColumnCount + column)]; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -30,7 +40,13 @@ public:
     bool rare(int row, int column) const;
 
 private:
+    static QString cellText(const BetLine &line, int column);
+    // What the views draw of a cell besides its text: its sort key and highlight.
+    static QVariant sortKey(const BetLine &line, int row, int column);
+    static bool rare(const BetLine &line, int column);
+
     std::vector<BetLine> m_lines;
+    std::vector<QString> m_texts; // row by row, ColumnCount a row
 };
 
 } // namespace vintaro

@@ -8,9 +8,16 @@ namespace vintaro {
 
 void BiasModel::setReport(BiasReport report)
 {
-    beginResetModel();
+    if (report.lines.size() != m_report.lines.size()) {
+        beginResetModel();
+        m_report = std::move(report);
+        endResetModel();
+        return;
+    }
+    // The same tests with new figures.
     m_report = std::move(report);
-    endResetModel();
+    if (!m_report.lines.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 int BiasModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_report.lines.size()); }

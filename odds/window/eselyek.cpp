@@ -16,7 +16,9 @@
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
 #include "odds/window/filepanel.h"
+#include "widgets/columnfitter.h"
 #include "widgets/tableview.h"
+#include "widgets/textcelldelegate.h"
 #include "widgets/appearance.h"
 
 namespace vintaro {
@@ -51,6 +53,11 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     m_bets = new BetsModel(this);
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);
     m_table = table;
+    m_fitter = std::make_unique<ColumnFitter>(table);
+    // Every figure fits its column: nothing to wrap or cut short when drawn.
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideNone);
+    table->setItemDelegate(new TextCellDelegate(table));
     betsLayout->addWidget(table, 1);
     tabs->addTab(betsPage, tr("Tétek"));
 
@@ -97,6 +104,8 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     resize(table->horizontalHeader()->length() + 60, 640);
 }
 
+Eselyek::~Eselyek() = default;
+
 void Eselyek::follow()
 {
     const std::span<const std::int16_t> spins = m_session.history().spins();
@@ -114,13 +123,14 @@ void Eselyek::refresh()
     follow();
     const std::int64_t n = m_tally.total();
     m_summary->setText(text(betsCaption(n)));
-    m_bets->setLines(betTable(m_tally));
     // Every column as wide as its widest figure now ("-0,87", "12 345").
-    fitColumns(m_table);
+    for (const BetsModel::Cell &cell : m_bets->setLines(betTable(m_tally, m_runChances)))
+        m_fitter->setText(cell.row, cell.column, m_bets->shown(cell.row, cell.column));
+    m_fitter->fit();
     const Evidence found = evidence(m_tally.counts());
     m_verdict->setText(text(verdictLine(found)));
     m_carrier->setText(text(carrierLine(found)));
-    const EdgeEstimates estimates = holdOutEstimates(m_tally);
+    const EdgeEstimates estimates = holdOutEstimates(m_tally, m_choice);
     m_numberEstimate->setText(text(estimateLine(estimates.number, true)));
     m_arcEstimate->setText(text(estimateLine(estimates.arc, false)));
     BiasReport report = biasTests(m_tally.counts());

@@ -5,8 +5,11 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "odds/holdout.h"
+#include "odds/runchances.h"
 #include "odds/tally.h"
 
 class QLabel;
@@ -16,6 +19,7 @@ namespace vintaro {
 
 class BetsModel;
 class BiasModel;
+class ColumnFitter;
 class FilePanel;
 class Platform;
 class Session;
@@ -25,6 +29,7 @@ class Eselyek : public QWidget
     Q_OBJECT
 public:
     Eselyek(const Session &session, Platform &platform, QWidget *parent = nullptr);
+    ~Eselyek() override;
 
     // Reads the history again: after every entry, undo and Start.
     void refresh();
@@ -37,6 +42,11 @@ private:
     const Session &m_session;
     SpinTally m_tally;
     std::vector<std::int16_t> m_seen; // the history the tally holds
+    // What stays from one spin to the next: the chances of absences, the
+    // candidates chosen on the first spins, the widths of the table's texts.
+    RunChances m_runChances;
+    HoldOutChoice m_choice;
+    std::unique_ptr<ColumnFitter> m_fitter;
     BetsModel *m_bets = nullptr;
     QTableView *m_table = nullptr;
     BiasModel *m_bias = nullptr;

@@ -118,6 +118,19 @@ TEST(Evidence, VerdictsAndTheSetThatCarriesThem)
         EXPECT_TRUE(arc->arc.contains(20));
     }
 
+    // One spin: every single number's factor is exactly 1, whether it came
+    // or not; the number that came carries the (absent) evidence, whichever
+    // spin it was.
+    for (int spun : {0, 5, 17, 36}) {
+        NumberCounts one{};
+        one[size_t(spun)] = 1;
+        const Evidence first = evidence(one);
+        EXPECT_NEAR(first.value(), 1.0, 1e-9) << spun;
+        EXPECT_EQ(first.strongest.arc.width, 1) << spun;
+        EXPECT_EQ(first.strongest.arc.centre(), spun);
+        EXPECT_EQ(first.strongest.hits, 1) << spun;
+    }
+
     // A wheel that looks fair has no evidence.
     NumberCounts even{};
     even.fill(100);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "odds/runchances.h"
 #include "odds/runs.h"
 
 namespace vintaro {
@@ -86,6 +87,25 @@ TEST(Runs, ExpectedLongestMatchesTheExactSumAtFullHistory)
     }
     // A long file: about log(N p) / -log(q) plus a little.
     EXPECT_NEAR(expectedLongestRun(10'000'000, 1 / 37.0), std::log(10'000'000 / 37.0) / -std::log(36 / 37.0), 25);
+}
+
+// The kept poles give the very figures of the functions that work each out
+// again, whatever order the lengths and histories come in, one cache for
+// every bet size.
+TEST(Runs, KeptPolesGiveTheSameFigures)
+{
+    RunChances kept;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int size : kSizes) {
+            const double p = size / 37.0;
+            for (std::int64_t n : {0, 1, 50, 999, 4000, 32736, 10'000'000}) {
+                for (std::int64_t len : {0, 1, 2, 7, 30, 99, 100, 101, 400, 3000, 5000}) {
+                    const std::int64_t l = pass == 0 ? len : 5000 - len; // the other order on the second pass
+                    EXPECT_EQ(kept.longest(n, l, p), longestRunChance(n, l, p)) << size << " " << n << " " << l;
+                }
+                EXPECT_EQ(kept.expectedLongest(n, p), expectedLongestRun(n, p)) << size << " " << n;
+            }
+        }
 }
 
 TEST(Runs, EdgesOfTheRange)

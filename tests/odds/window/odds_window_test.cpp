@@ -117,10 +117,12 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
     w->show();
-    auto *table = control<QTableView>(w, "OddsTable");
+    // The table of the page shown: the bet table, or the tests on theirs.
     auto check = [&](const char *when) {
         SCOPED_TRACE(when);
         QCoreApplication::processEvents();
+        const int page = control<QTabWidget>(w, "Lapok")->currentIndex();
+        auto *table = control<QTableView>(w, page == 0 ? "OddsTable" : "BiasTable");
         const QAbstractItemModel *m = table->model();
         const int last = m->columnCount() - 1;
         for (int column = 0; column < last; ++column) {
@@ -128,11 +130,20 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
             for (int row = 0; row < m->rowCount(); ++row) {
                 const QString shown = m->index(row, column).data().toString();
                 EXPECT_LE(table->fontMetrics().horizontalAdvance(shown) + 6, width)
-                    << "column " << column << ": " << shown.toStdString();
+                    << table->objectName().toStdString() << " column " << column << ": " << shown.toStdString();
             }
         }
     };
     check("empty");
+    // A few spins watched on the tests' page, then zero far too often: the
+    // figures grow while the rows stay.
+    control<QTabWidget>(w, "Lapok")->setCurrentIndex(1);
+    enter({1, 2, 3, 4, 5, 6});
+    check("the tests after a few spins");
+    for (int i = 0; i < 30; ++i)
+        enter({0});
+    check("the tests after many zeros");
+    control<QTabWidget>(w, "Lapok")->setCurrentIndex(0);
     // Seventeen comes every fourth spin: z figures of two digits, and counts
     // in the thousands.
     QByteArray list;
@@ -143,9 +154,58 @@ TEST_F(OddsWindowTest, EveryColumnFitsItsFiguresAfterEveryChange)
     check("after Start");
     enter({0, 0, 0});
     check("after entries");
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 40; ++i)
+        enter({0});
+    check("after many zeros");
+    for (int i = 0; i < 43; ++i)
         click(QStringLiteral("Command1"));
     check("after undo");
+}
+
+// After a spin the table tells its view of the cells whose figures changed,
+// every one of them, and never of the bets' names and sizes, which stay.
+TEST_F(OddsWindowTest, ASpinRedrawsTheCellsThatChanged)
+{
+    load(500);
+    QWidget *w = open();
+    ASSERT_NE(w, nullptr);
+    auto *table = control<QTableView>(w, "OddsTable");
+    const QAbstractItemModel *m = table->model();
+    auto texts = [m] {
+        QStringList all;
+        for (int row = 0; row < m->rowCount(); ++row)
+            for (int column = 0; column < m->columnCount(); ++column)
+                all << m->index(row, column).data().toString();
+        return all;
+    };
+    QSet<std::pair<int, int>> told;
+    QObject::connect(m, &QAbstractItemModel::dataChanged, w,
+                     [&told](const QModelIndex &from, const QModelIndex &to) {
+                         for (int row = from.row(); row <= to.row(); ++row)
+                             for (int column = from.column(); column <= to.column(); ++column)
+                                 told.insert({row, column});
+                     });
+    for (int spun : {17, 0, 17, 32}) {
+        SCOPED_TRACE(spun);
+        const QStringList before = texts();
+        told.clear();
+        enter({spun});
+        const QStringList after = texts();
+        ASSERT_EQ(before.size(), after.size());
+        int changed = 0;
+        for (int at = 0; at < after.size(); ++at) {
+            const int row = at / m->columnCount(), column = at % m->columnCount();
+            if (before[at] != after[at]) {
+                ++changed;
+                EXPECT_TRUE(told.contains({row, column})) << row << " " << column << ": " << after[at].toStdString();
+            }
+            if (column <= 1) {
+                EXPECT_FALSE(told.contains({row, column})) << row << " " << column;
+            }
+        }
+        EXPECT_GT(changed, 55); // the current absence of every bet at least
+        EXPECT_LT(int(told.size()), after.size() - 2 * m->rowCount() + 1);
+    }
 }
 
 TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
