@@ -1,0 +1,171 @@
+#include "ledger/ledger.h"
+
+#include <algorithm>
+
+namespace vintaro {
+
+const LedgerSession *Ledger::openSession() const
+{
+    return !m_sessions.empty() && m_sessions.back().open() ? &m_sessions.back() : nullptr;
+}
+
+bool Ledger::startSession(std::string start, std::string room, std::string place, Money bankrollIn)
+{
+    if (openSession())
+        return false;
+    LedgerSession session;
+    session.id = m_sessions.empty() ? 1 : m_sessions.back().id + 1;
+    session.start = std::move(start);
+    session.room = std::move(room);
+    session.place = std::move(place);
+    session.bankrollIn = bankrollIn;
+    m_sessions.push_back(std::move(session));
+    return true;
+}
+
+bool Ledger::endSession(std::string end, std::optional<Money> bankrollOut, std::string notes)
+{
+    if (!openSession())
+        return false;
+    clearWaiting();
+    LedgerSession &session = m_sessions.back();
+    session.end = end.empty() ? session.start : std::move(end);
+    session.bankrollOut = bankrollOut;
+    if (!notes.empty())
+        session.notes = std::move(notes);
+    return true;
+}
+
+bool Ledger::editOpenSession(std::string place, std::string notes)
+{
+    if (!openSession())
+        return false;
+    m_sessions.back().place = std::move(place);
+    m_sessions.back().notes = std::move(notes);
+    return true;
+}
+
+bool Ledger::record(const BetKey &bet, Money stake)
+{
+    const LedgerSession *session = openSession();
+    if (!session || !validBet(bet) || stake <= 0)
+        return false;
+    LedgerBet entry;
+    entry.session = session->id;
+    entry.bet = bet;
+    if (bet.kind != BetKind::Selection)
+        entry.bet.numbers.reset();
+    entry.stake = stake;
+    m_waiting.push_back(m_bets.size());
+    m_bets.push_back(entry);
+    return true;
+}
+
+std::vector<const LedgerBet *> Ledger::waiting() const
+{
+    std::vector<const LedgerBet *> out;
+    out.reserve(m_waiting.size());
+    for (std::size_t i : m_waiting)
+        out.push_back(&m_bets[i]);
+    return out;
+}
+
+void Ledger::clearWaiting()
+{
+    std::vector<std::size_t> indices = m_waiting;
+    std::sort(indices.rbegin(), indices.rend());
+    for (std::size_t i : indices)
+        m_bets.erase(m_bets.begin() + static_cast<std::ptrdiff_t>(i));
+    m_waiting.clear();
+}
+
+bool Ledger::takeBackLast()
+{
+    if (m_waiting.empty())
+        return false;
+    const std::size_t i = m_waiting.back();
+    m_waiting.pop_back();
+    m_bets.erase(m_bets.begin() + static_cast<std::ptrdiff_t>(i));
+    for (std::size_t &w : m_waiting)
+        if (w > i)
+            --w;
+    return true;
+}
+
+int Ledger::settle(int position, int number)
+{
+    if (!isNumber(number) || position <= 0)
+        return 0;
+    for (std::size_t i : m_waiting) {
+        m_bets[i].fixed = false;
+        m_bets[i].spin = position;
+        m_bets[i].number = number;
+    }
+    const int settled = static_cast<int>(m_waiting.size());
+    m_waiting.clear();
+    return settled;
+}
+
+int Ledger::unsettle(int position, int number)
+{
+    if (position <= 0)
+        return 0;
+    // Only the newest settled bets can belong to the spin that goes.
+    std::vector<std::size_t> back;
+    for (std::size_t i = m_bets.size(); i-- > 0;) {
+        LedgerBet &bet = m_bets[i];
+        if (!bet.settled())
+            continue;
+        if (bet.fixed || bet.spin != position || bet.number != number)
+            break;
+        back.push_back(i);
+    }
+    const LedgerSession *session = openSession();
+    if (back.empty() || !session || m_bets[back.front()].session != session->id) {
+        // The session of these bets has ended: they stay settled, for good.
+        for (std::size_t i : back)
+            m_bets[i].fixed = true;
+        return 0;
+    }
+    for (std::size_t i : back) {
+        m_bets[i].spin = 0;
+        m_bets[i].number = -1;
+        m_bets[i].fixed = false;
+    }
+    m_waiting.insert(m_waiting.end(), back.begin(), back.end());
+    std::sort(m_waiting.begin(), m_waiting.end());
+    return static_cast<int>(back.size());
+}
+
+void Ledger::reconcile(std::span<const std::int16_t> spins)
+{
+    for (LedgerBet &bet : m_bets)
+        if (bet.settled() && !bet.fixed
+            && (bet.spin > static_cast<int>(spins.size()) || spins[static_cast<size_t>(bet.spin - 1)] != bet.number))
+            bet.fixed = true;
+}
+
+Money Ledger::bankroll(int session) const
+{
+    Money money = 0;
+    for (const LedgerSession &s : m_sessions)
+        if (s.id == session)
+            money = s.bankrollIn;
+    for (const LedgerBet &bet : m_bets)
+        if (bet.session == session && bet.settled())
+            money += bet.back() - bet.cost();
+    return money;
+}
+
+void Ledger::assign(std::vector<LedgerSession> sessions, std::vector<LedgerBet> bets)
+{
+    m_sessions = std::move(sessions);
+    m_bets = std::move(bets);
+    m_waiting.clear();
+    const LedgerSession *session = openSession();
+    for (std::size_t i = 0; i < m_bets.size(); ++i)
+        if (!m_bets[i].settled() && session && m_bets[i].session == session->id)
+            m_waiting.push_back(i);
+}
+
+} // namespace vintaro
