@@ -14,7 +14,10 @@ bool HonestLine::inside() const
     return gap <= 2.0 * deviation() + 1e-9 * (1.0 + std::fabs(expected));
 }
 
-void HonestLine::addSpin(const Returns &back, Money cost, int number)
+namespace {
+
+// The mean and the variance of one spin's returns over the 37 numbers.
+std::pair<double, double> moments(const Returns &back)
 {
     double sum = 0.0;
     double squares = 0.0;
@@ -23,11 +26,29 @@ void HonestLine::addSpin(const Returns &back, Money cost, int number)
         squares += static_cast<double>(r) * static_cast<double>(r);
     }
     const double mean = sum / kNumberCount;
+    return {mean, squares / kNumberCount - mean * mean};
+}
+
+} // namespace
+
+void HonestLine::addSpin(const Returns &back, Money cost, int number)
+{
+    const auto [mean, spread] = moments(back);
     staked += cost;
     result += back[static_cast<size_t>(number)] - cost;
     expected += mean - static_cast<double>(cost);
-    variance += squares / kNumberCount - mean * mean;
+    variance += spread;
     ++spins;
+}
+
+void HonestLine::removeSpin(const Returns &back, Money cost, int number)
+{
+    const auto [mean, spread] = moments(back);
+    staked -= cost;
+    result -= back[static_cast<size_t>(number)] - cost;
+    expected -= mean - static_cast<double>(cost);
+    variance -= spread;
+    --spins;
 }
 
 HonestLine &HonestLine::operator+=(const HonestLine &other)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ledger/honest.h"
+
 namespace vintaro {
 
 const LedgerSession *Ledger::openSession() const
@@ -101,6 +103,7 @@ int Ledger::settle(int position, int number)
         m_bets[i].spin = position;
         m_bets[i].number = number;
     }
+    count(m_waiting, 1);
     const int settled = static_cast<int>(m_waiting.size());
     m_waiting.clear();
     return settled;
@@ -127,6 +130,7 @@ int Ledger::unsettle(int position, int number)
             m_bets[i].fixed = true;
         return 0;
     }
+    count(back, -1);
     for (std::size_t i : back) {
         m_bets[i].spin = 0;
         m_bets[i].number = -1;
@@ -157,11 +161,46 @@ Money Ledger::bankroll(int session) const
     return money;
 }
 
+HonestLine Ledger::line(int session) const
+{
+    const auto found = m_lines.find(session);
+    return found != m_lines.end() ? found->second : HonestLine{};
+}
+
+void Ledger::count(const std::vector<std::size_t> &spinBets, int sign)
+{
+    if (spinBets.empty())
+        return;
+    Returns back{};
+    Money cost = 0;
+    for (std::size_t i : spinBets) {
+        const Returns one = betReturns(m_bets[i].bet, m_bets[i].stake);
+        for (std::size_t n = 0; n < back.size(); ++n)
+            back[n] += one[n];
+        cost += m_bets[i].cost();
+    }
+    const LedgerBet &first = m_bets[spinBets.front()];
+    const int bets = static_cast<int>(spinBets.size());
+    for (HonestLine *line : {&m_lines[first.session], &m_total}) {
+        if (sign > 0) {
+            line->addSpin(back, cost, first.number);
+            line->bets += bets;
+        } else {
+            line->removeSpin(back, cost, first.number);
+            line->bets -= bets;
+        }
+    }
+}
+
 void Ledger::assign(std::vector<LedgerSession> sessions, std::vector<LedgerBet> bets)
 {
     m_sessions = std::move(sessions);
     m_bets = std::move(bets);
     m_waiting.clear();
+    m_lines.clear();
+    for (const LedgerSession &s : m_sessions)
+        m_lines[s.id] = honestLine(m_bets, s.id);
+    m_total = honestLine(m_bets);
     const LedgerSession *session = openSession();
     for (std::size_t i = 0; i < m_bets.size(); ++i)
         if (!m_bets[i].settled() && session && m_bets[i].session == session->id)

@@ -8,11 +8,13 @@
 // A settled bet keeps the position of its spin in the history; once the
 // history no longer holds that spin there (a narrowing, a full delete), the
 // bet stays settled for good and no Undo reaches it.
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "ledger/honestline.h"
 #include "ledger/payout.h"
 
 namespace vintaro {
@@ -86,6 +88,11 @@ public:
     // result.
     Money bankroll(int session) const;
 
+    // The honest line of a session (kept up to date at every settling, so
+    // that a spin costs the same at any length), and of every session.
+    HonestLine line(int session) const;
+    const HonestLine &total() const { return m_total; }
+
     // Whole ledger, as read back from its file (no checks beyond the reader's).
     void assign(std::vector<LedgerSession> sessions, std::vector<LedgerBet> bets);
 
@@ -93,6 +100,10 @@ private:
     std::vector<LedgerSession> m_sessions;
     std::vector<LedgerBet> m_bets;
     std::vector<std::size_t> m_waiting; // indices into m_bets
+    std::map<int, HonestLine> m_lines; // by session
+    HonestLine m_total;
+    // Adds (sign 1) or takes back (-1) the bets of one spin in the lines.
+    void count(const std::vector<std::size_t> &spinBets, int sign);
 };
 
 } // namespace vintaro

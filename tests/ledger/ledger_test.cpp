@@ -192,6 +192,18 @@ TEST(LedgerTest, SessionsRecordingAndUndo)
     EXPECT_EQ(ledger.settle(4, 1), 1);
     EXPECT_EQ(ledger.bankroll(2), 120);
     EXPECT_EQ(ledger.bankroll(1), 517);
+    // The lines kept at every settling and Undo agree with the bets.
+    for (int session : {1, 2}) {
+        const HonestLine kept = ledger.line(session), counted = honestLine(ledger.bets(), session);
+        EXPECT_EQ(kept.staked, counted.staked);
+        EXPECT_EQ(kept.result, counted.result);
+        EXPECT_EQ(kept.spins, counted.spins);
+        EXPECT_EQ(kept.bets, counted.bets);
+        EXPECT_NEAR(kept.expected, counted.expected, 1e-9);
+        EXPECT_NEAR(kept.variance, counted.variance, 1e-6);
+    }
+    EXPECT_EQ(ledger.total().result, 17 + 20);
+    EXPECT_EQ(ledger.total().staked, 10 + 5 + 6 + 10);
 }
 
 TEST(LedgerTest, ANarrowedHistoryFixesTheBetsItNoLongerHolds)
@@ -334,7 +346,12 @@ TEST(LedgerTest, AFairWheelPutsAboutOneSessionInTwentyOutsideTheBand)
                 ledger.record(keys[static_cast<size_t>(kind(random))], 2 * stake(random));
             ledger.settle(spin, pocket(random));
         }
-        if (!honestLine(ledger.bets(), 1).inside())
+        const HonestLine line = ledger.line(1);
+        if (s < 20) { // the line kept spin by spin is the line of the bets
+            EXPECT_EQ(line.result, honestLine(ledger.bets(), 1).result);
+            EXPECT_NEAR(line.variance, honestLine(ledger.bets(), 1).variance, 1e-6);
+        }
+        if (!line.inside())
             ++outsideBand;
     }
     const double share = double(outsideBand) / kSessions;
