@@ -336,6 +336,10 @@ void Form1::buildMenu()
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
+    QAction *ledger = action(m_tools, "naplo", QCoreApplication::translate("Naplo", "Napló"));
+    ledger->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ledger->setShortcutContext(Qt::ApplicationShortcut); // from the companions too
+    connect(ledger, &QAction::triggered, this, [this] { openCompanion(Companion::Ledger); });
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
