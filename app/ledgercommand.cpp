@@ -17,7 +17,6 @@ namespace vintaro {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("LedgerCommand", text); }
 
 void print(const QString &text) { std::cout << text.toStdString() << '\n'; }
 
@@ -60,9 +59,9 @@ void printTotal(const QString &caption, const HonestLine &line)
 QList<QCommandLineOption> ledgerOptions()
 {
     return {
-        {QStringLiteral("ledger"), tr("A napló menetei és összesítése a becsületes sorral, ablak nélkül.")},
-        {QStringLiteral("room"), tr("A --ledger csak ennek a teremnek a naplóját írja ki."), tr("TEREM")},
-        {QStringLiteral("csv"), tr("A --ledger kiírása CSV: menetenként egy sor, majd az összesítés.")},
+        {QStringLiteral("ledger"), QCoreApplication::translate("LedgerCommand", "A napló menetei és összesítése a becsületes sorral, ablak nélkül.")},
+        {QStringLiteral("room"), QCoreApplication::translate("LedgerCommand", "A --ledger csak ennek a teremnek a naplóját írja ki."), QCoreApplication::translate("LedgerCommand", "TEREM")},
+        {QStringLiteral("csv"), QCoreApplication::translate("LedgerCommand", "A --ledger CSV-ben, menetenként egy sorral írja ki.")},
     };
 }
 
@@ -73,10 +72,10 @@ QString readLedgerOptions(const QCommandLineParser &parser, LedgerCommand &comma
     if (parser.isSet(QStringLiteral("room"))) {
         command.room = roomText(parser.value(QStringLiteral("room")));
         if (command.room.isEmpty() || !roomTextSafe(command.room))
-            return tr("A --room után egy terem neve kell (például 3).");
+            return QCoreApplication::translate("LedgerCommand", "A --room után egy terem neve kell (például 3).");
     }
     if (!command.wanted && (command.csv || !command.room.isEmpty()))
-        return tr("A --room és a --csv a --ledger mellé való.");
+        return QCoreApplication::translate("LedgerCommand", "A --room és a --csv a --ledger mellé való.");
     return {};
 }
 
@@ -107,22 +106,22 @@ int runLedger(const LedgerCommand &command, const QString &listsFolder)
         const LedgerRead read = readLedger(path);
         if (read.status == ReadStatus::Missing) {
             if (!command.csv)
-                print(tr("A(z) %1. teremnek még nincs naplója (%2).").arg(room, QDir::toNativeSeparators(path)));
+                print(QCoreApplication::translate("LedgerCommand", "A(z) %1. teremnek még nincs naplója (%2).").arg(room, QDir::toNativeSeparators(path)));
             continue;
         }
         if (read.status != ReadStatus::Ok || read.damagedLine > 0) {
             const QString why = read.status != ReadStatus::Ok
-                                    ? tr("nem olvasható")
-                                    : tr("sérült a(z) %1. sorában").arg(moneyAmount(read.damagedLine));
+                                    ? QCoreApplication::translate("LedgerCommand", "nem olvasható")
+                                    : QCoreApplication::translate("LedgerCommand", "sérült a(z) %1. sorában").arg(moneyAmount(read.damagedLine));
             std::cerr << "vintaro2011: "
-                      << tr("a napló (%1) %2.").arg(QDir::toNativeSeparators(path), why).toStdString() << '\n';
+                      << QCoreApplication::translate("LedgerCommand", "a napló (%1) %2.").arg(QDir::toNativeSeparators(path), why).toStdString() << '\n';
             ++failed;
             continue;
         }
         ++shown;
         const Ledger &ledger = read.ledger;
         if (!command.csv)
-            print(tr("%1. terem naplója (%2)").arg(room, QDir::toNativeSeparators(path)));
+            print(QCoreApplication::translate("LedgerCommand", "%1. terem naplója (%2)").arg(room, QDir::toNativeSeparators(path)));
         for (const LedgerSession &session : ledger.sessions()) {
             const HonestLine line = honestLine(ledger.bets(), session.id);
             if (command.csv) {
@@ -138,14 +137,14 @@ int runLedger(const LedgerCommand &command, const QString &listsFolder)
         if (command.csv)
             print(csvLine(room, QStringLiteral("total"), {}, {}, {}, roomLine));
         else
-            printTotal(tr("%1. terem összesen:").arg(room), roomLine);
+            printTotal(QCoreApplication::translate("LedgerCommand", "%1. terem összesen:").arg(room), roomLine);
     }
     if (command.csv && command.room.isEmpty())
         print(csvLine(QStringLiteral("total"), QStringLiteral("total"), {}, {}, {}, all));
     else if (!command.csv && command.room.isEmpty() && shown > 0)
-        printTotal(tr("Minden terem összesen:"), all);
+        printTotal(QCoreApplication::translate("LedgerCommand", "Minden terem összesen:"), all);
     if (!command.csv && rooms.isEmpty())
-        print(tr("Még egy teremnek sincs naplója."));
+        print(QCoreApplication::translate("LedgerCommand", "Még egy teremnek sincs naplója."));
     std::cout.flush();
     return failed > 0 || !std::cout ? 2 : 0;
 }

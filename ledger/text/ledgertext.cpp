@@ -8,7 +8,6 @@ namespace vintaro {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("LedgerText", text); }
 
 // The outside bets by their rows in the statistics table.
 constexpr const char *kOutsideNames[kRowCount] = {
@@ -29,7 +28,7 @@ QString expectedAmount(double amount) { return QString::fromStdString(formatDeci
 
 QString honestFigures(const HonestLine &line)
 {
-    return tr("Tét összesen: %1, eredmény: %2, várható: %3, a sáv: %4 … %5.")
+    return QCoreApplication::translate("LedgerText", "Tét összesen: %1, eredmény: %2, várható: %3, a sáv: %4 … %5.")
         .arg(moneyAmount(line.staked), moneyAmount(line.result), expectedAmount(line.expected),
              expectedAmount(line.low()), expectedAmount(line.high()));
 }
@@ -37,33 +36,33 @@ QString honestFigures(const HonestLine &line)
 QString honestVerdict(const HonestLine &line)
 {
     if (line.spins == 0)
-        return tr("Még nincs elszámolt tét.");
+        return QCoreApplication::translate("LedgerText", "Még nincs elszámolt tét.");
     if (line.inside())
-        return tr("Az eredmény a sávon belül van: ilyet ad a szerencse a ház előnye körül.");
-    return tr("Az eredmény a sávon kívül esik: tisztességes keréken nagyjából húsz menetből egyszer fordul elő.");
+        return QCoreApplication::translate("LedgerText", "Az eredmény a sávon belül van: ilyet ad a szerencse a ház előnye körül.");
+    return QCoreApplication::translate("LedgerText", "Az eredmény a sávon kívül esik: tisztességes keréken nagyjából húsz menetből egyszer fordul elő.");
 }
 
 QString sessionHeading(const LedgerSession &session)
 {
-    QString text = tr("%1. menet: %2 – %3")
+    QString text = QCoreApplication::translate("LedgerText", "%1. menet: %2 – %3")
                        .arg(moneyAmount(session.id), QString::fromStdString(session.start),
-                            session.open() ? tr("nyitva") : QString::fromStdString(session.end));
+                            session.open() ? QCoreApplication::translate("LedgerText", "nyitva") : QString::fromStdString(session.end));
     if (!session.place.empty())
         text += QStringLiteral(", ") + QString::fromStdString(session.place);
-    text += tr("; hozott %1").arg(moneyAmount(session.bankrollIn));
+    text += QCoreApplication::translate("LedgerText", "; hozott %1").arg(moneyAmount(session.bankrollIn));
     if (session.bankrollOut)
-        text += tr(", vitt %1").arg(moneyAmount(*session.bankrollOut));
+        text += QCoreApplication::translate("LedgerText", ", vitt %1").arg(moneyAmount(*session.bankrollOut));
     return text;
 }
 
 QString betTitle(const BetKey &bet)
 {
     switch (bet.kind) {
-    case BetKind::Outside: return tr(kOutsideNames[bet.key]);
+    case BetKind::Outside: return QCoreApplication::translate("LedgerText", kOutsideNames[bet.key]);
     case BetKind::Sector: return QString::fromUtf8(sectorName(kSectors[static_cast<size_t>(bet.key)]));
     case BetKind::Number: return QString::number(bet.key);
     case BetKind::Selection:
-        return tr("Kiválasztás (%1 szám)").arg(moneyAmount(static_cast<Money>(bet.numbers.count())));
+        return QCoreApplication::translate("LedgerText", "Kiválasztás (%1 szám)").arg(moneyAmount(static_cast<Money>(bet.numbers.count())));
     }
     return {};
 }
