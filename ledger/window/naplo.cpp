@@ -14,7 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,6 +22,7 @@
 
 #include "core/selection.h"
 #include "core/session.h"
+#include "core/textformat.h"
 #include "ledger/honest.h"
 #include "ledger/text/ledgertext.h"
 #include "persistence/ledgerfile.h"
@@ -33,6 +34,29 @@ namespace vintaro {
 namespace {
 
 QString now() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
+// Ticks at round steps between low and high, labelled with the number text
+// of the chosen language.
+void setTicks(QCategoryAxis *axis, double low, double high)
+{
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    const double span = std::max(1.0, high - low);
+    const double raw = span / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = power;
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (power * factor >= raw) {
+            step = power * factor;
+            break;
+        }
+    step = std::max(1.0, step);
+    const double first = std::floor(low / step) * step;
+    const double last = std::ceil(high / step) * step;
+    axis->setRange(first, last);
+    for (double at = first; at <= last + step / 2; at += step)
+        axis->append(QString::fromStdString(formatInteger(static_cast<std::int64_t>(std::llround(at)))), at);
+}
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &text)
 {
@@ -208,11 +232,11 @@ QWidget *Naplo::buildFigures()
     m_expectedSeries->setPen(dashed);
     chart->addSeries(m_bankrollSeries);
     chart->addSeries(m_expectedSeries);
-    m_x = new QValueAxis;
-    m_x->setLabelFormat(QStringLiteral("%d"));
+    m_x = new QCategoryAxis;
+    m_x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_x->setTitleText(tr("pörgetés a menetben"));
-    m_y = new QValueAxis;
-    m_y->setLabelFormat(QStringLiteral("%d"));
+    m_y = new QCategoryAxis;
+    m_y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart->addAxis(m_x, Qt::AlignBottom);
     chart->addAxis(m_y, Qt::AlignLeft);
     for (QLineSeries *series : {m_bankrollSeries, m_expectedSeries}) {
@@ -365,17 +389,15 @@ void Naplo::showChart()
     const LedgerSession *open = m_ledger.openSession();
     const LedgerSession *shown = open ? open : (m_ledger.sessions().empty() ? nullptr : &m_ledger.sessions().back());
     if (m_bankrollSeries->count() == 0 && shown) {
-        QList<QPointF> money, expected;
+        // The session's money at its start, then after each spin with stakes.
+        const double in = static_cast<double>(shown->bankrollIn);
+        QList<QPointF> money = {QPointF(0, in)}, expected = {QPointF(0, in)};
         for (const BankrollPoint &p : bankrollPath(m_ledger, shown->id)) {
             money << QPointF(p.spin, static_cast<double>(p.bankroll));
             expected << QPointF(p.spin, p.expected);
         }
         m_bankrollSeries->replace(money);
         m_expectedSeries->replace(expected);
-    }
-    if (shown && m_bankrollSeries->count() == 0) {
-        m_bankrollSeries->append(0, static_cast<double>(shown->bankrollIn));
-        m_expectedSeries->append(0, static_cast<double>(shown->bankrollIn));
     }
     double low = 0, high = 1;
     const QList<QPointF> points = m_bankrollSeries->points() + m_expectedSeries->points();
@@ -386,9 +408,8 @@ void Naplo::showChart()
             high = std::max(high, p.y());
         }
     }
-    const double margin = std::max(1.0, (high - low) * 0.08);
-    m_y->setRange(std::floor(low - margin), std::ceil(high + margin));
-    m_x->setRange(0, std::max<qreal>(1, m_bankrollSeries->count() > 0 ? m_bankrollSeries->points().back().x() : 1));
+    setTicks(m_y, low, high);
+    setTicks(m_x, 0, std::max<qreal>(1, m_bankrollSeries->count() > 0 ? m_bankrollSeries->points().back().x() : 1));
 }
 
 } // namespace vintaro

@@ -15,7 +15,7 @@ class QLineSeries;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
-class QValueAxis;
+class QCategoryAxis;
 
 namespace vintaro {
 
@@ -78,8 +78,8 @@ private:
     QChartView *m_chart = nullptr;
     QLineSeries *m_bankrollSeries = nullptr;
     QLineSeries *m_expectedSeries = nullptr;
-    QValueAxis *m_x = nullptr;
-    QValueAxis *m_y = nullptr;
+    QCategoryAxis *m_x = nullptr;
+    QCategoryAxis *m_y = nullptr;
 };
 
 } // namespace vintaro

@@ -135,6 +135,11 @@ TEST_F(LedgerWindowTest, AnOpenSessionResumesAndADamagedLedgerStopsNothing)
     EXPECT_EQ(listLines(control<QAbstractItemView>(w, "Varo")), QStringList({QStringLiteral("17: 5")}));
     enter({17});
     EXPECT_EQ(label(w, "Penz"), QString::fromUtf8("A(z) 1. menet pénze most: 375 (hozott 200)."));
+    const QList<QAbstractSeries *> series = control<QChartView>(w, "Grafikon")->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    EXPECT_EQ(qobject_cast<QLineSeries *>(series[0])->points(), QList<QPointF>({QPointF(0, 200), QPointF(1, 375)}));
+    EXPECT_EQ(qobject_cast<QLineSeries *>(series[1])->points(),
+              QList<QPointF>({QPointF(0, 200), QPointF(1, 200 - 5.0 / 37)}));
     w->close();
     QCoreApplication::processEvents();
 
