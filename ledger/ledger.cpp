@@ -13,7 +13,7 @@ const LedgerSession *Ledger::openSession() const
 
 bool Ledger::startSession(std::string start, std::string room, std::string place, Money bankrollIn)
 {
-    if (openSession())
+    if (openSession() || bankrollIn < -kMoneyLimit || bankrollIn > kMoneyLimit)
         return false;
     LedgerSession session;
     session.id = m_sessions.empty() ? 1 : m_sessions.back().id + 1;
@@ -50,7 +50,7 @@ bool Ledger::editOpenSession(std::string place, std::string notes)
 bool Ledger::record(const BetKey &bet, Money stake)
 {
     const LedgerSession *session = openSession();
-    if (!session || !validBet(bet) || stake <= 0)
+    if (!session || !validBet(bet) || stake <= 0 || stake > kStakeLimit)
         return false;
     LedgerBet entry;
     entry.session = session->id;

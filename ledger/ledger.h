@@ -58,7 +58,7 @@ public:
     // The open session (the last one, while it has no end); nothing otherwise.
     const LedgerSession *openSession() const;
 
-    // Starts a session; false while one is open.
+    // Starts a session; false while one is open or for money beyond kMoneyLimit.
     bool startSession(std::string start, std::string room, std::string place, Money bankrollIn);
     // Ends the open session; its waiting bets are dropped. False when none is open.
     bool endSession(std::string end, std::optional<Money> bankrollOut, std::string notes);
@@ -66,7 +66,7 @@ public:
     bool editOpenSession(std::string place, std::string notes);
 
     // Records a bet for the next spin; false without an open session, for an
-    // unknown bet or a stake that is not positive.
+    // unknown bet or a stake that is not positive or beyond kStakeLimit.
     bool record(const BetKey &bet, Money stake);
     // The waiting bets, in the order recorded.
     std::vector<const LedgerBet *> waiting() const;

@@ -19,6 +19,12 @@ namespace vintaro {
 
 using Money = std::int64_t;
 
+// The largest stake and the largest sum of money brought or taken away that
+// the ledger takes: far beyond any table, and far from where the sums of the
+// largest ledger file read back could overflow.
+inline constexpr Money kStakeLimit = 1'000'000'000;         // 10^9
+inline constexpr Money kMoneyLimit = 1'000'000'000'000'000; // 10^15
+
 enum class BetKind : std::uint8_t {
     Outside,   // key: row 0..13 of the statistics table
     Sector,    // key: 0 Voisins du zéro, 1 Jeu zéro, 2 Tiers du cylindre, 3 Orphelins

@@ -201,8 +201,9 @@ LedgerRead parseLedger(std::string_view text)
         if (f[0] == "session") {
             LedgerSession s;
             Money out = 0;
-            if (!number(f[1], s.id) || s.id <= (sessions.empty() ? 0 : sessions.back().id)
+            if (!number(f[1], s.id) || s.id <= (sessions.empty() ? 0 : sessions.back().id) || s.id > 1'000'000'000
                 || !number(f[6], s.bankrollIn) || (!f[7].empty() && !number(f[7], out)) || f[2].empty()
+                || s.bankrollIn < -kMoneyLimit || s.bankrollIn > kMoneyLimit || out < -kMoneyLimit || out > kMoneyLimit
                 || (!sessions.empty() && sessions.back().open())) {
                 damaged();
                 break;
@@ -219,8 +220,9 @@ LedgerRead parseLedger(std::string_view text)
             LedgerBet b;
             const auto key = betFromName(f[8], f[10]);
             if (!number(f[1], b.session) || sessions.empty() || b.session != sessions.back().id || !key
-                || !number(f[9], b.stake) || b.stake <= 0 || f[11].empty() != f[12].empty()
-                || (!f[11].empty() && (!number(f[11], b.spin) || !number(f[12], b.number) || !isNumber(b.number)))
+                || !number(f[9], b.stake) || b.stake <= 0 || b.stake > kStakeLimit || f[11].empty() != f[12].empty()
+                || (!f[11].empty()
+                    && (!number(f[11], b.spin) || b.spin < 1 || !number(f[12], b.number) || !isNumber(b.number)))
                 || (f[13] != "0" && f[13] != "1")) {
                 damaged();
                 break;

@@ -258,6 +258,7 @@ Money Naplo::amount(const QLineEdit *field, bool *given) const
     text.remove(QLatin1Char(' ')).remove(QChar(0x202F)).remove(QChar(0xA0)).remove(QLatin1Char(','));
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
+    ok = ok && value >= -kMoneyLimit && value <= kMoneyLimit;
     if (given)
         *given = ok;
     return ok ? value : 0;

@@ -91,6 +91,12 @@ TEST(LedgerFileTest, DamageIsNamedByItsLine)
         {header + session + "session,2,2026-12-07 21:00,,3,,100,,,,,,,,\r\n", 3}, // a second while one is open
         {header + "session,1,,,3,,100,,,,,,,,\r\n", 2},                          // no start
         {header + session + "total,1,,,,,,,,,,,,,\r\n", 3},                      // no such record
+        {header + session + "bet,1,,,,,,,Piros,10,,0,26,0,\r\n", 3},             // spin 0
+        {header + session + "bet,1,,,,,,,Piros,10,,-4,26,0,\r\n", 3},            // a spin before the first
+        {header + session + "bet,1,,,,,,,Piros,1000000001,,1,26,0,\r\n", 3},     // a stake no table takes
+        {header + "session,1,2026-12-07 20:00,,3,,9000000000000000000,,,,,,,,\r\n", 2}, // money beyond any sum
+        {header + "session,1,2026-12-07 20:00,,3,,-9223372036854775808,,,,,,,,\r\n", 2},
+        {header + session + "bet,1,,,,,,,Piros,10,,1,26,2,\r\n", 3},             // fixed neither 0 nor 1
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
