@@ -141,12 +141,17 @@ int Ledger::unsettle(int position, int number)
     return static_cast<int>(back.size());
 }
 
-void Ledger::reconcile(std::span<const std::int16_t> spins)
+int Ledger::reconcile(std::span<const std::int16_t> spins)
 {
+    int fixed = 0;
     for (LedgerBet &bet : m_bets)
         if (bet.settled() && !bet.fixed
-            && (bet.spin > static_cast<int>(spins.size()) || spins[static_cast<size_t>(bet.spin - 1)] != bet.number))
+            && (bet.spin < 1 || bet.spin > static_cast<int>(spins.size())
+                || spins[static_cast<size_t>(bet.spin - 1)] != bet.number)) {
             bet.fixed = true;
+            ++fixed;
+        }
+    return fixed;
 }
 
 Money Ledger::bankroll(int session) const

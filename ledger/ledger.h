@@ -82,7 +82,8 @@ public:
     int unsettle(int position, int number);
     // After a new start or a room operation: settled bets whose spin the
     // history no longer holds at their position are kept settled for good.
-    void reconcile(std::span<const std::int16_t> spins);
+    // Returns how many.
+    int reconcile(std::span<const std::int16_t> spins);
 
     // Bankroll of a session after its settled bets: money in plus every
     // result.

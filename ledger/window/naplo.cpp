@@ -110,8 +110,8 @@ Naplo::Naplo(const Session &session, const Selection &selection, const QString &
     }
     m_lastCount = m_session.count();
     m_lastNumber = m_session.history().at(m_lastCount);
-    const std::span<const std::int16_t> spins = m_session.history().spins();
-    m_ledger.reconcile(spins);
+    if (m_ledger.reconcile(m_session.history().spins()) > 0)
+        save();
     showAll();
     showChart();
 }
@@ -328,8 +328,7 @@ void Naplo::refresh()
             showChart();
         }
     } else if (count != m_lastCount || m_session.history().at(count) != m_lastNumber) {
-        m_ledger.reconcile(m_session.history().spins());
-        changed = true;
+        changed = m_ledger.reconcile(m_session.history().spins()) > 0;
     }
     m_lastCount = count;
     m_lastNumber = m_session.history().at(count);

@@ -216,7 +216,8 @@ TEST(LedgerTest, ANarrowedHistoryFixesTheBetsItNoLongerHolds)
     ledger.settle(6, 4);
     // The history was narrowed to its last two spins: 3 and 4 now stand at 1 and 2.
     const std::vector<std::int16_t> spins = {3, 4};
-    ledger.reconcile(spins);
+    EXPECT_EQ(ledger.reconcile(spins), 2);
+    EXPECT_EQ(ledger.reconcile(spins), 0) << "fixed once";
     EXPECT_TRUE(ledger.bets()[0].fixed);
     EXPECT_TRUE(ledger.bets()[1].fixed);
     EXPECT_EQ(ledger.unsettle(6, 4), 0);
@@ -226,7 +227,7 @@ TEST(LedgerTest, ANarrowedHistoryFixesTheBetsItNoLongerHolds)
     kept.startSession("t", "1", "", 100);
     kept.record(outside(1), 10);
     kept.settle(2, 3);
-    kept.reconcile(std::vector<std::int16_t>{9, 3});
+    EXPECT_EQ(kept.reconcile(std::vector<std::int16_t>{9, 3}), 0);
     EXPECT_FALSE(kept.bets()[0].fixed);
     EXPECT_EQ(kept.unsettle(2, 3), 1);
 }
