@@ -128,6 +128,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
              QCoreApplication::translate("CommandLine", "FÁJL")});
     for (const QCommandLineOption &option : simulateOptions())
         add(option);
+    for (const QCommandLineOption &option : ledgerOptions())
+        add(option);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -195,6 +197,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                     "A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
     }
     if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
+        return fail(wrong);
+    if (const QString wrong = readLedgerOptions(parser, result.ledger); !wrong.isEmpty())
         return fail(wrong);
     return result;
 }

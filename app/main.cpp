@@ -47,6 +47,15 @@ int main(int argc, char *argv[])
         return vintaro::runAnalyse(line.analyse);
     if (line.simulate.wanted)
         return vintaro::runSimulate(line.simulate);
+    if (line.ledger.wanted) {
+        if (!translating)
+            translating.emplace(argc, argv);
+        return vintaro::runLedger(line.ledger,
+                                  vintaro::decideFolders(QCoreApplication::applicationFilePath(),
+                                                         vintaro::userDataFolder(qgetenv("XDG_DATA_HOME"), QDir::homePath()),
+                                                         line.dataDir)
+                                      .lists);
+    }
 
     translating.reset();
     QApplication app(argc, argv);

@@ -79,8 +79,8 @@ public:
     void narrowList();            // utolso
     void openIntervals();         // interval5x
     void openInfo();              // doku
-    enum class Companion { Wheel, Odds, Systems };
-    void openCompanion(Companion which); // kerek, eselyek, rendszerek
+    enum class Companion { Wheel, Odds, Systems, Ledger };
+    void openCompanion(Companion which); // kerek, eselyek, rendszerek, naplo
     void exportCsv();             // exportcsv
     void chooseLanguage();        // nyelv
     // kezikonyv, and F1 in every window: the built-in manual at `page`
@@ -133,6 +133,7 @@ private:
     QPointer<QWidget> m_intervalWindow;
     QPointer<QWidget> m_oddsWindow;
     QPointer<QWidget> m_systemsWindow; // Rendszerek
+    QPointer<QWidget> m_ledgerWindow;  // Naplo
 
     // Files, Start, save and exit (form1_files.cpp).
     // Per room, the spins its saved list is known to end with.

@@ -1,4 +1,4 @@
-// Form1: opening the interval, wheel, odds, systems and information windows.
+// Form1: opening the interval, wheel, odds, systems, ledger and information windows.
 #include "mainwindow/form1.h"
 
 #include <QShowEvent>
@@ -7,6 +7,7 @@
 #include "info/info.h"
 #include "info/manualpages.h"
 #include "intervals/interval5.h"
+#include "ledger/window/naplo.h"
 #include "odds/window/eselyek.h"
 #include "systems/window/rendszerek.h"
 #include "wheel/kerek.h"
@@ -58,7 +59,8 @@ void Form1::showEvent(QShowEvent *event)
         [this] {
             m_companions->reopen({{QStringLiteral("Kerek"), [this] { openCompanion(Companion::Wheel); }},
                                   {QStringLiteral("Eselyek"), [this] { openCompanion(Companion::Odds); }},
-                                  {QStringLiteral("Rendszerek"), [this] { openCompanion(Companion::Systems); }}});
+                                  {QStringLiteral("Rendszerek"), [this] { openCompanion(Companion::Systems); }},
+                                  {QStringLiteral("Naplo"), [this] { openCompanion(Companion::Ledger); }}});
             activateWindow();
         },
         Qt::QueuedConnection);
@@ -75,12 +77,13 @@ void Form1::openIntervals()
     intervals->show();
 }
 
-// The wheel, odds and systems windows follow the history from when they open.
+// The wheel, odds, systems and ledger windows follow the history from when they open.
 void Form1::openCompanion(Companion which)
 {
-    QPointer<QWidget> &open = which == Companion::Wheel  ? m_wheelWindow
-                              : which == Companion::Odds ? m_oddsWindow
-                                                         : m_systemsWindow;
+    QPointer<QWidget> &open = which == Companion::Wheel     ? m_wheelWindow
+                              : which == Companion::Odds    ? m_oddsWindow
+                              : which == Companion::Systems ? m_systemsWindow
+                                                            : m_ledgerWindow;
     if (raiseIfOpen(open))
         return;
     QWidget *window = nullptr;
@@ -95,6 +98,7 @@ void Form1::openCompanion(Companion which)
     case Companion::Systems:
         window = following(this, new Rendszerek(m_session, m_selection, *m_platform, this, m_folders.lists));
         break;
+    case Companion::Ledger: window = following(this, new Naplo(m_session, m_selection, m_folders.lists, this)); break;
     }
     m_companions->adopt(window);
     open = window;

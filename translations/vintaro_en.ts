@@ -1170,6 +1170,167 @@ Report faults at: %1/issues</translation>
     </message>
 </context>
 <context>
+    <name>LedgerCommand</name>
+    <message>
+        <source>A napló menetei és összesítése a becsületes sorral, ablak nélkül.</source>
+        <translation>The sessions of the ledger and their totals with the honest line, without a window.</translation>
+    </message>
+    <message>
+        <source>A --ledger csak ennek a teremnek a naplóját írja ki.</source>
+        <translation>--ledger prints the ledger of this room only.</translation>
+    </message>
+    <message>
+        <source>TEREM</source>
+        <translation>ROOM</translation>
+    </message>
+    <message>
+        <source>A --ledger CSV-ben, menetenként egy sorral írja ki.</source>
+        <translation>--ledger writes CSV, one line a session.</translation>
+    </message>
+    <message>
+        <source>A --room után egy terem neve kell (például 3).</source>
+        <translation>--room takes the name of a room (for example 3).</translation>
+    </message>
+    <message>
+        <source>A --room és a --csv a --ledger mellé való.</source>
+        <translation>--room and --csv go with --ledger.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. teremnek még nincs naplója (%2).</source>
+        <translation>Room %1 has no ledger yet (%2).</translation>
+    </message>
+    <message>
+        <source>nem olvasható</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>sérült a(z) %1. sorában</source>
+        <translation>is damaged in line %1</translation>
+    </message>
+    <message>
+        <source>a napló (%1) %2.</source>
+        <translation>the ledger (%1) %2.</translation>
+    </message>
+    <message>
+        <source>%1. terem naplója (%2)</source>
+        <translation>The ledger of room %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1. terem összesen:</source>
+        <translation>Room %1 in all:</translation>
+    </message>
+    <message>
+        <source>Minden terem összesen:</source>
+        <translation>All rooms in all:</translation>
+    </message>
+    <message>
+        <source>Még egy teremnek sincs naplója.</source>
+        <translation>No room has a ledger yet.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerText</name>
+    <message>
+        <source>Fekete</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Piros</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Alacsony</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Magas</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>1. harmad</source>
+        <translation>1st dozen</translation>
+    </message>
+    <message>
+        <source>2. harmad</source>
+        <translation>2nd dozen</translation>
+    </message>
+    <message>
+        <source>3. harmad</source>
+        <translation>3rd dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop P</source>
+        <translation>Column 1</translation>
+    </message>
+    <message>
+        <source>Oszlop M</source>
+        <translation>Column 2</translation>
+    </message>
+    <message>
+        <source>Oszlop D</source>
+        <translation>Column 3</translation>
+    </message>
+    <message>
+        <source>Páros</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Páratlan</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Oszlop  P M</source>
+        <translation>Columns 1 and 2</translation>
+    </message>
+    <message>
+        <source>Oszlop  M D</source>
+        <translation>Columns 2 and 3</translation>
+    </message>
+    <message>
+        <source>Tét összesen: %1, eredmény: %2, várható: %3, a sáv: %4 … %5.</source>
+        <translation>Staked in all: %1, result: %2, expected: %3, the band: %4 to %5.</translation>
+    </message>
+    <message>
+        <source>Még nincs elszámolt tét.</source>
+        <translation>No stake has been settled yet.</translation>
+    </message>
+    <message>
+        <source>Az eredmény a sávon belül van: ilyet ad a szerencse a ház előnye körül.</source>
+        <translation>The result is inside the band: a result like this is what luck gives around the house edge.</translation>
+    </message>
+    <message>
+        <source>Az eredmény a sávon kívül esik: tisztességes keréken nagyjából húsz menetből egyszer fordul elő.</source>
+        <translation>The result is outside the band: on a fair wheel this happens in about one session in twenty.</translation>
+    </message>
+    <message>
+        <source>%1. menet: %2 – %3</source>
+        <translation>Session %1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>nyitva</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>; hozott %1</source>
+        <translation>; brought %1</translation>
+    </message>
+    <message>
+        <source>, vitt %1</source>
+        <translation>, took away %1</translation>
+    </message>
+    <message>
+        <source>Kiválasztás (%1 szám)</source>
+        <translation>Selection (%1 numbers)</translation>
+    </message>
+</context>
+<context>
+    <name>Naplo</name>
+    <message>
+        <source>Napló</source>
+        <translation>Ledger</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>A pörgetési listák mappáját már egy másik futó Vintaro használja:
@@ -2139,6 +2300,121 @@ The analysis of these groups stays empty.</translation>
             <numerusform>%1: %2 hit</numerusform>
             <numerusform>%1: %2 hits</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::Naplo</name>
+    <message>
+        <source>Napló</source>
+        <translation>Ledger</translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem olvasható; a program nem írja felül.</source>
+        <translation>The ledger (%1) cannot be read; the program does not overwrite it.</translation>
+    </message>
+    <message>
+        <source>A napló (%1) sérült a(z) %2. sorában; a program nem írja felül.</source>
+        <translation>The ledger (%1) is damaged in line %2; the program does not overwrite it.</translation>
+    </message>
+    <message>
+        <source>Menet</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>hely, asztal</source>
+        <translation>place, table</translation>
+    </message>
+    <message>
+        <source>Hely:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Hozott pénz:</source>
+        <translation>Money brought:</translation>
+    </message>
+    <message>
+        <source>Vitt pénz:</source>
+        <translation>Money taken away:</translation>
+    </message>
+    <message>
+        <source>Jegyzet:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>Menet kezdése</source>
+        <translation>Start session</translation>
+    </message>
+    <message>
+        <source>Menet vége</source>
+        <translation>End session</translation>
+    </message>
+    <message>
+        <source>Tétek a következő pörgetésre</source>
+        <translation>Stakes on the next spin</translation>
+    </message>
+    <message>
+        <source>Tét:</source>
+        <translation>Stake:</translation>
+    </message>
+    <message>
+        <source>%1 zseton, a tét zsetononként</source>
+        <translation>%1 chips, the stake is per chip</translation>
+    </message>
+    <message>
+        <source>Számra</source>
+        <translation>On the number</translation>
+    </message>
+    <message>
+        <source>A kiválasztásra</source>
+        <translation>On the selection</translation>
+    </message>
+    <message>
+        <source>A kiválasztott számok mindegyikére a tét</source>
+        <translation>The stake on each selected number</translation>
+    </message>
+    <message>
+        <source>Utolsó tét vissza</source>
+        <translation>Take back the last stake</translation>
+    </message>
+    <message>
+        <source>A menet pénze pörgetésenként és a várható</source>
+        <translation>The session&apos;s money spin by spin, and the expected</translation>
+    </message>
+    <message>
+        <source>Pénz</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Várható (tét/37 veszteség)</source>
+        <translation>Expected (a loss of stake/37)</translation>
+    </message>
+    <message>
+        <source>pörgetés a menetben</source>
+        <translation>spin in the session</translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem írható.</source>
+        <translation>The ledger (%1) cannot be written.</translation>
+    </message>
+    <message>
+        <source>Nincs nyitott menet (%1. terem).</source>
+        <translation>No open session (room %1).</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Még nincs menet ebben a teremben.</source>
+        <translation>No session in this room yet.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. menet pénze most: %2 (hozott %3).</source>
+        <translation>Money of session %1 now: %2 (brought %3).</translation>
+    </message>
+    <message>
+        <source>A terem összes menete: %1 %2</source>
+        <translation>All sessions of the room: %1 %2</translation>
     </message>
 </context>
 <context>

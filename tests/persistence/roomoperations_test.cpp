@@ -28,6 +28,7 @@
 #include <unistd.h>
 
 #include "persistence/folderlock.h"
+#include "persistence/ledgerfile.h"
 #include "persistence/locations.h"
 #include "persistence/roomjournal.h"
 #include "persistence/roomoperations.h"
@@ -354,12 +355,30 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
     QTemporaryDir memory(QStringLiteral("/dev/shm/vintaro-crash-XXXXXX"));
     const QString where = memory.isValid() ? memory.path() : folder();
     ASSERT_TRUE(test::putRoomsFiveAndThree(where));
+    // Room 5 has an open session with settled bets and one waiting; room 3 an
+    // ended session. No room operation may lose or split either.
+    Ledger open;
+    open.startSession("2026-12-07 20:00", "5", "Asztal 4", 2000);
+    for (int spin = 1; spin <= 300; ++spin) {
+        open.record({BetKind::Outside, spin % 14, {}}, 10);
+        open.record({BetKind::Sector, spin % 4, {}}, 2);
+        open.settle(spin, spin % 37);
+    }
+    open.record({BetKind::Number, 17, {}}, 5);
+    Ledger ended;
+    ended.startSession("2026-12-06 19:00", "3", "", 500);
+    ended.record({BetKind::Number, 0, {}}, 5);
+    ended.settle(1, 0);
+    ended.endSession("2026-12-06 23:00", 675, "nulla");
+    ASSERT_TRUE(writeLedger(ledgerFile(where, QStringLiteral("5")), open));
+    ASSERT_TRUE(writeLedger(ledgerFile(where, QStringLiteral("3")), ended));
     const auto before = snapshot(where);
     std::vector<CrashCase> cases;
     for (const test::RoomOperation &operation : test::roomOperations(test::historyOf(series(4200, 7, 3))))
         cases.push_back({operation.name, [run = operation.run](const QString &f) { return !run(f); }});
     std::mt19937 random(20);
     long killed = 0, during = 0, strays = 0, interrupted = 0, finishedAtStart = 0, oldKept = 0, newWhole = 0, mixed = 0, lost = 0;
+    long lostLedgers = 0;
     for (const CrashCase &c : cases) {
         SCOPED_TRACE(c.name);
         // The operation run whole gives the files after it, and its length.
@@ -403,14 +422,27 @@ TEST_F(RoomOperations, AKillAtAnyMomentLeavesOneRoomAndLosesNoSpin)
                     (!before.count(name) || content != before.at(name)) &&
                     (!after.count(name) || content != after.at(name)))
                     ++lost;
+            // The ledgers are never touched: every line of them stays.
+            for (const char *room : {"5", "3"}) {
+                const QString name = QFileInfo(ledgerFile(where, QString::fromLatin1(room))).fileName();
+                if (!now.count(name) || now.at(name) != before.at(name))
+                    ++lostLedgers;
+            }
         }
     }
     EXPECT_EQ(mixed, 0);
     EXPECT_EQ(lost, 0);
+    EXPECT_EQ(lostLedgers, 0);
+    const LedgerRead five = readLedger(ledgerFile(where, QStringLiteral("5")));
+    ASSERT_EQ(five.damagedLine, 0);
+    ASSERT_NE(five.ledger.openSession(), nullptr);
+    EXPECT_EQ(five.ledger.bets().size(), 601u);
+    EXPECT_EQ(five.ledger.waiting().size(), 1u);
     std::printf("room operation crashes: %ld kills over %zu operations, %ld while it ran, %ld left files half "
                 "changed, %ld journals finished at start; then %ld kept the old files, %ld the new, %ld mixed rooms, "
-                "%ld spins lost, %ld temporary files left\n",
-                killed, cases.size(), during, interrupted, finishedAtStart, oldKept, newWhole, mixed, lost, strays);
+                "%ld spins lost, %ld ledgers changed, %ld temporary files left\n",
+                killed, cases.size(), during, interrupted, finishedAtStart, oldKept, newWhole, mixed, lost, lostLedgers,
+                strays);
 }
 
 TEST_F(RoomOperations, OneProgramPerListsFolder)

@@ -41,7 +41,8 @@ inline bool trackedName(const QString &name)
 {
     return name == QLatin1String("terem.txt") || name == QLatin1String(".vintaro-journal") ||
            name.endsWith(QLatin1String(".vintaro-new")) || name.endsWith(QLatin1String(".vintaro-old")) ||
-           (name.startsWith(QLatin1String("rszamok")) && name.endsWith(QLatin1String(".txt")));
+           (name.startsWith(QLatin1String("rszamok")) && name.endsWith(QLatin1String(".txt"))) ||
+           (name.startsWith(QLatin1String("naplo")) && name.endsWith(QLatin1String(".csv")));
 }
 
 // Those files of a folder with their bytes; `others` counts the rest.
