@@ -527,6 +527,167 @@ Options:
     </message>
 </context>
 <context>
+    <name>LedgerCommand</name>
+    <message>
+        <source>A napló menetei és összesítése a becsületes sorral, ablak nélkül.</source>
+        <translation>The sessions of the ledger and their totals with the honest line, without a window.</translation>
+    </message>
+    <message>
+        <source>A --ledger csak ennek a teremnek a naplóját írja ki.</source>
+        <translation>--ledger prints the ledger of this room only.</translation>
+    </message>
+    <message>
+        <source>TEREM</source>
+        <translation>ROOM</translation>
+    </message>
+    <message>
+        <source>A --ledger CSV-ben, menetenként egy sorral írja ki.</source>
+        <translation>--ledger writes CSV, one line a session.</translation>
+    </message>
+    <message>
+        <source>A --room után egy terem neve kell (például 3).</source>
+        <translation>--room takes the name of a room (for example 3).</translation>
+    </message>
+    <message>
+        <source>A --room és a --csv a --ledger mellé való.</source>
+        <translation>--room and --csv go with --ledger.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. teremnek még nincs naplója (%2).</source>
+        <translation>Room %1 has no ledger yet (%2).</translation>
+    </message>
+    <message>
+        <source>nem olvasható</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>sérült a(z) %1. sorában</source>
+        <translation>is damaged in line %1</translation>
+    </message>
+    <message>
+        <source>a napló (%1) %2.</source>
+        <translation>the ledger (%1) %2.</translation>
+    </message>
+    <message>
+        <source>%1. terem naplója (%2)</source>
+        <translation>The ledger of room %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1. terem összesen:</source>
+        <translation>Room %1 in all:</translation>
+    </message>
+    <message>
+        <source>Minden terem összesen:</source>
+        <translation>All rooms in all:</translation>
+    </message>
+    <message>
+        <source>Még egy teremnek sincs naplója.</source>
+        <translation>No room has a ledger yet.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerText</name>
+    <message>
+        <source>Fekete</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Piros</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Alacsony</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Magas</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>1. harmad</source>
+        <translation>1st dozen</translation>
+    </message>
+    <message>
+        <source>2. harmad</source>
+        <translation>2nd dozen</translation>
+    </message>
+    <message>
+        <source>3. harmad</source>
+        <translation>3rd dozen</translation>
+    </message>
+    <message>
+        <source>Oszlop P</source>
+        <translation>Column 1</translation>
+    </message>
+    <message>
+        <source>Oszlop M</source>
+        <translation>Column 2</translation>
+    </message>
+    <message>
+        <source>Oszlop D</source>
+        <translation>Column 3</translation>
+    </message>
+    <message>
+        <source>Páros</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Páratlan</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>Oszlop  P M</source>
+        <translation>Columns 1 and 2</translation>
+    </message>
+    <message>
+        <source>Oszlop  M D</source>
+        <translation>Columns 2 and 3</translation>
+    </message>
+    <message>
+        <source>Tét összesen: %1, eredmény: %2, várható: %3, a sáv: %4 … %5.</source>
+        <translation>Staked in all: %1, result: %2, expected: %3, the band: %4 to %5.</translation>
+    </message>
+    <message>
+        <source>Még nincs elszámolt tét.</source>
+        <translation>No stake has been settled yet.</translation>
+    </message>
+    <message>
+        <source>Az eredmény a sávon belül van: ilyet ad a szerencse a ház előnye körül.</source>
+        <translation>The result is inside the band: a result like this is what luck gives around the house edge.</translation>
+    </message>
+    <message>
+        <source>Az eredmény a sávon kívül esik: tisztességes keréken nagyjából húsz menetből egyszer fordul elő.</source>
+        <translation>The result is outside the band: on a fair wheel this happens in about one session in twenty.</translation>
+    </message>
+    <message>
+        <source>%1. menet: %2 – %3</source>
+        <translation>Session %1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>nyitva</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>; hozott %1</source>
+        <translation>; brought %1</translation>
+    </message>
+    <message>
+        <source>, vitt %1</source>
+        <translation>, took away %1</translation>
+    </message>
+    <message>
+        <source>Kiválasztás (%1 szám)</source>
+        <translation>Selection (%1 numbers)</translation>
+    </message>
+</context>
+<context>
+    <name>Naplo</name>
+    <message>
+        <source>Napló</source>
+        <translation>Ledger</translation>
+    </message>
+</context>
+<context>
     <name>OddsText</name>
     <message>
         <source>%1 %</source>
@@ -1167,167 +1328,6 @@ Report faults at: %1/issues</translation>
     <message>
         <source>Szabályos keréken minden tét átlagosan a tét 1/37 részét veszíti el, bármilyen tétrendszerrel: ez az egy tétegységre jutó veszteség rögzített. A tétrendszer azt változtatja meg, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény (sok kis nyereség és ritka nagy veszteség, vagy fordítva); ezért egy menet átlagos vesztesége rendszerenként más, de mindig az összes tét 1/37 része.</source>
         <translation>On a fair wheel every bet loses 1/37 of its stake on average, whatever the betting system: this loss per unit staked is fixed. A betting system changes how much the player stakes and how the result is spread (many small wins and a rare large loss, or the other way round); so the mean loss of a session differs from system to system, but it is always 1/37 of the total staked.</translation>
-    </message>
-</context>
-<context>
-    <name>LedgerCommand</name>
-    <message>
-        <source>A napló menetei és összesítése a becsületes sorral, ablak nélkül.</source>
-        <translation>The sessions of the ledger and their totals with the honest line, without a window.</translation>
-    </message>
-    <message>
-        <source>A --ledger csak ennek a teremnek a naplóját írja ki.</source>
-        <translation>--ledger prints the ledger of this room only.</translation>
-    </message>
-    <message>
-        <source>TEREM</source>
-        <translation>ROOM</translation>
-    </message>
-    <message>
-        <source>A --ledger CSV-ben, menetenként egy sorral írja ki.</source>
-        <translation>--ledger writes CSV, one line a session.</translation>
-    </message>
-    <message>
-        <source>A --room után egy terem neve kell (például 3).</source>
-        <translation>--room takes the name of a room (for example 3).</translation>
-    </message>
-    <message>
-        <source>A --room és a --csv a --ledger mellé való.</source>
-        <translation>--room and --csv go with --ledger.</translation>
-    </message>
-    <message>
-        <source>A(z) %1. teremnek még nincs naplója (%2).</source>
-        <translation>Room %1 has no ledger yet (%2).</translation>
-    </message>
-    <message>
-        <source>nem olvasható</source>
-        <translation>cannot be read</translation>
-    </message>
-    <message>
-        <source>sérült a(z) %1. sorában</source>
-        <translation>is damaged in line %1</translation>
-    </message>
-    <message>
-        <source>a napló (%1) %2.</source>
-        <translation>the ledger (%1) %2.</translation>
-    </message>
-    <message>
-        <source>%1. terem naplója (%2)</source>
-        <translation>The ledger of room %1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1. terem összesen:</source>
-        <translation>Room %1 in all:</translation>
-    </message>
-    <message>
-        <source>Minden terem összesen:</source>
-        <translation>All rooms in all:</translation>
-    </message>
-    <message>
-        <source>Még egy teremnek sincs naplója.</source>
-        <translation>No room has a ledger yet.</translation>
-    </message>
-</context>
-<context>
-    <name>LedgerText</name>
-    <message>
-        <source>Fekete</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <source>Piros</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>Alacsony</source>
-        <translation>Low</translation>
-    </message>
-    <message>
-        <source>Magas</source>
-        <translation>High</translation>
-    </message>
-    <message>
-        <source>1. harmad</source>
-        <translation>1st dozen</translation>
-    </message>
-    <message>
-        <source>2. harmad</source>
-        <translation>2nd dozen</translation>
-    </message>
-    <message>
-        <source>3. harmad</source>
-        <translation>3rd dozen</translation>
-    </message>
-    <message>
-        <source>Oszlop P</source>
-        <translation>Column 1</translation>
-    </message>
-    <message>
-        <source>Oszlop M</source>
-        <translation>Column 2</translation>
-    </message>
-    <message>
-        <source>Oszlop D</source>
-        <translation>Column 3</translation>
-    </message>
-    <message>
-        <source>Páros</source>
-        <translation>Even</translation>
-    </message>
-    <message>
-        <source>Páratlan</source>
-        <translation>Odd</translation>
-    </message>
-    <message>
-        <source>Oszlop  P M</source>
-        <translation>Columns 1 and 2</translation>
-    </message>
-    <message>
-        <source>Oszlop  M D</source>
-        <translation>Columns 2 and 3</translation>
-    </message>
-    <message>
-        <source>Tét összesen: %1, eredmény: %2, várható: %3, a sáv: %4 … %5.</source>
-        <translation>Staked in all: %1, result: %2, expected: %3, the band: %4 to %5.</translation>
-    </message>
-    <message>
-        <source>Még nincs elszámolt tét.</source>
-        <translation>No stake has been settled yet.</translation>
-    </message>
-    <message>
-        <source>Az eredmény a sávon belül van: ilyet ad a szerencse a ház előnye körül.</source>
-        <translation>The result is inside the band: a result like this is what luck gives around the house edge.</translation>
-    </message>
-    <message>
-        <source>Az eredmény a sávon kívül esik: tisztességes keréken nagyjából húsz menetből egyszer fordul elő.</source>
-        <translation>The result is outside the band: on a fair wheel this happens in about one session in twenty.</translation>
-    </message>
-    <message>
-        <source>%1. menet: %2 – %3</source>
-        <translation>Session %1: %2 – %3</translation>
-    </message>
-    <message>
-        <source>nyitva</source>
-        <translation>open</translation>
-    </message>
-    <message>
-        <source>; hozott %1</source>
-        <translation>; brought %1</translation>
-    </message>
-    <message>
-        <source>, vitt %1</source>
-        <translation>, took away %1</translation>
-    </message>
-    <message>
-        <source>Kiválasztás (%1 szám)</source>
-        <translation>Selection (%1 numbers)</translation>
-    </message>
-</context>
-<context>
-    <name>Naplo</name>
-    <message>
-        <source>Napló</source>
-        <translation>Ledger</translation>
     </message>
 </context>
 <context>
