@@ -119,6 +119,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
              QString::fromUtf8("FÁJL")});
     for (const QCommandLineOption &option : simulateOptions())
         add(option);
+    for (const QCommandLineOption &option : importOptions())
+        add(option);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -177,6 +179,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return fail(QString::fromUtf8("A --analyse után egy fájl neve kell (a szabványos bemenethez: -)."));
     }
     if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
+        return fail(wrong);
+    if (const QString wrong = readImportOptions(parser, result.import); !wrong.isEmpty())
         return fail(wrong);
     return result;
 }

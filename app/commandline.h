@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/importcommand.h"
 #include "app/simulatecommand.h"
 
 namespace vintaro {
@@ -23,6 +24,7 @@ struct CommandLine
     QString language; // --language: hu or en, or empty (vintaro.ini's choice, or Hungarian)
     QString analyse; // --analyse: a spin file to analyse as text, or empty
     SimulateCommand simulate; // --simulate: a betting system played as text
+    ImportCommand import;     // --import: spins of a file into a room
 };
 
 // Reads `arguments` (the program name first, as argv gives them). A wrong

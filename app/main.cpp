@@ -47,6 +47,11 @@ int main(int argc, char *argv[])
         return vintaro::runAnalyse(line.analyse);
     if (line.simulate.wanted)
         return vintaro::runSimulate(line.simulate);
+    if (line.import.wanted) {
+        if (!translating)
+            translating.emplace(argc, argv); // for the folders, which it asks of the application
+        return vintaro::runImport(line.import, line.dataDir);
+    }
 
     translating.reset();
     QApplication app(argc, argv);
