@@ -83,6 +83,7 @@ public:
     void openCompanion(Companion which); // kerek, eselyek, rendszerek
     void exportCsv();             // exportcsv
     void chooseLanguage();        // nyelv
+    void importHistory();         // elozmeny
 
 signals:
     // After every change of the history: entry, undo, Start.
@@ -146,6 +147,8 @@ private:
     std::optional<QString> safeRoomText();
     // True without a fault; otherwise tells the user which file failed.
     bool filesWritten(const std::optional<FileFault> &fault);
+    // Why a room operation changed no file, with the folder's state.
+    QString fileFaultText(const FileFault &fault) const;
     // Shows `message`, starts the program afresh and ends this run. When the
     // new instance cannot start, says so and keeps running with the room box
     // set back to `roomBox`.
