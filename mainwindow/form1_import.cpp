@@ -18,16 +18,16 @@ void Form1::importHistory()
         const QString room = dialog->room();
         const auto fault = importRoomFiles(m_folders.lists, room, dialog->spins(), dialog->mode());
         if (fault) {
-            m_platform->message(this, fileFaultText(*fault) + tr("\nA terem listája nem változott."));
+            m_platform->message(this, fileFaultText(*fault) + ImportDialog::tr("\nA terem listája nem változott."));
             return;
         }
         const QString count = QString::fromStdString(formatInteger(std::int64_t(dialog->spins().size())));
         m_platform->message(this,
                             (dialog->mode() == ImportMode::Replace
-                                 ? tr("%1 pörgetés került a(z) %2. terem mentett listája helyére.")
-                                 : tr("%1 pörgetés került a(z) %2. terem mentett listája végére."))
+                                 ? ImportDialog::tr("%1 pörgetés került a(z) %2. terem mentett listája helyére.")
+                                 : ImportDialog::tr("%1 pörgetés került a(z) %2. terem mentett listája végére."))
                                     .arg(count, room) +
-                                tr("\nA Terem választás menüben a terem kiválasztása tölti be."),
+                                ImportDialog::tr("\nA Terem választás menüben a terem kiválasztása tölti be."),
                             Platform::Icon::Information);
     });
     // After the menu has given the keys back to spin entry, so that the
