@@ -335,8 +335,8 @@ void Form1::buildMenu()
     connect(action(m_tools, "rendszerek", u8("Tétrendszerek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
-    connect(action(m_tools, "elozmeny", QCoreApplication::translate("vintaro::ImportDialog", "Előzmény betöltése…")), &QAction::triggered, this, &Form1::importHistory);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
+    connect(action(m_tools, "elozmeny", QCoreApplication::translate("vintaro::ImportDialog", "Előzmény betöltése…")), &QAction::triggered, this, &Form1::importHistory);
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);
