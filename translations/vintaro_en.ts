@@ -625,4 +625,111 @@ Go on?</translation>
         <translation>Bankroll</translation>
     </message>
 </context>
+<context>
+    <name>vintaro::WheelHelp</name>
+    <message>
+        <source>A szektor zsebeinek száma a kerék 37 zsebéből.</source>
+        <translation>The number of the sector&apos;s pockets among the wheel&apos;s 37.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a szektor esélye minden pörgetésben zseb/37, bármi jött is előtte.</source>
+        <translation>On a fair wheel the sector&apos;s chance in every spin is pockets/37, whatever came before.</translation>
+    </message>
+    <message>
+        <source>Ennyi pörgetés eredménye esett a szektorba.</source>
+        <translation>This many spins fell into the sector.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a Várható oszlop értéke körül ingadozik. A múltbeli találatok a következő pörgetés esélyén nem változtatnak; csak egy valódi torzítás tenné, amit az Esélyek ablak mér.</source>
+        <translation>On a fair wheel it varies around the Várható (expected) column. Past hits do not change the next spin&apos;s chance; only a real bias would, which the Esélyek (odds) window measures.</translation>
+    </message>
+    <message>
+        <source>Ennyi találat várható szabályos keréken: pörgetések × zseb / 37.</source>
+        <translation>The hits a fair wheel gives on average: spins × pockets / 37.</translation>
+    </message>
+    <message>
+        <source>A Hányszor oszlop ehhez mérhető; kisebb eltérés szabályos keréken is mindig van, és nem jelzi előre a következő pörgetést.</source>
+        <translation>The Hányszor (hits) column compares with it; a fair wheel always shows some difference, and it does not foretell the next spin.</translation>
+    </message>
+    <message>
+        <source>Pörgetések a szektor legutóbbi találata óta.</source>
+        <translation>Spins since the sector&apos;s latest hit.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy hosszú kihagyás után sem nagyobb a szektor esélye: a kerék nem emlékszik, a következő pörgetés esélye most is zseb/37.</source>
+        <translation>On a fair wheel a long absence does not raise the sector&apos;s chance: the wheel has no memory, the next spin&apos;s chance is still pockets/37.</translation>
+    </message>
+    <message>
+        <source>A szektor leghosszabb kihagyása az előzményben.</source>
+        <translation>The sector&apos;s longest absence in the history.</translation>
+    </message>
+    <message>
+        <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kihagyás várható szabályos keréken is; a következő pörgetésről nem mond semmit.</source>
+        <translation>The longer the history, the longer the longest absence a fair wheel gives too; it says nothing about the next spin.</translation>
+    </message>
+    <message>
+        <source>A kerék a zsebek sorrendjében; a gyűrű színe a zseb találatait mutatja a választott ablakban.</source>
+        <translation>The wheel in the order of its pockets; the ring&apos;s colour shows each pocket&apos;s hits in the chosen window.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken is mindig van melegebb és hidegebb zseb; a színek a múltat írják le, a következő pörgetés esélye minden zsebre 1/37.</source>
+        <translation>A fair wheel always has warmer and colder pockets too; the colours describe the past, the next spin&apos;s chance is 1/37 for every pocket.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 37 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 37 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 74 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 74 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 185 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 185 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 370 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 370 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az egész előzmény találatait mutatja.</source>
+        <translation>The ring shows the hits of the whole history.</translation>
+    </message>
+    <message>
+        <source>A gyűrű azt mutatja, hány pörgetés óta nem jött a zseb.</source>
+        <translation>The ring shows how many spins ago each pocket last came.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy zseb átlagosan 36 pörgetést vár; a hosszú kihagyás nem teszi valószínűbbé a következőt.</source>
+        <translation>On a fair wheel a pocket waits 36 spins on average; a long absence does not make it likelier next.</translation>
+    </message>
+    <message>
+        <source>A gyűrű színskálája: mit mér a választott mérce.</source>
+        <translation>The ring&apos;s colour scale: what the chosen measure counts.</translation>
+    </message>
+    <message>
+        <source>A skála alja: a legkisebb érték a gyűrűn.</source>
+        <translation>The bottom of the scale: the smallest value on the ring.</translation>
+    </message>
+    <message>
+        <source>A gyűrű színei a skála aljától a tetejéig.</source>
+        <translation>The ring&apos;s colours from the bottom of the scale to its top.</translation>
+    </message>
+    <message>
+        <source>A skála teteje: a legnagyobb érték a gyűrűn.</source>
+        <translation>The top of the scale: the largest value on the ring.</translation>
+    </message>
+    <message>
+        <source>A kattintással választott zseb és szomszédai a keréken; a táblázat Szomszédok sora róluk szól.</source>
+        <translation>The pocket chosen by a click and its neighbours on the wheel; the table&apos;s Szomszédok (neighbours) row counts them.</translation>
+    </message>
+    <message>
+        <source>Hány szomszédot számol a választott zseb mindkét oldalán.</source>
+        <translation>How many neighbours on each side of the chosen pocket are counted.</translation>
+    </message>
+    <message>
+        <source>Amit mutat, az a múlt: a következő pörgetés esélye szabályos keréken minden zsebre 1/37.</source>
+        <translation>What it shows is the past: on a fair wheel the next spin&apos;s chance is 1/37 for every pocket.</translation>
+    </message>
+</context>
 </TS>
