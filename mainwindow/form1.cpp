@@ -336,7 +336,7 @@ void Form1::buildMenu()
             [this] { openCompanion(Companion::Systems); });
     connect(action(m_tools, "exportcsv", u8("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
-    connect(action(m_tools, "elozmeny", QCoreApplication::translate("vintaro::ImportDialog", "Előzmény betöltése…")), &QAction::triggered, this, &Form1::importHistory);
+    addImportItem();
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", u8("?")), &QAction::triggered, this, &Form1::openInfo);

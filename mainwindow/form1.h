@@ -147,6 +147,8 @@ private:
     std::optional<QString> safeRoomText();
     // True without a fault; otherwise tells the user which file failed.
     bool filesWritten(const std::optional<FileFault> &fault);
+    // "Előzmény betöltése…" in Eszközök, before the language choice (form1_import.cpp).
+    void addImportItem();
     // Why a room operation changed no file, with the folder's state.
     QString fileFaultText(const FileFault &fault) const;
     // Shows `message`, starts the program afresh and ends this run. When the

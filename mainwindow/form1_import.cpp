@@ -1,13 +1,28 @@
 // Form1: "Előzmény betöltése…", spins from elsewhere into a room's saved list.
 #include "mainwindow/form1.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "core/textformat.h"
 #include "mainwindow/importdialog.h"
 #include "persistence/roomimport.h"
 
 namespace vintaro {
+
+void Form1::addImportItem()
+{
+    auto *item = new QAction(ImportDialog::tr("Előzmény betöltése…"), this);
+    item->setObjectName(QStringLiteral("elozmeny"));
+    const QList<QAction *> tools = m_tools->actions();
+    QAction *before = nullptr;
+    for (QAction *a : tools)
+        if (a->objectName() == QLatin1String("nyelv"))
+            before = a;
+    m_tools->insertAction(before, item); // the language choice stays last
+    connect(item, &QAction::triggered, this, &Form1::importHistory);
+}
 
 void Form1::importHistory()
 {

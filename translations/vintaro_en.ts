@@ -309,6 +309,137 @@ Go on?</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::OddsHelp</name>
+    <message>
+        <source>A tét: egy szám vagy számok csoportja, amelyre egy zseton tehető.</source>
+        <translation>The bet: a number or a group of numbers one chip can be placed on.</translation>
+    </message>
+    <message>
+        <source>A tét számainak száma; egy pörgetésre a tét esélye ennyi/37.</source>
+        <translation>How many numbers the bet covers; its chance in one spin is this many/37.</translation>
+    </message>
+    <message>
+        <source>Ennyiszer nyert a tét az előzményben.</source>
+        <translation>How many times the bet won in the history.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a Várható oszlop körül ingadozik; a múltbeli találatok a következő pörgetés esélyén nem változtatnak.</source>
+        <translation>On a fair wheel it varies around the Várható (expected) column; past hits do not change the next spin&apos;s chance.</translation>
+    </message>
+    <message>
+        <source>Ennyi találat várható szabályos keréken: pörgetések × számok / 37.</source>
+        <translation>The hits a fair wheel gives on average: spins × numbers / 37.</translation>
+    </message>
+    <message>
+        <source>Az eltérés a várhatótól, szórásnyi egységben: (találat − várható) / szórás.</source>
+        <translation>The difference from the expected, in standard deviations: (hits − expected) / deviation.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a z többnyire −2 és 2 között van, de sok tét közül egy-kettő mindig kilóg; egy tét z-je magában nem bizonyít torzítást.</source>
+        <translation>On a fair wheel z mostly lies between −2 and 2, but among many bets one or two always stand out; one bet&apos;s z alone proves no bias.</translation>
+    </message>
+    <message>
+        <source>Pörgetések a tét legutóbbi találata óta.</source>
+        <translation>Spins since the bet&apos;s latest win.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a hosszú kimaradás nem növeli a tét esélyét: a következő pörgetésben most is számok/37.</source>
+        <translation>On a fair wheel a long absence does not raise the bet&apos;s chance: in the next spin it is still numbers/37.</translation>
+    </message>
+    <message>
+        <source>Egy előre kiválasztott tétnél az esélye, hogy most éppen legalább ilyen hosszú kimaradásban legyen.</source>
+        <translation>For a bet chosen beforehand, the chance of being in an absence at least this long right now.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken ez a múltról szól, nem a következő pörgetésről: a kis esély nem jelenti, hogy a tét „esedékes”.</source>
+        <translation>On a fair wheel this is about the past, not the next spin: a small chance does not make the bet “due”.</translation>
+    </message>
+    <message>
+        <source>Ilyen kimaradás ennyi alkalomból egyszer fordul elő szabályos keréken.</source>
+        <translation>An absence like this happens once in this many times on a fair wheel.</translation>
+    </message>
+    <message>
+        <source>A tét leghosszabb kimaradása az előzményben.</source>
+        <translation>The bet&apos;s longest absence in the history.</translation>
+    </message>
+    <message>
+        <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kimaradás várható szabályos keréken is.</source>
+        <translation>The longer the history, the longer the longest absence a fair wheel gives too.</translation>
+    </message>
+    <message>
+        <source>Az esélye, hogy szabályos keréken a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen.</source>
+        <translation>The chance that on a fair wheel the bet&apos;s longest absence over this many spins is at least this long.</translation>
+    </message>
+    <message>
+        <source>A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt.</source>
+        <translation>The average longest absence on a fair wheel over this many spins.</translation>
+    </message>
+    <message>
+        <source>A próba: mit vet össze a szabályos kerékkel (számok, ívek, színek…).</source>
+        <translation>The test: what it compares with a fair wheel (numbers, arcs, colours…).</translation>
+    </message>
+    <message>
+        <source>A próba mérőszáma az előzményre (például a khi-négyzet).</source>
+        <translation>The test&apos;s statistic for the history (the chi-square, for example).</translation>
+    </message>
+    <message>
+        <source>Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben.</source>
+        <translation>Degrees of freedom: the cells of the chi-square test less one.</translation>
+    </message>
+    <message>
+        <source>Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson.</source>
+        <translation>The chance that a fair wheel shows at least this much difference at a single look.</translation>
+    </message>
+    <message>
+        <source>Minden pörgetés után nézve a kis p szabályos keréken is gyakran előfordul; az ítélet ezt számba veszi, a p egymagában nem.</source>
+        <translation>Looked at after every spin, a small p often comes on a fair wheel too; the verdict allows for that, p alone does not.</translation>
+    </message>
+    <message>
+        <source>A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve.</source>
+        <translation>The p-value adjusted by Holm&apos;s method: all the tests of the table taken together.</translation>
+    </message>
+    <message>
+        <source>Hány pörgetésből készült a tét-táblázat.</source>
+        <translation>How many spins the bet table is made from.</translation>
+    </message>
+    <message>
+        <source>Az ítélet: mutat-e az előzmény torzítást, a minden pörgetés után nézett bizonyíték szerint.</source>
+        <translation>The verdict: whether the history shows a bias, by the evidence looked at after every spin.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a bizonyíték többnyire 1 alatt marad, és „gyanúsat” csak ritkán mond. Torzítás nélkül a következő pörgetés esélye minden számra 1/37.</source>
+        <translation>On a fair wheel the evidence mostly stays below 1 and says “suspicious” only rarely. Without a bias the next spin&apos;s chance is 1/37 for every number.</translation>
+    </message>
+    <message>
+        <source>Melyik szám vagy ív adja a bizonyíték legnagyobb részét, találataival és a várhatóval.</source>
+        <translation>Which number or arc carries most of the evidence, with its hits and the expected.</translation>
+    </message>
+    <message>
+        <source>A legtöbbet jött szám előnye: az előzmény egyik felén kiválasztva, a másikon mérve.</source>
+        <translation>The edge of the number that came most: chosen on one half of the history, measured on the other.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken ez a becslés 0 körül van; csak ha a másik félen is megmarad, utal valódi torzításra.</source>
+        <translation>On a fair wheel this estimate lies around 0; only when it holds on the other half too does it point to a real bias.</translation>
+    </message>
+    <message>
+        <source>A legtöbbet jött ív előnye: az előzmény egyik felén kiválasztva, a másikon mérve.</source>
+        <translation>The edge of the arc that came most: chosen on one half of the history, measured on the other.</translation>
+    </message>
+    <message>
+        <source>A választott fájl pörgetéseinek bizonyítéka és ítélete, ahogy az élő előzményé is számolódik.</source>
+        <translation>The evidence and the verdict of the chosen file&apos;s spins, computed as for the live history.</translation>
+    </message>
+    <message>
+        <source>Mit olvasott a program a fájlból: a pörgetéseket és a kihagyott elemeket.</source>
+        <translation>What the program read from the file: the spins and the items skipped.</translation>
+    </message>
+    <message>
+        <source>Ez a múltat írja le: szabályos keréken a következő pörgetés esélye ettől nem változik, csak egy valódi torzítás változtatna rajta.</source>
+        <translation>This describes the past: on a fair wheel it does not change the next spin&apos;s chance; only a real bias would.</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::OwnSystemDialog</name>
     <message>
         <source>Saját rendszer</source>

@@ -16,6 +16,7 @@
 #include "odds/window/betsmodel.h"
 #include "odds/window/biasmodel.h"
 #include "odds/window/filepanel.h"
+#include "odds/window/oddshelp.h"
 #include "widgets/tableview.h"
 #include "widgets/appearance.h"
 
@@ -93,6 +94,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
 
     table->horizontalHeader()->setStretchLastSection(true);
     refresh();
+    explainOddsFigures(this);
     setMinimumWidth(360);
     resize(table->horizontalHeader()->length() + 60, 640);
 }
