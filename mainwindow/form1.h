@@ -77,13 +77,13 @@ public:
     void restoreFull();           // teljes
     void deleteFull();            // ttorles
     void narrowList();            // utolso
+    void importHistory();         // elozmeny
     void openIntervals();         // interval5x
     void openInfo();              // doku
     enum class Companion { Wheel, Odds, Systems };
     void openCompanion(Companion which); // kerek, eselyek, rendszerek
     void exportCsv();             // exportcsv
     void chooseLanguage();        // nyelv
-    void importHistory();         // elozmeny
 
 signals:
     // After every change of the history: entry, undo, Start.

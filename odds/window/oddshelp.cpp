@@ -10,35 +10,26 @@ namespace vintaro {
 
 namespace {
 
-struct OddsHelp {
-  Q_DECLARE_TR_FUNCTIONS(vintaro::OddsHelp)
+struct OddsHelp
+{
+    Q_DECLARE_TR_FUNCTIONS(vintaro::OddsHelp)
 };
 
-struct Help {
-  const char *tip;
-  const char *more; // after the tip in the What's This text; empty: the
-                    // fair-wheel sentence
+struct Help
+{
+    const char *tip;
+    const char *more; // after the tip in the What's This text; empty: the fair-wheel sentence
 };
 
 constexpr std::array<Help, 11> kBets = {{
-    {QT_TRANSLATE_NOOP(
-         "vintaro::OddsHelp",
-         "A tét: egy szám vagy számok csoportja, amelyre egy zseton tehető."),
-     ""},
-    {QT_TRANSLATE_NOOP(
-         "vintaro::OddsHelp",
-         "A tét számainak száma; egy pörgetésre a tét esélye ennyi/37."),
-     ""},
-    {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
-                       "Ennyiszer nyert a tét az előzményben."),
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "A tét: egy szám vagy számok csoportja, amelyre egy zseton tehető."), ""},
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "A tét számainak száma; egy pörgetésre a tét esélye ennyi/37."), ""},
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "Ennyiszer nyert a tét az előzményben."),
      QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                        "Szabályos keréken a Várható oszlop körül ingadozik; a "
                        "múltbeli találatok a következő pörgetés esélyén "
                        "nem változtatnak.")},
-    {QT_TRANSLATE_NOOP(
-         "vintaro::OddsHelp",
-         "Ennyi találat várható szabályos keréken: pörgetések × számok / 37."),
-     ""},
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "Ennyi találat várható szabályos keréken: pörgetések × számok / 37."), ""},
     {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                        "Az eltérés a várhatótól, szórásnyi egységben: (találat "
                        "− várható) / szórás."),
@@ -46,8 +37,7 @@ constexpr std::array<Help, 11> kBets = {{
                        "Szabályos keréken a z többnyire −2 és 2 között van, de "
                        "sok tét közül egy-kettő mindig kilóg; egy tét "
                        "z-je magában nem bizonyít torzítást.")},
-    {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
-                       "Pörgetések a tét legutóbbi találata óta."),
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "Pörgetések a tét legutóbbi találata óta."),
      QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                        "Szabályos keréken a hosszú kimaradás nem növeli a tét "
                        "esélyét: a következő pörgetésben most is "
@@ -63,8 +53,7 @@ constexpr std::array<Help, 11> kBets = {{
                        "Ilyen kimaradás ennyi alkalomból egyszer fordul elő "
                        "szabályos keréken."),
      ""},
-    {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
-                       "A tét leghosszabb kimaradása az előzményben."),
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "A tét leghosszabb kimaradása az előzményben."),
      QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                        "Minél hosszabb az előzmény, annál hosszabb leghosszabb "
                        "kimaradás várható szabályos keréken is.")},
@@ -84,14 +73,8 @@ constexpr std::array<Help, 5> kBias = {{
                        "A próba: mit vet össze a szabályos kerékkel (számok, "
                        "ívek, színek…)."),
      ""},
-    {QT_TRANSLATE_NOOP(
-         "vintaro::OddsHelp",
-         "A próba mérőszáma az előzményre (például a khi-négyzet)."),
-     ""},
-    {QT_TRANSLATE_NOOP(
-         "vintaro::OddsHelp",
-         "Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben."),
-     ""},
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "A próba mérőszáma az előzményre (például a khi-négyzet)."), ""},
+    {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben."), ""},
     {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                        "Az esélye, hogy egy szabályos kerék egyetlen nézésnél "
                        "legalább ekkora eltérést mutasson."),
@@ -105,25 +88,22 @@ constexpr std::array<Help, 5> kBias = {{
      ""},
 }};
 
-struct Figure {
-  const char *name; // objectName
-  Help help;
+struct Figure
+{
+    const char *name; // objectName
+    Help help;
 };
 
 constexpr std::array<Figure, 7> kFigures = {{
-    {"Osszesites",
-     {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
-                        "Hány pörgetésből készült a tét-táblázat."),
-      ""}},
+    {"Osszesites", {QT_TRANSLATE_NOOP("vintaro::OddsHelp", "Hány pörgetésből készült a tét-táblázat."), ""}},
     {"Itelet",
      {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                         "Az ítélet: mutat-e az előzmény torzítást, a minden "
                         "pörgetés után nézett bizonyíték szerint."),
-      QT_TRANSLATE_NOOP(
-          "vintaro::OddsHelp",
-          "Szabályos keréken a bizonyíték többnyire 1 alatt marad, és "
-          "„gyanúsat” csak ritkán mond. Torzítás "
-          "nélkül a következő pörgetés esélye minden számra 1/37.")}},
+      QT_TRANSLATE_NOOP("vintaro::OddsHelp",
+                        "Szabályos keréken a bizonyíték többnyire 1 alatt marad, és "
+                        "„gyanúsat” csak ritkán mond. Torzítás "
+                        "nélkül a következő pörgetés esélye minden számra 1/37.")}},
     {"Hordozo",
      {QT_TRANSLATE_NOOP("vintaro::OddsHelp",
                         "Melyik szám vagy ív adja a bizonyíték legnagyobb "
@@ -155,42 +135,41 @@ constexpr std::array<Figure, 7> kFigures = {{
       ""}},
 }};
 
-QString whatsThis(const Help &help) {
-  const QString tip = OddsHelp::tr(help.tip);
-  if (*help.more)
-    return tip + QLatin1Char(' ') + OddsHelp::tr(help.more);
-  return tip + QLatin1Char(' ') +
-         OddsHelp::tr("Ez a múltat írja le: szabályos keréken a következő "
-                      "pörgetés esélye ettől nem változik, "
-                      "csak egy valódi torzítás változtatna rajta.");
+QString whatsThis(const Help &help)
+{
+    const QString tip = OddsHelp::tr(help.tip);
+    if (*help.more)
+        return tip + QLatin1Char(' ') + OddsHelp::tr(help.more);
+    return tip + QLatin1Char(' ')
+        + OddsHelp::tr("Ez a múltat írja le: szabályos keréken a következő "
+                       "pörgetés esélye ettől nem változik, "
+                       "csak egy valódi torzítás változtatna rajta.");
 }
 
-QVariant columnHelp(std::span<const Help> columns, int column, int role) {
-  if (column < 0 || column >= int(columns.size()))
+QVariant columnHelp(std::span<const Help> columns, int column, int role)
+{
+    if (column < 0 || column >= int(columns.size()))
+        return {};
+    if (role == Qt::ToolTipRole)
+        return OddsHelp::tr(columns[size_t(column)].tip);
+    if (role == Qt::WhatsThisRole)
+        return whatsThis(columns[size_t(column)]);
     return {};
-  if (role == Qt::ToolTipRole)
-    return OddsHelp::tr(columns[size_t(column)].tip);
-  if (role == Qt::WhatsThisRole)
-    return whatsThis(columns[size_t(column)]);
-  return {};
 }
 
 } // namespace
 
-QVariant betsColumnHelp(int column, int role) {
-  return columnHelp(kBets, column, role);
-}
+QVariant betsColumnHelp(int column, int role) { return columnHelp(kBets, column, role); }
 
-QVariant biasColumnHelp(int column, int role) {
-  return columnHelp(kBias, column, role);
-}
+QVariant biasColumnHelp(int column, int role) { return columnHelp(kBias, column, role); }
 
-void explainOddsFigures(QWidget *window) {
-  for (const Figure &figure : kFigures)
-    if (auto *w = window->findChild<QWidget *>(QLatin1String(figure.name))) {
-      w->setToolTip(OddsHelp::tr(figure.help.tip));
-      w->setWhatsThis(whatsThis(figure.help));
-    }
+void explainOddsFigures(QWidget *window)
+{
+    for (const Figure &figure : kFigures)
+        if (auto *w = window->findChild<QWidget *>(QLatin1String(figure.name))) {
+            w->setToolTip(OddsHelp::tr(figure.help.tip));
+            w->setWhatsThis(whatsThis(figure.help));
+        }
 }
 
 } // namespace vintaro
