@@ -130,6 +130,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         add(option);
     for (const QCommandLineOption &option : ledgerOptions())
         add(option);
+    for (const QCommandLineOption &option : importOptions())
+        add(option);
     // The options that QApplication takes itself (a session manager restores
     // a program with -session ID): accepted here, read by QApplication.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
@@ -199,6 +201,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (const QString wrong = readSimulateOptions(parser, result.simulate); !wrong.isEmpty())
         return fail(wrong);
     if (const QString wrong = readLedgerOptions(parser, result.ledger); !wrong.isEmpty())
+        return fail(wrong);
+    if (const QString wrong = readImportOptions(parser, result.import); !wrong.isEmpty())
         return fail(wrong);
     return result;
 }

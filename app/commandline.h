@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "app/ledgercommand.h"
+#include "app/importcommand.h"
 #include "app/simulatecommand.h"
 
 namespace vintaro {
@@ -25,6 +26,7 @@ struct CommandLine
     QString analyse; // --analyse: a spin file to analyse as text, or empty
     SimulateCommand simulate; // --simulate: a betting system played as text
     LedgerCommand ledger;     // --ledger: the player's ledger as text
+    ImportCommand import;     // --import: spins of a file into a room
 };
 
 // Reads `arguments` (the program name first, as argv gives them). A wrong

@@ -56,6 +56,11 @@ int main(int argc, char *argv[])
                                                          line.dataDir)
                                       .lists);
     }
+    if (line.import.wanted) {
+        if (!translating)
+            translating.emplace(argc, argv); // for the folders, which it asks of the application
+        return vintaro::runImport(line.import, line.dataDir);
+    }
 
     translating.reset();
     QApplication app(argc, argv);

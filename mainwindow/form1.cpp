@@ -337,6 +337,10 @@ void Form1::buildMenu()
             [this] { openCompanion(Companion::Odds); });
     connect(action(m_tools, "rendszerek", tr("Tétrendszerek")), &QAction::triggered, this,
             [this] { openCompanion(Companion::Systems); });
+    QAction *ledger = action(m_tools, "naplo", QCoreApplication::translate("Naplo", "Napló"));
+    ledger->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ledger->setShortcutContext(Qt::ApplicationShortcut); // from the companions too
+    connect(ledger, &QAction::triggered, this, [this] { openCompanion(Companion::Ledger); });
     connect(action(m_tools, "exportcsv", tr("Exportálás CSV-be…")), &QAction::triggered, this, &Form1::exportCsv);
     QAction *manual = action(m_tools, "kezikonyv", HelpBrowser::tr("Kézikönyv"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
@@ -344,10 +348,7 @@ void Form1::buildMenu()
     connect(manual, &QAction::triggered, this, [this] { openManual(manualPageOf(objectName())); });
     // The language stays the last of the tools.
     connect(action(m_tools, "nyelv", QStringLiteral("Nyelv / Language")), &QAction::triggered, this, &Form1::chooseLanguage);
-    QAction *ledger = action(m_tools, "naplo", QCoreApplication::translate("Naplo", "Napló"));
-    ledger->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    ledger->setShortcutContext(Qt::ApplicationShortcut); // from the companions too
-    connect(ledger, &QAction::triggered, this, [this] { openCompanion(Companion::Ledger); });
+    addImportItem();
     action(bar, "jobbra1", QString(117, QLatin1Char(' ')));
     action(bar, "jobbra2", QString(5, QLatin1Char(' ')));
     connect(action(bar, "doku", QStringLiteral("?")), &QAction::triggered, this, &Form1::openInfo);

@@ -77,6 +77,7 @@ public:
     void restoreFull();           // teljes
     void deleteFull();            // ttorles
     void narrowList();            // utolso
+    void importHistory();         // elozmeny
     void openIntervals();         // interval5x
     void openInfo();              // doku
     enum class Companion { Wheel, Odds, Systems, Ledger };
@@ -150,6 +151,10 @@ private:
     std::optional<QString> safeRoomText();
     // True without a fault; otherwise tells the user which file failed.
     bool filesWritten(const std::optional<FileFault> &fault);
+    // "Előzmény betöltése…" in Eszközök, before the language choice (form1_import.cpp).
+    void addImportItem();
+    // Why a room operation changed no file, with the folder's state.
+    QString fileFaultText(const FileFault &fault) const;
     // Shows `message`, starts the program afresh and ends this run. When the
     // new instance cannot start, says so and keeps running with the room box
     // set back to `roomBox`.

@@ -226,6 +226,14 @@ std::optional<QString> Form1::safeRoomText()
     return std::nullopt;
 }
 
+QString Form1::fileFaultText(const FileFault &fault) const
+{
+    QString text = faultText(fault);
+    if (!folderWritable(m_folders.lists))
+        text += QStringLiteral("\n\n") + notWritableText(m_folders.lists);
+    return text;
+}
+
 bool Form1::filesWritten(const std::optional<FileFault> &fault)
 {
     if (!fault)

@@ -45,8 +45,6 @@ bool roomBoxAccepted(const QString &roomBox)
     return roomTextSafe(roomText(roomBox));
 }
 
-namespace {
-
 void appendSavedLine(QByteArray &bytes, int spin)
 {
     // The save writes the last two characters of the history line: " 5", "17".
@@ -55,8 +53,6 @@ void appendSavedLine(QByteArray &bytes, int spin)
     bytes += QByteArray::number(spin);
     bytes += "\r\n";
 }
-
-} // namespace
 
 SavePlan planSave(const QString &folder, const QString &room, std::span<const std::int16_t> history,
                   const SavedTail &tail)

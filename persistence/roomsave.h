@@ -28,6 +28,9 @@ bool roomTextSafe(const QString &room);
 // is safe. "07", "3.5" and " 4 " pass and name files of their own.
 bool roomBoxAccepted(const QString &roomBox);
 
+// One spin as a save writes it to a list: " 5", "17", then CR LF.
+void appendSavedLine(QByteArray &bytes, int spin);
+
 // What this run knows a room's saved list to end with: the spins Start
 // loaded from the working list of that room, later the spins last saved to
 // it. The history began as these spins.

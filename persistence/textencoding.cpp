@@ -75,6 +75,15 @@ std::string utf8ToCp1250(std::string_view utf8)
     return out;
 }
 
+std::string cp1250ToUtf8(std::string_view cp1250)
+{
+    std::string out;
+    out.reserve(cp1250.size());
+    for (const char c : cp1250)
+        appendUtf8(out, cp1250Character(static_cast<unsigned char>(c)));
+    return out;
+}
+
 bool sameText(std::string_view found, std::string_view utf8)
 {
     return found == utf8 || found == utf8ToCp1250(utf8);

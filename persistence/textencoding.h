@@ -46,6 +46,9 @@ int cp1250Byte(char16_t character);
 // it ("á" is the one byte E1); a character the code page lacks becomes '?'.
 std::string utf8ToCp1250(std::string_view utf8);
 
+// Windows-1250 text in UTF-8.
+std::string cp1250ToUtf8(std::string_view cp1250);
+
 // Whether a text found in a file is the UTF-8 text `utf8`, in UTF-8 or in
 // Windows-1250.
 bool sameText(std::string_view found, std::string_view utf8);

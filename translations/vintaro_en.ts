@@ -2418,6 +2418,329 @@ The analysis of these groups stays empty.</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::ImportCommand</name>
+    <message>
+        <source>nem olvasható: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>nem sikerült írni, a korábbi tartalom megmaradt: %1</source>
+        <translation>could not be written, the earlier content is kept: %1</translation>
+    </message>
+    <message>
+        <source>a fájl helyén szimbolikus link áll, a program nem ír rajta keresztül: %1</source>
+        <translation>a symbolic link stands in place of the file, the program does not write through it: %1</translation>
+    </message>
+    <message>
+        <source>a teremműveletek naplója sérült, a program nem hajtja végre: %1</source>
+        <translation>the journal of the room operations is damaged, the program does not carry it out: %1</translation>
+    </message>
+    <message>
+        <source>egy teremművelet nem fejeződött be, a program következő indítása befejezi: %1</source>
+        <translation>a room operation did not finish, the next start of the program finishes it: %1</translation>
+    </message>
+    <message>
+        <source>A FÁJL pörgetései egy terem mentett listájába (lista, táblázat vagy a program CSV-exportja; Windows-1250, UTF-8 vagy UTF-16), ablak nélkül. A --room adja meg a termet.</source>
+        <translation>The spins of FILE into the saved list of a room (a list, a table or the program&apos;s CSV export; Windows-1250, UTF-8 or UTF-16), without a window. --room gives the room.</translation>
+    </message>
+    <message>
+        <source>FÁJL</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>A terem (1-10), amelybe az --import tölt.</source>
+        <translation>The room (1-10) that --import fills.</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája helyére (alapesetben utána fűzi).</source>
+        <translation>In place of the room&apos;s saved list (by default after it).</translation>
+    </message>
+    <message>
+        <source>A fájl a legújabb pörgetéssel kezdődik.</source>
+        <translation>The file begins with the newest spin.</translation>
+    </message>
+    <message>
+        <source>A táblázat oszlopa, amelyben a pörgetések állnak: a fejléc neve vagy a sorszáma (1-től).</source>
+        <translation>The column of the table that holds the spins: its name in the header or its number (from 1).</translation>
+    </message>
+    <message>
+        <source>NÉV|SZÁM</source>
+        <translation>NAME|NUMBER</translation>
+    </message>
+    <message>
+        <source>A --%1 csak az --import mellett használható.</source>
+        <translation>--%1 can only be used with --import.</translation>
+    </message>
+    <message>
+        <source>Az --import után egy fájl neve kell.</source>
+        <translation>--import needs the name of a file.</translation>
+    </message>
+    <message>
+        <source>Az --import mellé a --room adja meg a termet (1-10).</source>
+        <translation>--import needs --room to give the room (1-10).</translation>
+    </message>
+    <message>
+        <source>A --room értéke 1 és 10 közötti teremszám lehet.</source>
+        <translation>--room takes a room number from 1 to 10.</translation>
+    </message>
+    <message>
+        <source>A --column után egy oszlop neve vagy sorszáma kell.</source>
+        <translation>--column needs the name or the number of a column.</translation>
+    </message>
+    <message>
+        <source>a pörgetési listák mappáját egy futó Vintaro használja, az importálás ott, az Eszközök menüben lehetséges: %1</source>
+        <translation>the folder of the spin lists is in use by a running Vintaro; import there, in the Eszközök (tools) menu: %1</translation>
+    </message>
+    <message>
+        <source>a pörgetési listák mappája nem írható: %1</source>
+        <translation>the folder of the spin lists cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
+        <translation>%1 spins replaced the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
+        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::ImportDialog</name>
+    <message>
+        <source>Előzmény betöltése…</source>
+        <translation>Import history…</translation>
+    </message>
+    <message>
+        <source>
+A terem listája nem változott.</source>
+        <translation>
+The room&apos;s list has not changed.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
+        <translation>%1 spins replaced the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
+        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>
+A Terem választás menüben a terem kiválasztása tölti be.</source>
+        <translation>
+Choosing the room in the Terem választás (room) menu loads it.</translation>
+    </message>
+    <message>
+        <source>Előzmény betöltése</source>
+        <translation>Import history</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Fájl:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>A legrégebbi pörgetés elöl</source>
+        <translation>Oldest spin first</translation>
+    </message>
+    <message>
+        <source>A legújabb pörgetés elöl</source>
+        <translation>Newest spin first</translation>
+    </message>
+    <message>
+        <source>Sorrend:</source>
+        <translation>Order:</translation>
+    </message>
+    <message>
+        <source>üresen: a sor minden száma</source>
+        <translation>empty: every number of the line</translation>
+    </message>
+    <message>
+        <source>Táblázatnál (CSV) az oszlop, amelyben a pörgetések állnak: a fejléc neve vagy az oszlop sorszáma 1-től.</source>
+        <translation>For a table (CSV), the column that holds the spins: its name in the header or its number from 1.</translation>
+    </message>
+    <message>
+        <source>Oszlop (név vagy sorszám):</source>
+        <translation>Column (name or number):</translation>
+    </message>
+    <message>
+        <source>Terem %1.</source>
+        <translation>Room %1</translation>
+    </message>
+    <message>
+        <source>Terem:</source>
+        <translation>Room:</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája végére</source>
+        <translation>After the room&apos;s saved list</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája helyére</source>
+        <translation>In place of the room&apos;s saved list</translation>
+    </message>
+    <message>
+        <source>Betöltés:</source>
+        <translation>Import:</translation>
+    </message>
+    <message>
+        <source>Válasszon fájlt.</source>
+        <translation>Choose a file.</translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pörgetések (*.txt *.csv);;Minden fájl (*)</source>
+        <translation>Spins (*.txt *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>A(z) %1. terem mentett listájának %2 pörgetése helyére a fájl %3 pörgetése kerül; a mostani lista elvész.
+Folytatja ?</source>
+        <translation>The %2 spins of the saved list of room %1 are replaced by the %3 spins of the file; the present list is lost.
+Go on?</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::OddsHelp</name>
+    <message>
+        <source>A tét: egy szám vagy számok csoportja, amelyre egy zseton tehető.</source>
+        <translation>The bet: a number or a group of numbers one chip can be placed on.</translation>
+    </message>
+    <message>
+        <source>A tét számainak száma; egy pörgetésre a tét esélye ennyi/37.</source>
+        <translation>How many numbers the bet covers; its chance in one spin is this many/37.</translation>
+    </message>
+    <message>
+        <source>Ennyiszer nyert a tét az előzményben.</source>
+        <translation>How many times the bet won in the history.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a Várható oszlop körül ingadozik; a múltbeli találatok a következő pörgetés esélyén nem változtatnak.</source>
+        <translation>On a fair wheel it varies around the Várható (expected) column; past hits do not change the next spin&apos;s chance.</translation>
+    </message>
+    <message>
+        <source>Ennyi találat várható szabályos keréken: pörgetések × számok / 37.</source>
+        <translation>The hits a fair wheel gives on average: spins × numbers / 37.</translation>
+    </message>
+    <message>
+        <source>Az eltérés a várhatótól, szórásnyi egységben: (találat − várható) / szórás.</source>
+        <translation>The difference from the expected, in standard deviations: (hits − expected) / deviation.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a z többnyire −2 és 2 között van, de sok tét közül egy-kettő mindig kilóg; egy tét z-je magában nem bizonyít torzítást.</source>
+        <translation>On a fair wheel z mostly lies between −2 and 2, but among many bets one or two always stand out; one bet&apos;s z alone proves no bias.</translation>
+    </message>
+    <message>
+        <source>Pörgetések a tét legutóbbi találata óta.</source>
+        <translation>Spins since the bet&apos;s latest win.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a hosszú kimaradás nem növeli a tét esélyét: a következő pörgetésben most is számok/37.</source>
+        <translation>On a fair wheel a long absence does not raise the bet&apos;s chance: in the next spin it is still numbers/37.</translation>
+    </message>
+    <message>
+        <source>Egy előre kiválasztott tétnél az esélye, hogy most éppen legalább ilyen hosszú kimaradásban legyen.</source>
+        <translation>For a bet chosen beforehand, the chance of being in an absence at least this long right now.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken ez a múltról szól, nem a következő pörgetésről: a kis esély nem jelenti, hogy a tét „esedékes”.</source>
+        <translation>On a fair wheel this is about the past, not the next spin: a small chance does not make the bet “due”.</translation>
+    </message>
+    <message>
+        <source>Ilyen kimaradás ennyi alkalomból egyszer fordul elő szabályos keréken.</source>
+        <translation>An absence like this happens once in this many times on a fair wheel.</translation>
+    </message>
+    <message>
+        <source>A tét leghosszabb kimaradása az előzményben.</source>
+        <translation>The bet&apos;s longest absence in the history.</translation>
+    </message>
+    <message>
+        <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kimaradás várható szabályos keréken is.</source>
+        <translation>The longer the history, the longer the longest absence a fair wheel gives too.</translation>
+    </message>
+    <message>
+        <source>Az esélye, hogy szabályos keréken a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen.</source>
+        <translation>The chance that on a fair wheel the bet&apos;s longest absence over this many spins is at least this long.</translation>
+    </message>
+    <message>
+        <source>A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt.</source>
+        <translation>The average longest absence on a fair wheel over this many spins.</translation>
+    </message>
+    <message>
+        <source>A próba: mit vet össze a szabályos kerékkel (számok, ívek, színek…).</source>
+        <translation>The test: what it compares with a fair wheel (numbers, arcs, colours…).</translation>
+    </message>
+    <message>
+        <source>A próba mérőszáma az előzményre (például a khi-négyzet).</source>
+        <translation>The test&apos;s statistic for the history (the chi-square, for example).</translation>
+    </message>
+    <message>
+        <source>Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben.</source>
+        <translation>Degrees of freedom: the cells of the chi-square test less one.</translation>
+    </message>
+    <message>
+        <source>Az esélye, hogy egy szabályos kerék egyetlen nézésnél legalább ekkora eltérést mutasson.</source>
+        <translation>The chance that a fair wheel shows at least this much difference at a single look.</translation>
+    </message>
+    <message>
+        <source>Minden pörgetés után nézve a kis p szabályos keréken is gyakran előfordul; az ítélet ezt számba veszi, a p egymagában nem.</source>
+        <translation>Looked at after every spin, a small p often comes on a fair wheel too; the verdict allows for that, p alone does not.</translation>
+    </message>
+    <message>
+        <source>A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve.</source>
+        <translation>The p-value adjusted by Holm&apos;s method: all the tests of the table taken together.</translation>
+    </message>
+    <message>
+        <source>Hány pörgetésből készült a tét-táblázat.</source>
+        <translation>How many spins the bet table is made from.</translation>
+    </message>
+    <message>
+        <source>Az ítélet: mutat-e az előzmény torzítást, a minden pörgetés után nézett bizonyíték szerint.</source>
+        <translation>The verdict: whether the history shows a bias, by the evidence looked at after every spin.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a bizonyíték többnyire 1 alatt marad, és „gyanúsat” csak ritkán mond. Torzítás nélkül a következő pörgetés esélye minden számra 1/37.</source>
+        <translation>On a fair wheel the evidence mostly stays below 1 and says “suspicious” only rarely. Without a bias the next spin&apos;s chance is 1/37 for every number.</translation>
+    </message>
+    <message>
+        <source>Melyik szám vagy ív adja a bizonyíték legnagyobb részét, találataival és a várhatóval.</source>
+        <translation>Which number or arc carries most of the evidence, with its hits and the expected.</translation>
+    </message>
+    <message>
+        <source>A legtöbbet jött szám előnye: az előzmény egyik felén kiválasztva, a másikon mérve.</source>
+        <translation>The edge of the number that came most: chosen on one half of the history, measured on the other.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken ez a becslés 0 körül van; csak ha a másik félen is megmarad, utal valódi torzításra.</source>
+        <translation>On a fair wheel this estimate lies around 0; only when it holds on the other half too does it point to a real bias.</translation>
+    </message>
+    <message>
+        <source>A legtöbbet jött ív előnye: az előzmény egyik felén kiválasztva, a másikon mérve.</source>
+        <translation>The edge of the arc that came most: chosen on one half of the history, measured on the other.</translation>
+    </message>
+    <message>
+        <source>A választott fájl pörgetéseinek bizonyítéka és ítélete, ahogy az élő előzményé is számolódik.</source>
+        <translation>The evidence and the verdict of the chosen file&apos;s spins, computed as for the live history.</translation>
+    </message>
+    <message>
+        <source>Mit olvasott a program a fájlból: a pörgetéseket és a kihagyott elemeket.</source>
+        <translation>What the program read from the file: the spins and the items skipped.</translation>
+    </message>
+    <message>
+        <source>Ez a múltat írja le: szabályos keréken a következő pörgetés esélye ettől nem változik, csak egy valódi torzítás változtatna rajta.</source>
+        <translation>This describes the past: on a fair wheel it does not change the next spin&apos;s chance; only a real bias would.</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::OwnSystemDialog</name>
     <message>
         <source>Saját rendszer</source>
@@ -2801,6 +3124,91 @@ The analysis of these groups stays empty.</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::SpinImport</name>
+    <message>
+        <source>számlista</source>
+        <translation>list of numbers</translation>
+    </message>
+    <message>
+        <source>táblázat (CSV), oszlop: %1</source>
+        <translation>table (CSV), column: %1</translation>
+    </message>
+    <message>
+        <source>a program CSV-exportja (a „Szám” oszlop)</source>
+        <translation>the program&apos;s CSV export (the “Szám” column)</translation>
+    </message>
+    <message>
+        <source>nem egész szám</source>
+        <translation>not a whole number</translation>
+    </message>
+    <message>
+        <source>36-nál nagyobb szám</source>
+        <translation>a number above 36</translation>
+    </message>
+    <message>
+        <source>fejléc</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>nincs ilyen oszlopa</source>
+        <translation>no such column</translation>
+    </message>
+    <message>
+        <source>Formátum: %1; kódolás: %2</source>
+        <translation>Format: %1; encoding: %2</translation>
+    </message>
+    <message>
+        <source>Beolvasott pörgetések: %1 (%2 sorból)</source>
+        <translation>Spins read: %1 (from %2 lines)</translation>
+    </message>
+    <message>
+        <source>A legrégebbiek: %1</source>
+        <translation>The oldest: %1</translation>
+    </message>
+    <message>
+        <source>A legújabbak: %1</source>
+        <translation>The newest: %1</translation>
+    </message>
+    <message>
+        <source>Kihagyott sorok: %1</source>
+        <translation>Lines skipped: %1</translation>
+    </message>
+    <message>
+        <source>  %1: %2 sor (az első %3. sor)</source>
+        <translation>  %1: %2 lines (the first is line %3)</translation>
+    </message>
+    <message>
+        <source>A fájl nem található:
+%1</source>
+        <translation>The file cannot be found:
+%1</translation>
+    </message>
+    <message>
+        <source>A fájl nem olvasható (%1):
+%2</source>
+        <translation>The file cannot be read (%1):
+%2</translation>
+    </message>
+    <message>
+        <source>A fájl nagyobb %1 MiB-nál, nem pörgetések listája:
+%2</source>
+        <translation>The file is larger than %1 MiB, no list of spins:
+%2</translation>
+    </message>
+    <message>
+        <source>A táblázat első sorában nincs „%1” nevű oszlop:
+%2</source>
+        <translation>The first row of the table has no column named “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>A fájlban nincs 0 és 36 közötti szám:
+%1</source>
+        <translation>The file holds no number from 0 to 36:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::SystemCharts</name>
     <message>
         <source>Tőke</source>
@@ -2809,6 +3217,113 @@ The analysis of these groups stays empty.</translation>
     <message>
         <source>Menetek</source>
         <translation>Sessions</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::WheelHelp</name>
+    <message>
+        <source>A szektor zsebeinek száma a kerék 37 zsebéből.</source>
+        <translation>The number of the sector&apos;s pockets among the wheel&apos;s 37.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a szektor esélye minden pörgetésben zseb/37, bármi jött is előtte.</source>
+        <translation>On a fair wheel the sector&apos;s chance in every spin is pockets/37, whatever came before.</translation>
+    </message>
+    <message>
+        <source>Ennyi pörgetés eredménye esett a szektorba.</source>
+        <translation>This many spins fell into the sector.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a Várható oszlop értéke körül ingadozik. A múltbeli találatok a következő pörgetés esélyén nem változtatnak; csak egy valódi torzítás tenné, amit az Esélyek ablak mér.</source>
+        <translation>On a fair wheel it varies around the Várható (expected) column. Past hits do not change the next spin&apos;s chance; only a real bias would, which the Esélyek (odds) window measures.</translation>
+    </message>
+    <message>
+        <source>Ennyi találat várható szabályos keréken: pörgetések × zseb / 37.</source>
+        <translation>The hits a fair wheel gives on average: spins × pockets / 37.</translation>
+    </message>
+    <message>
+        <source>A Hányszor oszlop ehhez mérhető; kisebb eltérés szabályos keréken is mindig van, és nem jelzi előre a következő pörgetést.</source>
+        <translation>The Hányszor (hits) column compares with it; a fair wheel always shows some difference, and it does not foretell the next spin.</translation>
+    </message>
+    <message>
+        <source>Pörgetések a szektor legutóbbi találata óta.</source>
+        <translation>Spins since the sector&apos;s latest hit.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy hosszú kihagyás után sem nagyobb a szektor esélye: a kerék nem emlékszik, a következő pörgetés esélye most is zseb/37.</source>
+        <translation>On a fair wheel a long absence does not raise the sector&apos;s chance: the wheel has no memory, the next spin&apos;s chance is still pockets/37.</translation>
+    </message>
+    <message>
+        <source>A szektor leghosszabb kihagyása az előzményben.</source>
+        <translation>The sector&apos;s longest absence in the history.</translation>
+    </message>
+    <message>
+        <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kihagyás várható szabályos keréken is; a következő pörgetésről nem mond semmit.</source>
+        <translation>The longer the history, the longer the longest absence a fair wheel gives too; it says nothing about the next spin.</translation>
+    </message>
+    <message>
+        <source>A kerék a zsebek sorrendjében; a gyűrű színe a zseb találatait mutatja a választott ablakban.</source>
+        <translation>The wheel in the order of its pockets; the ring&apos;s colour shows each pocket&apos;s hits in the chosen window.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken is mindig van melegebb és hidegebb zseb; a színek a múltat írják le, a következő pörgetés esélye minden zsebre 1/37.</source>
+        <translation>A fair wheel always has warmer and colder pockets too; the colours describe the past, the next spin&apos;s chance is 1/37 for every pocket.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 37 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 37 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 74 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 74 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 185 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 185 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az utolsó 370 pörgetés találatait mutatja.</source>
+        <translation>The ring shows the hits of the last 370 spins.</translation>
+    </message>
+    <message>
+        <source>A gyűrű az egész előzmény találatait mutatja.</source>
+        <translation>The ring shows the hits of the whole history.</translation>
+    </message>
+    <message>
+        <source>A gyűrű azt mutatja, hány pörgetés óta nem jött a zseb.</source>
+        <translation>The ring shows how many spins ago each pocket last came.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy zseb átlagosan 36 pörgetést vár; a hosszú kihagyás nem teszi valószínűbbé a következőt.</source>
+        <translation>On a fair wheel a pocket waits 36 spins on average; a long absence does not make it likelier next.</translation>
+    </message>
+    <message>
+        <source>A gyűrű színskálája: mit mér a választott mérce.</source>
+        <translation>The ring&apos;s colour scale: what the chosen measure counts.</translation>
+    </message>
+    <message>
+        <source>A skála alja: a legkisebb érték a gyűrűn.</source>
+        <translation>The bottom of the scale: the smallest value on the ring.</translation>
+    </message>
+    <message>
+        <source>A gyűrű színei a skála aljától a tetejéig.</source>
+        <translation>The ring&apos;s colours from the bottom of the scale to its top.</translation>
+    </message>
+    <message>
+        <source>A skála teteje: a legnagyobb érték a gyűrűn.</source>
+        <translation>The top of the scale: the largest value on the ring.</translation>
+    </message>
+    <message>
+        <source>A kattintással választott zseb és szomszédai a keréken; a táblázat Szomszédok sora róluk szól.</source>
+        <translation>The pocket chosen by a click and its neighbours on the wheel; the table&apos;s Szomszédok (neighbours) row counts them.</translation>
+    </message>
+    <message>
+        <source>Hány szomszédot számol a választott zseb mindkét oldalán.</source>
+        <translation>How many neighbours on each side of the chosen pocket are counted.</translation>
+    </message>
+    <message>
+        <source>Amit mutat, az a múlt: a következő pörgetés esélye szabályos keréken minden zsebre 1/37.</source>
+        <translation>What it shows is the past: on a fair wheel the next spin&apos;s chance is 1/37 for every pocket.</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "core/textformat.h"
 #include "core/wheelstatistics.h"
 #include "wheel/sectormodel.h"
+#include "wheel/wheelhelp.h"
 #include "wheel/wheelview.h"
 #include "widgets/appearance.h"
 #include "widgets/tableview.h"
@@ -60,6 +61,7 @@ Kerek::Kerek(const Session &session, QWidget *parent) : QWidget(parent, Qt::Wind
     setFont(programFont());
     setBackground(this, rgb(kFaceGrey));
     buildWindow();
+    explainWheelFigures(this);
     refresh();
     setMinimumSize(minimumSizeHint());
 }

@@ -2,6 +2,7 @@
 
 #include "core/textformat.h"
 #include "core/wheel.h"
+#include "wheel/wheelhelp.h"
 #include "widgets/appearance.h"
 
 namespace vintaro {
@@ -59,6 +60,8 @@ QVariant SectorModel::data(const QModelIndex &index, int role) const
 
 QVariant SectorModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && (role == Qt::ToolTipRole || role == Qt::WhatsThisRole))
+        return sectorColumnHelp(section, role);
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) {

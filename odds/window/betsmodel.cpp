@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "odds/oddstext.h"
+#include "odds/window/oddshelp.h"
 #include "widgets/appearance.h"
 #include "widgets/tableview.h"
 
@@ -126,6 +127,8 @@ QVariant BetsModel::data(const QModelIndex &index, int role) const
 
 QVariant BetsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && (role == Qt::ToolTipRole || role == Qt::WhatsThisRole))
+        return betsColumnHelp(section, role);
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     // Long captions break into lines; the tooltip holds what the chance is of.

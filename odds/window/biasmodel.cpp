@@ -1,6 +1,7 @@
 #include "odds/window/biasmodel.h"
 
 #include "odds/oddstext.h"
+#include "odds/window/oddshelp.h"
 #include "widgets/appearance.h"
 #include "widgets/tableview.h"
 
@@ -45,6 +46,8 @@ QVariant BiasModel::data(const QModelIndex &index, int role) const
 
 QVariant BiasModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && (role == Qt::ToolTipRole || role == Qt::WhatsThisRole))
+        return biasColumnHelp(section, role);
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char *const titles[ColumnCount] = {QT_TR_NOOP("Próba"), QT_TR_NOOP("Érték"), QT_TR_NOOP("Szf."),

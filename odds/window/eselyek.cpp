@@ -17,6 +17,7 @@
 #include "odds/window/biasmodel.h"
 #include "odds/window/filepanel.h"
 #include "widgets/columnfitter.h"
+#include "odds/window/oddshelp.h"
 #include "widgets/tableview.h"
 #include "widgets/textcelldelegate.h"
 #include "widgets/appearance.h"
@@ -100,6 +101,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
 
     table->horizontalHeader()->setStretchLastSection(true);
     refresh();
+    explainOddsFigures(this);
     setMinimumWidth(360);
     resize(table->horizontalHeader()->length() + 60, 640);
 }

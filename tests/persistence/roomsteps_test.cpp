@@ -1,4 +1,4 @@
-// Every file step of the five room operations, in turn: one step failing
+// Every file step of the room operations (and the import), in turn: one step failing
 // (EIO, a shared folder with the sticky bit), or the program dying just
 // before or just after it. Afterwards the working list and the room number
 // file belong to one room, no spin is lost, what the operation reported is
@@ -298,6 +298,8 @@ TEST_F(RoomSteps, AStickyFolderWithAnotherUsersRoomNumberFileChangesNothing)
     Tally tally;
     for (const test::RoomOperation &operation : m_operations) {
         SCOPED_TRACE(operation.name);
+        if (std::string_view(operation.name).starts_with("Előzmény"))
+            continue; // an import leaves the room number file alone
         test::restoreSnapshot(folder(), m_before);
         handOver();
         std::optional<FileFault> fault;

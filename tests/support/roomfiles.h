@@ -1,7 +1,7 @@
 #pragma once
 // The room files of a lists folder in tests: spin lists as a save writes
 // them, the folder's room files as a snapshot, and the five room operations
-// as the window runs them.
+// as the window runs them, and the import into a room.
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "persistence/roomimport.h"
 #include "persistence/roomoperations.h"
 #include "persistence/roomsave.h"
 #include "tests/support/files.h"
@@ -77,16 +78,21 @@ struct RoomOperation
 
 // The five operations from room 5 to room 3: "Terem 3.", "Teljes" (of room
 // 5), "Teljes törlés", "Utolsó " (1500 of 4000 fields) and "Mentés" of
-// `history` to room 3.
+// `history` to room 3; then `history` imported into room 3, appended and
+// replacing its list.
 inline std::vector<RoomOperation> roomOperations(const std::vector<std::int16_t> &history)
 {
     const QString three = QStringLiteral("3"), five = QStringLiteral("5");
+    const std::vector<std::uint8_t> imported(history.begin(), history.end());
     return {
         {"Terem 3.", [=](const QString &f) { return restoreRoomFiles(f, three); }},
         {"Teljes", [=](const QString &f) { return restoreRoomFiles(f, five); }},
         {"Teljes törlés", [=](const QString &f) { return deleteRoomFiles(f, three); }},
         {"Utolsó ", [=](const QString &f) { return narrowRoomFiles(f, three, 4000, 1500); }},
         {"Mentés", [=](const QString &f) { return saveRoomFiles(f, three, history, SavePlan{}); }},
+        {"Előzmény hozzáfűzése", [=](const QString &f) { return importRoomFiles(f, three, imported, ImportMode::Append); }},
+        {"Előzmény a lista helyére",
+         [=](const QString &f) { return importRoomFiles(f, three, imported, ImportMode::Replace); }},
     };
 }
 
