@@ -58,7 +58,10 @@ QList<QCommandLineOption> importOptions()
          ImportTexts::tr("A FÁJL pörgetései egy terem mentett listájába (lista, táblázat vagy a program CSV-exportja; "
                          "Windows-1250, UTF-8 vagy UTF-16), ablak nélkül. A --room adja meg a termet."),
          ImportTexts::tr("FÁJL")},
-        {QStringLiteral("room"), ImportTexts::tr("A terem (1-10), amelybe az --import tölt."), QStringLiteral("N")},
+        // One --room for both commands that name a room.
+        {QStringLiteral("room"),
+         ImportTexts::tr("A terem (1-10), amelybe az --import tölt, vagy amelynek naplóját a --ledger kiírja."),
+         QStringLiteral("N")},
         {QStringLiteral("replace"), ImportTexts::tr("A terem mentett listája helyére (alapesetben utána fűzi).")},
         {QStringLiteral("newest-first"), ImportTexts::tr("A fájl a legújabb pörgetéssel kezdődik.")},
         {QStringLiteral("column"),
@@ -71,8 +74,10 @@ QString readImportOptions(const QCommandLineParser &parser, ImportCommand &comma
 {
     if (!parser.isSet(QStringLiteral("import"))) {
         for (const QString &name : kFollowers)
-            if (parser.isSet(name))
-                return ImportTexts::tr("A --%1 csak az --import mellett használható.").arg(name);
+            if (parser.isSet(name) && !(name == QLatin1String("room") && parser.isSet(QStringLiteral("ledger"))))
+                return name == QLatin1String("room")
+                           ? ImportTexts::tr("A --room csak az --import vagy a --ledger mellett használható.")
+                           : ImportTexts::tr("A --%1 csak az --import mellett használható.").arg(name);
         return {};
     }
     command.wanted = true;

@@ -60,7 +60,6 @@ QList<QCommandLineOption> ledgerOptions()
 {
     return {
         {QStringLiteral("ledger"), QCoreApplication::translate("LedgerCommand", "A napló menetei és összesítése a becsületes sorral, ablak nélkül.")},
-        {QStringLiteral("room"), QCoreApplication::translate("LedgerCommand", "A --ledger csak ennek a teremnek a naplóját írja ki."), QCoreApplication::translate("LedgerCommand", "TEREM")},
         {QStringLiteral("csv"), QCoreApplication::translate("LedgerCommand", "A --ledger CSV-ben, menetenként egy sorral írja ki.")},
     };
 }
@@ -74,8 +73,9 @@ QString readLedgerOptions(const QCommandLineParser &parser, LedgerCommand &comma
         if (command.room.isEmpty() || !roomTextSafe(command.room))
             return QCoreApplication::translate("LedgerCommand", "A --room után egy terem neve kell (például 3).");
     }
-    if (!command.wanted && (command.csv || !command.room.isEmpty()))
-        return QCoreApplication::translate("LedgerCommand", "A --room és a --csv a --ledger mellé való.");
+    // --room belongs to --import as well, which says where it is wrong.
+    if (!command.wanted && command.csv)
+        return QCoreApplication::translate("LedgerCommand", "A --csv a --ledger mellé való.");
     return {};
 }
 

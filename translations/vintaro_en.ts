@@ -533,24 +533,12 @@ Options:
         <translation>The sessions of the ledger and their totals with the honest line, without a window.</translation>
     </message>
     <message>
-        <source>A --ledger csak ennek a teremnek a naplóját írja ki.</source>
-        <translation>--ledger prints the ledger of this room only.</translation>
-    </message>
-    <message>
-        <source>TEREM</source>
-        <translation>ROOM</translation>
-    </message>
-    <message>
         <source>A --ledger CSV-ben, menetenként egy sorral írja ki.</source>
         <translation>--ledger writes CSV, one line a session.</translation>
     </message>
     <message>
         <source>A --room után egy terem neve kell (például 3).</source>
         <translation>--room takes the name of a room (for example 3).</translation>
-    </message>
-    <message>
-        <source>A --room és a --csv a --ledger mellé való.</source>
-        <translation>--room and --csv go with --ledger.</translation>
     </message>
     <message>
         <source>A(z) %1. teremnek még nincs naplója (%2).</source>
@@ -583,6 +571,10 @@ Options:
     <message>
         <source>Még egy teremnek sincs naplója.</source>
         <translation>No room has a ledger yet.</translation>
+    </message>
+    <message>
+        <source>A --csv a --ledger mellé való.</source>
+        <translation>--csv goes with --ledger.</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2063,202 @@ The analysis of these groups stays empty.</translation>
     </message>
 </context>
 <context>
+    <name>vintaro::ImportCommand</name>
+    <message>
+        <source>nem olvasható: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>nem sikerült írni, a korábbi tartalom megmaradt: %1</source>
+        <translation>could not be written, the earlier content is kept: %1</translation>
+    </message>
+    <message>
+        <source>a fájl helyén szimbolikus link áll, a program nem ír rajta keresztül: %1</source>
+        <translation>a symbolic link stands in place of the file, the program does not write through it: %1</translation>
+    </message>
+    <message>
+        <source>a teremműveletek naplója sérült, a program nem hajtja végre: %1</source>
+        <translation>the journal of the room operations is damaged, the program does not carry it out: %1</translation>
+    </message>
+    <message>
+        <source>egy teremművelet nem fejeződött be, a program következő indítása befejezi: %1</source>
+        <translation>a room operation did not finish, the next start of the program finishes it: %1</translation>
+    </message>
+    <message>
+        <source>A FÁJL pörgetései egy terem mentett listájába (lista, táblázat vagy a program CSV-exportja; Windows-1250, UTF-8 vagy UTF-16), ablak nélkül. A --room adja meg a termet.</source>
+        <translation>The spins of FILE into the saved list of a room (a list, a table or the program&apos;s CSV export; Windows-1250, UTF-8 or UTF-16), without a window. --room gives the room.</translation>
+    </message>
+    <message>
+        <source>FÁJL</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája helyére (alapesetben utána fűzi).</source>
+        <translation>In place of the room&apos;s saved list (by default after it).</translation>
+    </message>
+    <message>
+        <source>A fájl a legújabb pörgetéssel kezdődik.</source>
+        <translation>The file begins with the newest spin.</translation>
+    </message>
+    <message>
+        <source>A táblázat oszlopa, amelyben a pörgetések állnak: a fejléc neve vagy a sorszáma (1-től).</source>
+        <translation>The column of the table that holds the spins: its name in the header or its number (from 1).</translation>
+    </message>
+    <message>
+        <source>NÉV|SZÁM</source>
+        <translation>NAME|NUMBER</translation>
+    </message>
+    <message>
+        <source>A --%1 csak az --import mellett használható.</source>
+        <translation>--%1 can only be used with --import.</translation>
+    </message>
+    <message>
+        <source>Az --import után egy fájl neve kell.</source>
+        <translation>--import needs the name of a file.</translation>
+    </message>
+    <message>
+        <source>Az --import mellé a --room adja meg a termet (1-10).</source>
+        <translation>--import needs --room to give the room (1-10).</translation>
+    </message>
+    <message>
+        <source>A --room értéke 1 és 10 közötti teremszám lehet.</source>
+        <translation>--room takes a room number from 1 to 10.</translation>
+    </message>
+    <message>
+        <source>A --column után egy oszlop neve vagy sorszáma kell.</source>
+        <translation>--column needs the name or the number of a column.</translation>
+    </message>
+    <message>
+        <source>a pörgetési listák mappáját egy futó Vintaro használja, az importálás ott, az Eszközök menüben lehetséges: %1</source>
+        <translation>the folder of the spin lists is in use by a running Vintaro; import there, in the Eszközök (tools) menu: %1</translation>
+    </message>
+    <message>
+        <source>a pörgetési listák mappája nem írható: %1</source>
+        <translation>the folder of the spin lists cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
+        <translation>%1 spins replaced the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
+        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>A terem (1-10), amelybe az --import tölt, vagy amelynek naplóját a --ledger kiírja.</source>
+        <translation>The room (1-10) that --import fills or whose ledger --ledger prints.</translation>
+    </message>
+    <message>
+        <source>A --room csak az --import vagy a --ledger mellett használható.</source>
+        <translation>--room can only be used with --import or --ledger.</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::ImportDialog</name>
+    <message>
+        <source>Előzmény betöltése…</source>
+        <translation>Import history…</translation>
+    </message>
+    <message>
+        <source>
+A terem listája nem változott.</source>
+        <translation>
+The room&apos;s list has not changed.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
+        <translation>%1 spins replaced the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
+        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
+    </message>
+    <message>
+        <source>
+A Terem választás menüben a terem kiválasztása tölti be.</source>
+        <translation>
+Choosing the room in the Terem választás (room) menu loads it.</translation>
+    </message>
+    <message>
+        <source>Előzmény betöltése</source>
+        <translation>Import history</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Fájl:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>A legrégebbi pörgetés elöl</source>
+        <translation>Oldest spin first</translation>
+    </message>
+    <message>
+        <source>A legújabb pörgetés elöl</source>
+        <translation>Newest spin first</translation>
+    </message>
+    <message>
+        <source>Sorrend:</source>
+        <translation>Order:</translation>
+    </message>
+    <message>
+        <source>üresen: a sor minden száma</source>
+        <translation>empty: every number of the line</translation>
+    </message>
+    <message>
+        <source>Táblázatnál (CSV) az oszlop, amelyben a pörgetések állnak: a fejléc neve vagy az oszlop sorszáma 1-től.</source>
+        <translation>For a table (CSV), the column that holds the spins: its name in the header or its number from 1.</translation>
+    </message>
+    <message>
+        <source>Oszlop (név vagy sorszám):</source>
+        <translation>Column (name or number):</translation>
+    </message>
+    <message>
+        <source>Terem %1.</source>
+        <translation>Room %1</translation>
+    </message>
+    <message>
+        <source>Terem:</source>
+        <translation>Room:</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája végére</source>
+        <translation>After the room&apos;s saved list</translation>
+    </message>
+    <message>
+        <source>A terem mentett listája helyére</source>
+        <translation>In place of the room&apos;s saved list</translation>
+    </message>
+    <message>
+        <source>Betöltés:</source>
+        <translation>Import:</translation>
+    </message>
+    <message>
+        <source>Válasszon fájlt.</source>
+        <translation>Choose a file.</translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pörgetések (*.txt *.csv);;Minden fájl (*)</source>
+        <translation>Spins (*.txt *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>A(z) %1. terem mentett listájának %2 pörgetése helyére a fájl %3 pörgetése kerül; a mostani lista elvész.
+Folytatja ?</source>
+        <translation>The %2 spins of the saved list of room %1 are replaced by the %3 spins of the file; the present list is lost.
+Go on?</translation>
+    </message>
+</context>
+<context>
     <name>vintaro::Info</name>
     <message>
         <source>INFORMÁCIÓ</source>
@@ -2415,198 +2603,6 @@ The analysis of these groups stays empty.</translation>
     <message>
         <source>A terem összes menete: %1 %2</source>
         <translation>All sessions of the room: %1 %2</translation>
-    </message>
-</context>
-<context>
-    <name>vintaro::ImportCommand</name>
-    <message>
-        <source>nem olvasható: %1</source>
-        <translation>cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>nem sikerült írni, a korábbi tartalom megmaradt: %1</source>
-        <translation>could not be written, the earlier content is kept: %1</translation>
-    </message>
-    <message>
-        <source>a fájl helyén szimbolikus link áll, a program nem ír rajta keresztül: %1</source>
-        <translation>a symbolic link stands in place of the file, the program does not write through it: %1</translation>
-    </message>
-    <message>
-        <source>a teremműveletek naplója sérült, a program nem hajtja végre: %1</source>
-        <translation>the journal of the room operations is damaged, the program does not carry it out: %1</translation>
-    </message>
-    <message>
-        <source>egy teremművelet nem fejeződött be, a program következő indítása befejezi: %1</source>
-        <translation>a room operation did not finish, the next start of the program finishes it: %1</translation>
-    </message>
-    <message>
-        <source>A FÁJL pörgetései egy terem mentett listájába (lista, táblázat vagy a program CSV-exportja; Windows-1250, UTF-8 vagy UTF-16), ablak nélkül. A --room adja meg a termet.</source>
-        <translation>The spins of FILE into the saved list of a room (a list, a table or the program&apos;s CSV export; Windows-1250, UTF-8 or UTF-16), without a window. --room gives the room.</translation>
-    </message>
-    <message>
-        <source>FÁJL</source>
-        <translation>FILE</translation>
-    </message>
-    <message>
-        <source>A terem (1-10), amelybe az --import tölt.</source>
-        <translation>The room (1-10) that --import fills.</translation>
-    </message>
-    <message>
-        <source>A terem mentett listája helyére (alapesetben utána fűzi).</source>
-        <translation>In place of the room&apos;s saved list (by default after it).</translation>
-    </message>
-    <message>
-        <source>A fájl a legújabb pörgetéssel kezdődik.</source>
-        <translation>The file begins with the newest spin.</translation>
-    </message>
-    <message>
-        <source>A táblázat oszlopa, amelyben a pörgetések állnak: a fejléc neve vagy a sorszáma (1-től).</source>
-        <translation>The column of the table that holds the spins: its name in the header or its number (from 1).</translation>
-    </message>
-    <message>
-        <source>NÉV|SZÁM</source>
-        <translation>NAME|NUMBER</translation>
-    </message>
-    <message>
-        <source>A --%1 csak az --import mellett használható.</source>
-        <translation>--%1 can only be used with --import.</translation>
-    </message>
-    <message>
-        <source>Az --import után egy fájl neve kell.</source>
-        <translation>--import needs the name of a file.</translation>
-    </message>
-    <message>
-        <source>Az --import mellé a --room adja meg a termet (1-10).</source>
-        <translation>--import needs --room to give the room (1-10).</translation>
-    </message>
-    <message>
-        <source>A --room értéke 1 és 10 közötti teremszám lehet.</source>
-        <translation>--room takes a room number from 1 to 10.</translation>
-    </message>
-    <message>
-        <source>A --column után egy oszlop neve vagy sorszáma kell.</source>
-        <translation>--column needs the name or the number of a column.</translation>
-    </message>
-    <message>
-        <source>a pörgetési listák mappáját egy futó Vintaro használja, az importálás ott, az Eszközök menüben lehetséges: %1</source>
-        <translation>the folder of the spin lists is in use by a running Vintaro; import there, in the Eszközök (tools) menu: %1</translation>
-    </message>
-    <message>
-        <source>a pörgetési listák mappája nem írható: %1</source>
-        <translation>the folder of the spin lists cannot be written: %1</translation>
-    </message>
-    <message>
-        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
-        <translation>%1 spins replaced the saved list of room %2.</translation>
-    </message>
-    <message>
-        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
-        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
-    </message>
-</context>
-<context>
-    <name>vintaro::ImportDialog</name>
-    <message>
-        <source>Előzmény betöltése…</source>
-        <translation>Import history…</translation>
-    </message>
-    <message>
-        <source>
-A terem listája nem változott.</source>
-        <translation>
-The room&apos;s list has not changed.</translation>
-    </message>
-    <message>
-        <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
-        <translation>%1 spins replaced the saved list of room %2.</translation>
-    </message>
-    <message>
-        <source>%1 pörgetés került a(z) %2. terem mentett listája végére.</source>
-        <translation>%1 spins were added to the end of the saved list of room %2.</translation>
-    </message>
-    <message>
-        <source>
-A Terem választás menüben a terem kiválasztása tölti be.</source>
-        <translation>
-Choosing the room in the Terem választás (room) menu loads it.</translation>
-    </message>
-    <message>
-        <source>Előzmény betöltése</source>
-        <translation>Import history</translation>
-    </message>
-    <message>
-        <source>Tallózás…</source>
-        <translation>Browse…</translation>
-    </message>
-    <message>
-        <source>Fájl:</source>
-        <translation>File:</translation>
-    </message>
-    <message>
-        <source>A legrégebbi pörgetés elöl</source>
-        <translation>Oldest spin first</translation>
-    </message>
-    <message>
-        <source>A legújabb pörgetés elöl</source>
-        <translation>Newest spin first</translation>
-    </message>
-    <message>
-        <source>Sorrend:</source>
-        <translation>Order:</translation>
-    </message>
-    <message>
-        <source>üresen: a sor minden száma</source>
-        <translation>empty: every number of the line</translation>
-    </message>
-    <message>
-        <source>Táblázatnál (CSV) az oszlop, amelyben a pörgetések állnak: a fejléc neve vagy az oszlop sorszáma 1-től.</source>
-        <translation>For a table (CSV), the column that holds the spins: its name in the header or its number from 1.</translation>
-    </message>
-    <message>
-        <source>Oszlop (név vagy sorszám):</source>
-        <translation>Column (name or number):</translation>
-    </message>
-    <message>
-        <source>Terem %1.</source>
-        <translation>Room %1</translation>
-    </message>
-    <message>
-        <source>Terem:</source>
-        <translation>Room:</translation>
-    </message>
-    <message>
-        <source>A terem mentett listája végére</source>
-        <translation>After the room&apos;s saved list</translation>
-    </message>
-    <message>
-        <source>A terem mentett listája helyére</source>
-        <translation>In place of the room&apos;s saved list</translation>
-    </message>
-    <message>
-        <source>Betöltés:</source>
-        <translation>Import:</translation>
-    </message>
-    <message>
-        <source>Válasszon fájlt.</source>
-        <translation>Choose a file.</translation>
-    </message>
-    <message>
-        <source>Betöltés</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Mégse</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Pörgetések (*.txt *.csv);;Minden fájl (*)</source>
-        <translation>Spins (*.txt *.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>A(z) %1. terem mentett listájának %2 pörgetése helyére a fájl %3 pörgetése kerül; a mostani lista elvész.
-Folytatja ?</source>
-        <translation>The %2 spins of the saved list of room %1 are replaced by the %3 spins of the file; the present list is lost.
-Go on?</translation>
     </message>
 </context>
 <context>
@@ -3315,7 +3311,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A kattintással választott zseb és szomszédai a keréken; a táblázat Szomszédok sora róluk szól.</source>
-        <translation>The pocket chosen by a click and its neighbours on the wheel; the table&apos;s Szomszédok (neighbours) row counts them.</translation>
+        <translation>The pocket chosen by a click and its neighbours on the wheel; the table&apos;s Neighbours row counts them.</translation>
     </message>
     <message>
         <source>Hány szomszédot számol a választott zseb mindkét oldalán.</source>

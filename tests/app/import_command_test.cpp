@@ -52,7 +52,7 @@ TEST(ImportCommand, PutsTheSpinsIntoTheRoomOrExitsWithTwoChangingNothing)
     const std::vector<Wrong> wrongs = {
         {"no room", {"--import", table}, "--room adja meg"},
         {"room 11", {"--import", table, "--room", "11"}, "1 és 10 közötti"},
-        {"room without import", {"--room", "2"}, "csak az --import mellett"},
+        {"room without import", {"--room", "2"}, "csak az --import vagy a --ledger mellett"},
         {"missing file", {"--import", dir.filePath("nincs.txt"), "--room", "2"}, "nem található"},
         {"no such column", {"--import", table, "--room", "2", "--column", "Pörgetés"}, "nincs „Pörgetés” nevű oszlop"},
         {"no spins", {"--import", table, "--room", "2", "--column", "3"}, "nincs 0 és 36 közötti szám"},
