@@ -27,16 +27,17 @@ QString helpTail()
         "      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,\n"
         "      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.\n"
         "  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)\n"
-        "      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)\n"
-        "      és a terem.txt; az első használatkor jön létre. A --data-dir helyette\n"
-        "      egy másik mappát ad meg.\n"
+        "      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt),\n"
+        "      a terem.txt és a termek naplója (naplo1.csv … naplo10.csv); az első\n"
+        "      használatkor jön létre. A --data-dir helyette egy másik mappát ad meg.\n"
         "  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.\n"
         "\nKörnyezeti változók:\n"
         "  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);\n"
         "      telepítve ebben tartja a pörgetési listákat.\n"
         "\nKilépési kódok:\n"
         "  0  rendben lefutott (a --help és a --version is);\n"
-        "  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.\n");
+        "  2  hibás parancssor, az --analyse vagy a --history fájlja nem olvasható,\n"
+        "     egy --import nem hajtható végre, vagy egy napló nem olvasható.\n");
 }
 
 // One option as --help lists it: its names, the value it takes, what it does.

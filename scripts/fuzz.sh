@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-"fuzz_spinlist fuzz_roomfile fuzz_groupfiles fuzz_narrowing fuzz_roomtext fuzz_analysisreader fuzz_ledgerfile"}
+targets=${*:-"fuzz_spinlist fuzz_roomfile fuzz_groupfiles fuzz_narrowing fuzz_roomtext fuzz_analysisreader fuzz_ledgerfile fuzz_importreaders"}
 build=build-fuzz
 
 if [ ! -f "$build/CMakeCache.txt" ]; then

@@ -226,50 +226,6 @@
         <translation>--language takes hu or en.</translation>
     </message>
     <message>
-        <source>
-Fájlok:
-  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az
-      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.
-  /usr/share/vintaro/
-      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,
-      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.
-  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)
-      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt)
-      és a terem.txt; az első használatkor jön létre. A --data-dir helyette
-      egy másik mappát ad meg.
-  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.
-
-Környezeti változók:
-  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);
-      telepítve ebben tartja a pörgetési listákat.
-
-Kilépési kódok:
-  0  rendben lefutott (a --help és a --version is);
-  2  hibás parancssor, vagy az --analyse fájlja nem olvasható.
-</source>
-        <translation>
-Files:
-  The program&apos;s folder (where vintaro2011 is), when it can be written and
-      holds the data files: every file is read and written there, as always.
-  /usr/share/vintaro/
-      Installed: the data files (piros.bmp, XX.BMP, parok.txt, katlo.txt,
-      natlo.txt, corner.txt and the manual, Vintaro.doc); only read.
-  $XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)
-      Installed: the spin lists (rszamok.txt, rszamok1.txt … rszamok10.txt)
-      and terem.txt, made on first use. --data-dir names another folder
-      instead.
-  Exported CSV files are written where the save dialog is told.
-
-Environment:
-  XDG_DATA_HOME  the user&apos;s data folder (by default ~/.local/share); the
-      installed program keeps its spin lists in it.
-
-Exit codes:
-  0  ran to the end (--help and --version too);
-  2  a wrong command line, or the file of --analyse cannot be read.
-</translation>
-    </message>
-    <message>
         <source>Ismeretlen kapcsoló: %1</source>
         <translation>Unknown option: %1</translation>
     </message>
@@ -352,6 +308,52 @@ Options:
     <message>
         <source>a(z) %1 fájl nem olvasható: %2</source>
         <translation>the file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>
+Fájlok:
+  A program mappája (ahol a vintaro2011 van), ha írható, és ott vannak az
+      adatfájlok: minden fájlt ott olvas és ír, ahogy mindig is.
+  /usr/share/vintaro/
+      Telepítve: az adatfájlok (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt és a kézikönyv, Vintaro.doc); csak olvassa őket.
+  $XDG_DATA_HOME/vintaro/ (alapesetben ~/.local/share/vintaro/)
+      Telepítve: a pörgetési listák (rszamok.txt, rszamok1.txt … rszamok10.txt),
+      a terem.txt és a termek naplója (naplo1.csv … naplo10.csv); az első
+      használatkor jön létre. A --data-dir helyette egy másik mappát ad meg.
+  Az exportált CSV fájlokat oda írja, ahová a mentés ablakában kéri.
+
+Környezeti változók:
+  XDG_DATA_HOME  a felhasználó adatmappája (alapesetben ~/.local/share);
+      telepítve ebben tartja a pörgetési listákat.
+
+Kilépési kódok:
+  0  rendben lefutott (a --help és a --version is);
+  2  hibás parancssor, az --analyse vagy a --history fájlja nem olvasható,
+     egy --import nem hajtható végre, vagy egy napló nem olvasható.
+</source>
+        <translation>
+Files:
+  The program&apos;s folder (where vintaro2011 is), when it can be written and
+      holds the data files: every file is read and written there, as always.
+  /usr/share/vintaro/
+      Installed: the data files (piros.bmp, XX.BMP, parok.txt, katlo.txt,
+      natlo.txt, corner.txt and the manual, Vintaro.doc); only read.
+  $XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)
+      Installed: the spin lists (rszamok.txt, rszamok1.txt … rszamok10.txt),
+      terem.txt and the rooms&apos; ledgers (naplo1.csv … naplo10.csv), made on
+      first use. --data-dir names another folder instead.
+  Exported CSV files are written where the save dialog is told.
+
+Environment:
+  XDG_DATA_HOME  the user&apos;s data folder (by default ~/.local/share); the
+      installed program keeps its spin lists in it.
+
+Exit codes:
+  0  ran to the end (--help and --version too);
+  2  a wrong command line, a file of --analyse or --history that cannot be
+     read, an --import that cannot be done, or a ledger that cannot be read.
+</translation>
     </message>
 </context>
 <context>

@@ -202,7 +202,7 @@ TEST(LanguageOption, EnglishForWhatIsTranslatedHungarianByteForByteWithoutIt)
         QString said; // on stdout or stderr
     } inEnglish[] = {
         {{"--help"}, 0, "Usage: vintaro2011 [OPTIONS]"},
-        {{"--help"}, 0, "  2  a wrong command line, or the file of --analyse cannot be read.\n"},
+        {{"--help"}, 0, "  2  a wrong command line, a file of --analyse or --history that cannot be\n"},
         {{"--bogus"}, 2, "vintaro2011: Unknown option: bogus\nHelp: vintaro2011 --help\n"},
         {{"--analyse"}, 2, "vintaro2011: --analyse needs a value.\n"},
         {{"--version=1"}, 2, "vintaro2011: --version takes no value.\n"},
