@@ -2532,7 +2532,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Menet kezdése</source>
-        <translation>Start session</translation>
+        <translation>Begin session</translation>
     </message>
     <message>
         <source>Menet vége</source>
