@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <QTranslator>
 
@@ -157,9 +158,10 @@ protected:
     {
         // Qt's own texts in English too, as the program has them with
         // English chosen: the Hungarian ones of the test run step aside.
-        m_qtHungarian = qApp->findChildren<QTranslator *>();
-        for (QTranslator *t : m_qtHungarian)
+        for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(t);
+            m_qtHungarian << t;
+        }
         ASSERT_TRUE(installLanguage(*qApp, Language::English));
         for (QTranslator *t : qApp->findChildren<QTranslator *>())
             if (!m_qtHungarian.contains(t))
@@ -174,13 +176,17 @@ protected:
     }
     void speakHungarian()
     {
-        for (QTranslator *t : m_english) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
+        // Installing a language deletes the program's translator before it:
+        // only those still alive are removed here.
+        for (const QPointer<QTranslator> &t : m_english)
+            if (t) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
         m_english.clear();
         // Hungarian as the program installs it: Qt's Hungarian texts anew.
-        qDeleteAll(m_qtHungarian);
+        for (const QPointer<QTranslator> &t : m_qtHungarian)
+            delete t.data();
         m_qtHungarian.clear();
         installLanguage(*qApp, Language::Hungarian);
         EXPECT_EQ(installedLanguage(), Language::Hungarian);
@@ -219,8 +225,8 @@ protected:
         EXPECT_TRUE(seen) << objectName;
     }
 
-    QList<QTranslator *> m_english;
-    QList<QTranslator *> m_qtHungarian;
+    QList<QPointer<QTranslator>> m_english;
+    QList<QPointer<QTranslator>> m_qtHungarian;
 };
 
 TEST_F(EnglishWindowsTest, NoWindowNorMessageSpeaksHungarian)
