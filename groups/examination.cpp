@@ -23,7 +23,14 @@ std::string missLine(int position)
     return line;
 }
 
-std::optional<Examination> examineSelection(const Selection &selection, const SpinHistory &history)
+std::string ExaminationMarks::line(std::size_t row) const
+{
+    const int position = int(row) + 1;
+    const std::int32_t mark = marks[row];
+    return mark == kMiss ? missLine(position) : hitLine(position, mark);
+}
+
+std::optional<ExaminationMarks> examineSelectionMarks(const Selection &selection, const SpinHistory &history)
 {
     if (selection.countValue() == 0)
         return std::nullopt;
@@ -31,11 +38,24 @@ std::optional<Examination> examineSelection(const Selection &selection, const Sp
     for (int n = 0; n < kNumberCount; ++n)
         selected[static_cast<size_t>(n)] = selection.isSelected(n);
 
-    Examination e;
-    e.lines.reserve(history.spins().size());
-    e.figures = walkBet(selected, history.spins(), [&](int position, bool hit, int absence) {
-        e.lines.push_back(hit ? hitLine(position, absence) : missLine(position));
+    ExaminationMarks e;
+    e.marks.reserve(history.spins().size());
+    e.figures = walkBet(selected, history.spins(), [&](int, bool hit, int absence) {
+        e.marks.push_back(hit ? std::int32_t(absence) : ExaminationMarks::kMiss);
     });
+    return e;
+}
+
+std::optional<Examination> examineSelection(const Selection &selection, const SpinHistory &history)
+{
+    const auto marks = examineSelectionMarks(selection, history);
+    if (!marks)
+        return std::nullopt;
+    Examination e;
+    e.figures = marks->figures;
+    e.lines.reserve(marks->marks.size());
+    for (std::size_t row = 0; row < marks->marks.size(); ++row)
+        e.lines.push_back(marks->line(row));
     return e;
 }
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <memory>
+
 #include "widgets/appearance.h"
 #include "groups/examination.h"
 #include "groups/groupanalysis.h"
@@ -144,11 +146,15 @@ void Form1::showBetFigures(const BetFigures &f)
 
 void Form1::examineSelection()
 {
-    const auto examination = vintaro::examineSelection(m_selection, m_session.history());
+    auto examination = examineSelectionMarks(m_selection, m_session.history());
     if (!examination)
         return;
-    m_reportModel->setLines(toLines(examination->lines));
     showBetFigures(examination->figures);
+    // A line per spin: made only when the list shows it.
+    const int count = int(examination->marks.size());
+    m_reportModel->setLines(count, [e = std::make_shared<const ExaminationMarks>(std::move(*examination))](int row) {
+        return text(e->line(static_cast<std::size_t>(row)));
+    });
     m_list2->scrollToTop();
 }
 

@@ -1,29 +1,49 @@
 #include "widgets/linesmodel.h"
 
+#include <algorithm>
+
 namespace vintaro {
 
-int LinesModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
+int LinesModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_lineOf ? m_count : int(m_lines.size());
+}
 
 QVariant LinesModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    return m_lines.at(index.row());
+    return m_lineOf ? m_lineOf(index.row()) : m_lines.at(index.row());
 }
 
 void LinesModel::setLines(QStringList lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
+    m_lineOf = nullptr;
+    m_count = 0;
+    endResetModel();
+}
+
+void LinesModel::setLines(int count, std::function<QString(int row)> lineOf)
+{
+    beginResetModel();
+    m_lines.clear();
+    m_lineOf = std::move(lineOf);
+    m_count = m_lineOf ? std::max(0, count) : 0;
     endResetModel();
 }
 
 void LinesModel::clear()
 {
-    if (m_lines.isEmpty())
+    if (rowCount() == 0)
         return;
     beginResetModel();
     m_lines.clear();
+    m_lineOf = nullptr;
+    m_count = 0;
     endResetModel();
 }
 

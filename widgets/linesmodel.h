@@ -17,10 +17,15 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     void setLines(QStringList lines);
+    // `count` lines made only when shown: row r reads lineOf(r). A long
+    // report costs nothing until it is scrolled into view.
+    void setLines(int count, std::function<QString(int row)> lineOf);
     void clear();
 
 private:
     QStringList m_lines;
+    std::function<QString(int row)> m_lineOf; // when set, the lines are made on demand
+    int m_count = 0;
 };
 
 // Lines computed on demand from a count and a function of the row: a list of

@@ -37,6 +37,8 @@ TEST_F(ExamineSelection, AnAnalysedGroupIsExaminedAsOneBet)
     enter(middleStreets);
     enter({1});
     click("Command3");
+    const QStringList groupReport = lines("List2");
+    ASSERT_FALSE(groupReport.isEmpty());
     ASSERT_EQ(text("Label24"), "3");
     ASSERT_TRUE(button("Command3D3(35)")->text().isEmpty());
     click("Command11");
@@ -51,6 +53,16 @@ TEST_F(ExamineSelection, AnAnalysedGroupIsExaminedAsOneBet)
     EXPECT_EQ(text("Label18"), "11");
     EXPECT_EQ(text("Label20"), "12");
     EXPECT_EQ(topRow(child<QAbstractItemView>("List2")), 0);
+
+    // The examination gives way: clearing the selection empties the list, a
+    // new analysis shows its own report.
+    click("Command12");
+    EXPECT_TRUE(lines("List2").isEmpty());
+    click("Command11");
+    click("Command3");
+    EXPECT_EQ(lines("List2"), groupReport);
+    click("Command11");
+    EXPECT_EQ(lines("List2").size(), 24);
 }
 
 TEST_F(ExamineSelection, TheSelectedCountIsTrusted)
