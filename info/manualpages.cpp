@@ -11,8 +11,9 @@ const QStringList &manualPages()
     static const QStringList pages = {
         QStringLiteral("index"),      QStringLiteral("foablak"),    QStringLiteral("termek"),
         QStringLiteral("intervallum"), QStringLiteral("grafikon"),  QStringLiteral("kerek"),
-        QStringLiteral("eselyek"),    QStringLiteral("rendszerek"), QStringLiteral("info"),
-        QStringLiteral("parancssor"), QStringLiteral("szamok"),     QStringLiteral("jegyzek")};
+        QStringLiteral("eselyek"),    QStringLiteral("rendszerek"), QStringLiteral("naplo"),
+        QStringLiteral("elozmeny"),   QStringLiteral("info"),       QStringLiteral("parancssor"),
+        QStringLiteral("szamok"),     QStringLiteral("jegyzek")};
     return pages;
 }
 
@@ -27,6 +28,8 @@ QString manualPageOf(const QString &windowName)
         {QStringLiteral("Eselyek"), QStringLiteral("eselyek")},
         {QStringLiteral("Rendszerek"), QStringLiteral("rendszerek")},
         {QStringLiteral("SajatRendszerSzerkeszto"), QStringLiteral("rendszerek#sajat")},
+        {QStringLiteral("Naplo"), QStringLiteral("naplo")},
+        {QStringLiteral("Elozmeny"), QStringLiteral("elozmeny")},
     };
     return pages.value(windowName, manualPages().first());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's own CSV export (persistence/csvexport.h): its header row
-// begins "Sorszám", and the spins stand in its "Szám" column, oldest first.
+// begins "Sorszám", "Szám" (or, written in English, "Spin", "Number"), and
+// the spins stand in that second column, oldest first.
 // Comma or semicolon separated, with or without a byte order mark.
 #include "persistence/csvcolumnreader.h"
 

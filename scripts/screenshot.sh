@@ -6,7 +6,7 @@
 # windows by the build's vintaro_manual_pictures:
 #   scripts/screenshot.sh --manual <build folder> [hu|en] [picture folder]
 # writes form1.png, interval5.png, diagramm.png, kerek.png, eselyek.png,
-# rendszerek.png, info.png and kezikonyv.png; rebuild afterwards, and the
+# rendszerek.png, naplo.png, elozmeny.png, info.png and kezikonyv.png; rebuild afterwards, and the
 # built-in manual, the package's HTML copy and README's links show them.
 set -eu
 if [ "${1:-}" = "--manual" ]; then

@@ -65,6 +65,9 @@ TEST(Manual, CoversEveryWindowMenuItemButtonAndMessage)
         // secondary windows
         "Ötös intervallum vizsgálat", "Maximális kimaradás", "Kilép", "INFORMÁCIÓ", "Dokumentáció",
         "Szóköz", "Dupla kattintás",
+        // the ledger and the import
+        "Napló", "Menet kezdése", "Menet vége", "Utolsó tét vissza", "becsületes sor", "naplo<N>.csv", "--ledger",
+        "Előzmény betöltése…", "Windows-1250", "UTF-16", "A terem mentett listája helyére", "--import", "--newest-first",
         // messages
         "Hibás teremszám beállítás !", "Nincs *Terem* megadva !", "A program leáll, majd újraindul !",
         "Biztos, hogy mentés nélkül lép ki ?",

@@ -103,6 +103,7 @@ TEST_F(ManualTest, F1OpensTheManualAtThePageOfTheWindowInFront)
         {"kerek", "Kerek", "kerek.html"},
         {"eselyek", "Eselyek", "eselyek.html"},
         {"rendszerek", "Rendszerek", "rendszerek.html"},
+        {"naplo", "Naplo", "naplo.html"},
     };
     for (const Case &c : cases) {
         QWidget *w = c.action ? openWindow(QString::fromLatin1(c.action), c.window) : window.get();
@@ -111,7 +112,7 @@ TEST_F(ManualTest, F1OpensTheManualAtThePageOfTheWindowInFront)
     // F1 in the manual itself keeps its page.
     activate(helpWindow());
     press(Qt::Key_F1);
-    EXPECT_EQ(shownPage(), QStringLiteral("rendszerek.html"));
+    EXPECT_EQ(shownPage(), QStringLiteral("naplo.html"));
     closeHelp();
 
     // The modal windows: the manual opens above them and takes keys.
@@ -125,6 +126,17 @@ TEST_F(ManualTest, F1OpensTheManualAtThePageOfTheWindowInFront)
     child<QRadioButton>(QStringLiteral("Option1(1)"))->click(); // the chart of red
     whileModal("diagramm", [this] { click(QStringLiteral("Command18")); },
                [this](QWidget *chart) { EXPECT_EQ(helpFrom(chart), QStringLiteral("grafikon.html")); });
+
+    // The import dialog, window-modal: the manual opens above it.
+    trigger(QStringLiteral("elozmeny"));
+    QApplication::processEvents();
+    if (QDialog *import = openDialog("Elozmeny")) {
+        EXPECT_EQ(helpFrom(import), QStringLiteral("elozmeny.html"));
+        closeHelp();
+        import->reject();
+    } else {
+        ADD_FAILURE() << "Elozmeny did not open";
+    }
 
     // The menu item opens the main window's page.
     trigger(QStringLiteral("kezikonyv"));
@@ -174,8 +186,14 @@ TEST_F(ManualTest, TheIndexNamesEveryControlAndMenuItemOfEveryWindow)
     enter({3, 14, 22});
     QList<QWidget *> windows = {window.get()};
     for (const auto &[action, name] : {std::pair{"interval5x", "Interval5"}, std::pair{"kerek", "Kerek"},
-                                       std::pair{"eselyek", "Eselyek"}, std::pair{"rendszerek", "Rendszerek"}})
+                                       std::pair{"eselyek", "Eselyek"}, std::pair{"rendszerek", "Rendszerek"},
+                                       std::pair{"naplo", "Naplo"}})
         windows << openWindow(QString::fromLatin1(action), name);
+    trigger(QStringLiteral("elozmeny"));
+    QApplication::processEvents();
+    QDialog *import = openDialog("Elozmeny");
+    ASSERT_NE(import, nullptr);
+    windows << import;
     for (const QString &language : {QStringLiteral("hu"), QStringLiteral("en")}) {
         const QString index = QString::fromUtf8(pageBytes(language, QStringLiteral("jegyzek.html")));
         ASSERT_FALSE(index.isEmpty()) << language.toStdString();
@@ -255,7 +273,7 @@ TEST(ManualPages, TheEnglishManualIsShownInEnglish)
         EXPECT_EQ(help.currentPage(), QStringLiteral("szamok"));
         ASSERT_NE(contents->currentItem(), nullptr);
         EXPECT_EQ(contents->currentItem()->text(), QString::fromUtf8(title));
-        EXPECT_EQ(contents->count(), 12);
+        EXPECT_EQ(contents->count(), 14);
         // Searching keeps the pages that hold every word.
         auto *search = help.findChild<QLineEdit *>(QStringLiteral("Kereses"));
         search->setText(QStringLiteral("martingale 1/37"));

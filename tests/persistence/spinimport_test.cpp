@@ -84,6 +84,8 @@ TEST(SpinImport, EveryKindOfFileGivesExactlyItsSpinsInTheOrderChosen)
          {{SkipReason::Header, 1, 1}}},
         {"the export for spreadsheets", exportSpreadsheet, "", false, {3, 0, 36}, ImportFormat::ExportCsv,
          TextEncoding::Utf8, 4, {{SkipReason::Header, 1, 1}}},
+        {"the export written in English", "Spin,Number,Colour\r\n1,3,Red\r\n2,0,Green\r\n3,36,Red\r\n", "", false,
+         {3, 0, 36}, ImportFormat::ExportCsv, TextEncoding::Utf8, 4, {{SkipReason::Header, 1, 1}}},
         {"UTF-16 with its mark", utf16le("1\r\n2\r\n33\r\n", true), "", false, {1, 2, 33}, ImportFormat::List,
          TextEncoding::Utf16, 3, {}},
         {"UTF-16 big-endian without a mark", utf16be("9\n10 11\n"), "", false, {9, 10, 11}, ImportFormat::List,

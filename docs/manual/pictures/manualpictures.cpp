@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -102,6 +104,41 @@ int main(int argc, char *argv[])
         if (QWidget *w = shownWindow(name))
             w->close();
     }
+
+    // The ledger: a session of stakes on red, settled by the spins that follow.
+    trigger("naplo");
+    settle(300);
+    if (QWidget *ledger = shownWindow("Naplo")) {
+        ledger->findChild<QLineEdit *>(QStringLiteral("Hely"))->setText(QStringLiteral("3. asztal"));
+        ledger->findChild<QLineEdit *>(QStringLiteral("Hozott"))->setText(QStringLiteral("1000"));
+        ledger->findChild<QAbstractButton *>(QStringLiteral("MenetKezdes"))->click();
+        for (int i = 0; i < 37; ++i) {
+            ledger->findChild<QAbstractButton *>(QStringLiteral("Kulso(1)"))->click();
+            const int n = int(wheel() % 37);
+            window.findChild<QAbstractButton *>(QStringLiteral("Command3D1(%1)").arg(n))->click();
+        }
+        ledger->findChild<QAbstractButton *>(QStringLiteral("Kulso(4)"))->click(); // waits for the next spin
+        settle(800);
+    }
+    ok = save(shownWindow("Naplo"), out.filePath(QStringLiteral("naplo.png"))) && ok;
+    if (QWidget *w = shownWindow("Naplo"))
+        w->close();
+
+    // The import dialog with a list read and previewed.
+    const QString list = QDir(folder.path()).filePath(QStringLiteral("pörgetések.txt"));
+    if (QFile file(list); file.open(QIODevice::WriteOnly))
+        file.write("17\r\n5 0 32\r\n14 (piros)\r\n21\r\n40\r\n9\r\n");
+    trigger("elozmeny");
+    settle(300);
+    if (QWidget *import = shownWindow("Elozmeny")) {
+        auto *name = import->findChild<QLineEdit *>(QStringLiteral("elozmenyFajl"));
+        name->setText(QDir::toNativeSeparators(list));
+        emit name->editingFinished();
+        settle(300);
+    }
+    ok = save(shownWindow("Elozmeny"), out.filePath(QStringLiteral("elozmeny.png"))) && ok;
+    if (auto *import = qobject_cast<QDialog *>(shownWindow("Elozmeny")))
+        import->reject();
 
     // The modal windows: taken while they wait.
     const auto modal = [&](const char *name, const QString &file, const std::function<void()> &open) {
