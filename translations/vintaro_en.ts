@@ -2613,7 +2613,7 @@ Go on?</translation>
         <translation>Records the proposed stake (Ctrl+Enter)</translation>
     </message>
     <message>
-        <source>Javaslat: nincs választott rendszer (a Rendszerek ablakban választható).</source>
+        <source>Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható).</source>
         <translation>Proposal: no system chosen (choose one in the Betting systems window).</translation>
     </message>
     <message>

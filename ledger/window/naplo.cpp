@@ -353,7 +353,7 @@ void Naplo::showProposal()
     const std::optional<ChosenSystem> chosen = chosenSystem();
     QString text;
     if (!chosen) {
-        text = tr("Javaslat: nincs választott rendszer (a Rendszerek ablakban választható).");
+        text = tr("Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható).");
     } else {
         m_playAlong->update(chosen->kind, chosen->own, chosen->bet, chosen->rules, m_session.history().spins());
         const NextStake next = m_playAlong->next();

@@ -193,7 +193,7 @@ TEST_F(LedgerWindowTest, PlayingAlongWithMartingaleOnRed)
     systems->close();
     QCoreApplication::processEvents();
     activate(w);
-    EXPECT_EQ(proposal(), QString::fromUtf8("Javaslat: nincs választott rendszer (a Rendszerek ablakban választható)."));
+    EXPECT_EQ(proposal(), QString::fromUtf8("Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható)."));
     EXPECT_FALSE(accept->isEnabled());
 }
 
