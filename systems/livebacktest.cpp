@@ -72,4 +72,18 @@ const Backtest &LiveBacktest::update(SystemKind kind, const std::vector<ChainSte
     return m_result;
 }
 
+NextStake LiveBacktest::next() const
+{
+    NextStake n;
+    n.ending = m_result.outcome.ending;
+    if (!m_started || n.ending != Ending::Spins)
+        return n;
+    n.units = m_system->stake();
+    if (n.units < 0)
+        n.ending = Ending::Stopped;
+    else if (n.units > 0)
+        n.money = tableStake(m_rules, n.units, m_left);
+    return n;
+}
+
 } // namespace vintaro

@@ -12,6 +12,14 @@
 
 namespace vintaro {
 
+// The stake the system asks for on the spin after those played.
+struct NextStake
+{
+    Ending ending = Ending::Spins; // the session ended before it: no stake
+    std::int64_t units = 0;        // 0: the system sits the spin out
+    double money = 0;              // the units under the table's limits and what is left
+};
+
 class LiveBacktest
 {
 public:
@@ -28,6 +36,7 @@ public:
         return update(kind, {}, bet, rules, spins);
     }
     const Backtest &result() const { return m_result; }
+    NextStake next() const;
     // Spins played again from the start so far (for the curious and for tests).
     std::int64_t replays() const { return m_replays; }
 

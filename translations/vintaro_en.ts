@@ -2606,6 +2606,46 @@ Go on?</translation>
         <source>A terem összes menete: %1 %2</source>
         <translation>All sessions of the room: %1 %2</translation>
     </message>
+    <message>
+        <source>Elfogad</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>A javasolt tét rögzítése (Ctrl+Enter)</source>
+        <translation>Records the proposed stake (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható).</source>
+        <translation>Proposal: no system chosen (choose one in the Betting systems window).</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1, %2): nincs – a menet pénze a szabályok szerint elfogyott.</source>
+        <translation>Proposal (%1, %2): none – under the rules the session's money has run out.</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1, %2): nincs – a menet elérte a célt.</source>
+        <translation>Proposal (%1, %2): none – the session has reached its target.</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1, %2): nincs – a rendszer véget vetett a menetnek.</source>
+        <translation>Proposal (%1, %2): none – the system has ended the session.</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1, %2): a rendszer kihagyja a következő pörgetést.</source>
+        <translation>Proposal (%1, %2): the system sits the next spin out.</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1): %2: %3</source>
+        <translation>Proposal (%1): %2: %3</translation>
+    </message>
+    <message>
+        <source>Javaslat (%1, %2): a rendszer tétje nem rakható fel egész összegekben.</source>
+        <translation>Proposal (%1, %2): the system's stake cannot be placed in whole amounts.</translation>
+    </message>
+    <message>
+        <source>%1 (rögzítve)</source>
+        <translation>%1 (recorded)</translation>
+    </message>
 </context>
 <context>
     <name>vintaro::OddsHelp</name>

@@ -13,8 +13,10 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QCategoryAxis>
+#include <QApplication>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,6 +30,8 @@
 #include "persistence/ledgerfile.h"
 #include "persistence/spinfiles.h"
 #include "persistence/textfiles.h"
+#include "systems/chosensystem.h"
+#include "systems/livebacktest.h"
 
 namespace vintaro {
 
@@ -73,10 +77,23 @@ QLineEdit *field(QWidget *parent, const char *name)
     return f;
 }
 
+// The system chosen in the systems window, when it is open.
+std::optional<ChosenSystem> chosenSystem()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Rendszerek") && w->isVisible())
+            if (const auto *chooser = dynamic_cast<const SystemChooser *>(w))
+                return chooser->chosenSystem();
+    return std::nullopt;
+}
+
 } // namespace
 
+Naplo::~Naplo() = default;
+
 Naplo::Naplo(const Session &session, const Selection &selection, const QString &listFolder, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_selection(selection)
+    : QWidget(parent, Qt::Window), m_session(session), m_selection(selection),
+      m_playAlong(std::make_unique<LiveBacktest>())
 {
     setObjectName(QStringLiteral("Naplo"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -198,6 +215,21 @@ QWidget *Naplo::buildBets()
     connect(back, &QPushButton::clicked, this, &Naplo::takeBackLast);
     grid->addWidget(back, 12, 0, 1, 4);
     m_betButtons << back;
+
+    m_proposal = new QLabel(box);
+    m_proposal->setObjectName(QStringLiteral("Javaslat"));
+    m_proposal->setWordWrap(true);
+    grid->addWidget(m_proposal, 13, 0, 1, 4);
+    m_accept = button(box, QStringLiteral("Elfogad"), tr("Elfogad"));
+    m_accept->setToolTip(tr("A javasolt tét rögzítése (Ctrl+Enter)"));
+    connect(m_accept, &QPushButton::clicked, this, &Naplo::acceptProposal);
+    grid->addWidget(m_accept, 14, 0, 1, 4);
+    // Ctrl+Enter takes no digit from spin entry; only while this window is active.
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &Naplo::acceptProposal);
+    }
     return box;
 }
 
@@ -290,12 +322,66 @@ void Naplo::endSession()
     showAll();
 }
 
-void Naplo::recordBet(const BetKey &bet)
+void Naplo::recordBet(const BetKey &bet) { record(bet, m_stake->value()); }
+
+void Naplo::record(const BetKey &bet, Money stake)
 {
-    if (m_broken || !m_ledger.record(bet, m_stake->value()))
+    if (m_broken || !m_ledger.record(bet, stake))
         return;
     save();
     showAll();
+}
+
+void Naplo::acceptProposal()
+{
+    showProposal(); // the systems window may have changed since
+    if (m_proposed && m_accept->isEnabled())
+        record(m_proposed->bet, m_proposed->stake);
+}
+
+void Naplo::changeEvent(QEvent *event)
+{
+    // Back from the systems window: the choice there may be another.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        showProposal();
+    QWidget::changeEvent(event);
+}
+
+void Naplo::showProposal()
+{
+    m_proposed.reset();
+    const std::optional<ChosenSystem> chosen = chosenSystem();
+    QString text;
+    if (!chosen) {
+        text = tr("Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható).");
+    } else {
+        m_playAlong->update(chosen->kind, chosen->own, chosen->bet, chosen->rules, m_session.history().spins());
+        const NextStake next = m_playAlong->next();
+        const QString system = QString::fromStdString(chosen->systemName);
+        const QString bet = QString::fromStdString(chosen->betName);
+        if (next.ending == Ending::Ruin)
+            text = tr("Javaslat (%1, %2): nincs – a menet pénze a szabályok szerint elfogyott.").arg(system, bet);
+        else if (next.ending == Ending::Target)
+            text = tr("Javaslat (%1, %2): nincs – a menet elérte a célt.").arg(system, bet);
+        else if (next.ending == Ending::Stopped)
+            text = tr("Javaslat (%1, %2): nincs – a rendszer véget vetett a menetnek.").arg(system, bet);
+        else if (next.units == 0)
+            text = tr("Javaslat (%1, %2): a rendszer kihagyja a következő pörgetést.").arg(system, bet);
+        else if ((m_proposed = playAlongBet(chosen->bet, next.money)))
+            text = tr("Javaslat (%1): %2: %3")
+                       .arg(system, betTitle(m_proposed->bet),
+                            moneyAmount(betCost(m_proposed->bet, m_proposed->stake)));
+        else
+            text = tr("Javaslat (%1, %2): a rendszer tétje nem rakható fel egész összegekben.").arg(system, bet);
+    }
+    bool waiting = false;
+    if (m_proposed)
+        for (const LedgerBet *b : m_ledger.waiting())
+            waiting = waiting || (b->bet == m_proposed->bet && b->stake == m_proposed->stake);
+    if (waiting)
+        text = tr("%1 (rögzítve)").arg(text);
+    m_proposal->setText(text);
+    m_accept->setEnabled(m_proposed && !waiting && !m_broken && m_ledger.openSession());
 }
 
 void Naplo::takeBackLast()
@@ -335,6 +421,8 @@ void Naplo::refresh()
     if (changed) {
         save();
         showAll();
+    } else {
+        showProposal();
     }
 }
 
@@ -382,6 +470,7 @@ void Naplo::showAll()
     }
     const HonestLine all = m_ledger.total();
     m_roomLine->setText(tr("A terem összes menete: %1 %2").arg(honestFigures(all), honestVerdict(all)));
+    showProposal();
 }
 
 void Naplo::showChart()

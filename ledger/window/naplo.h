@@ -6,7 +6,11 @@
 // history live; outside its own fields the keys go to spin entry.
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
 #include "ledger/ledger.h"
+#include "ledger/playalong.h"
 
 class QChartView;
 class QLabel;
@@ -19,6 +23,7 @@ class QCategoryAxis;
 
 namespace vintaro {
 
+class LiveBacktest;
 class Selection;
 class Session;
 
@@ -28,6 +33,7 @@ class Naplo : public QWidget
 public:
     // The ledger of the room the working list belongs to, in `listFolder`.
     Naplo(const Session &session, const Selection &selection, const QString &listFolder, QWidget *parent = nullptr);
+    ~Naplo() override;
 
     // Reads the history again: after every entry, undo and Start.
     void refresh();
@@ -35,12 +41,16 @@ public:
     void endSession();              // MenetVege
     void recordBet(const BetKey &bet); // a bet button: the stake of Tet on it
     void takeBackLast();            // Visszavon
+    // Elfogad (and Ctrl+Enter): records the stake the system chosen in the
+    // systems window asks for on the next spin.
+    void acceptProposal();
 
     const Ledger &ledger() const { return m_ledger; }
     QString room() const { return m_room; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *buildSession();
@@ -48,6 +58,9 @@ private:
     QWidget *buildFigures();
     void showAll();
     void showChart();
+    // Javaslat: the chosen system's next stake over the history, or why none.
+    void showProposal();
+    void record(const BetKey &bet, Money stake);
     void save();
     Money amount(const QLineEdit *field, bool *given = nullptr) const;
 
@@ -71,6 +84,10 @@ private:
     QSpinBox *m_number = nullptr;
     QList<QPushButton *> m_betButtons;
     QListWidget *m_waiting = nullptr;
+    QLabel *m_proposal = nullptr;
+    QPushButton *m_accept = nullptr;
+    std::unique_ptr<LiveBacktest> m_playAlong;
+    std::optional<PlayAlongBet> m_proposed;
     QLabel *m_bankroll = nullptr;
     QLabel *m_honest = nullptr;
     QLabel *m_verdict = nullptr;

@@ -314,7 +314,7 @@ void Rendszerek::refresh()
         playHistory();
 }
 
-bool Rendszerek::readControls(Bet &bet, SessionRules &rules)
+QString Rendszerek::controlsProblem(Bet &bet, SessionRules &rules) const
 {
     const int index = m_bet->currentIndex();
     if (index == kSingleNumber)
@@ -333,10 +333,31 @@ bool Rendszerek::readControls(Bet &bet, SessionRules &rules)
     if (bet.numbers.none())
         problem = tr("Nincs kijelölt szám: jelölje ki a számokat a főablak kijelölő rácsán, vagy válasszon más "
                      "tétet.");
+    return problem;
+}
+
+bool Rendszerek::readControls(Bet &bet, SessionRules &rules)
+{
+    const QString problem = controlsProblem(bet, rules);
     if (problem.isEmpty())
         return true;
     m_platform.message(this, problem, Platform::Icon::Information);
     return false;
+}
+
+std::optional<ChosenSystem> Rendszerek::chosenSystem() const
+{
+    ChosenSystem chosen;
+    if (!controlsProblem(chosen.bet, chosen.rules).isEmpty())
+        return std::nullopt;
+    if (const std::optional<OwnSystem> own = chosenOwn(chosen.rules))
+        chosen.own = ownTable(*own);
+    else
+        chosen.kind = SystemKind(std::clamp(m_system->currentIndex(), 0, kSystemCount - 1));
+    chosen.systemName = m_system->currentText().toStdString();
+    chosen.betName = m_bet->currentIndex() == kSingleNumber ? std::to_string(m_number->value())
+                                                             : m_bet->currentText().toStdString();
+    return chosen;
 }
 
 void Rendszerek::playHistory()

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "systems/bankroll.h"
+#include "systems/chosensystem.h"
 #include "systems/exact.h"
 #include "systems/livebacktest.h"
 #include "systems/ownsystem.h"
@@ -32,7 +33,7 @@ class Platform;
 class Selection;
 class Session;
 
-class Rendszerek : public QWidget
+class Rendszerek : public QWidget, public SystemChooser
 {
     Q_OBJECT
 public:
@@ -49,6 +50,9 @@ public:
     void cancelSimulation(); // Mégse
     void editOwnSystems();   // Saját rendszer…
     bool running() const { return m_job != nullptr; }
+    // The system, bet and rules as the controls stand, for a window that
+    // plays along; nothing when they cannot be played.
+    std::optional<ChosenSystem> chosenSystem() const override;
     // Stops a running simulation and waits for its workers, which stop
     // within a fraction of a second: closing the window, leaving the
     // program and a restart never wait for a long run.
@@ -73,6 +77,8 @@ private:
     // The bet and the rules as the controls stand; nothing (after telling the
     // user why) when they cannot be played.
     bool readControls(Bet &bet, SessionRules &rules);
+    // The same without telling: why they cannot be played, or empty.
+    QString controlsProblem(Bet &bet, SessionRules &rules) const;
     void showProgress();
     // The own systems from the file into the system box, after the built-in ones.
     void reloadOwnSystems(const QString &select = {});

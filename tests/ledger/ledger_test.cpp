@@ -10,6 +10,7 @@
 
 #include "ledger/honest.h"
 #include "ledger/ledger.h"
+#include "ledger/playalong.h"
 
 using namespace vintaro;
 
@@ -361,3 +362,47 @@ TEST(LedgerTest, AFairWheelPutsAboutOneSessionInTwentyOutsideTheBand)
     EXPECT_GT(share, 0.035);
     EXPECT_LT(share, 0.065);
 }
+
+namespace {
+
+TEST(LedgerTest, ASystemsStakeAsTheLedgerRecordsIt)
+{
+    auto bet = [](std::initializer_list<int> numbers) {
+        Bet b;
+        for (int n : numbers)
+            b.numbers.set(size_t(n));
+        return b;
+    };
+    const Bet red = bet({1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36});
+    const Bet firstDozen = bet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    const Bet voisins = bet({0, 2, 3, 4, 7, 12, 15, 18, 19, 21, 22, 25, 26, 28, 29, 32, 35});
+    struct Case
+    {
+        const char *what;
+        Bet bet;
+        double money;
+        std::optional<PlayAlongBet> recorded;
+    };
+    const Case cases[] = {
+        {"red", red, 40, PlayAlongBet{{BetKind::Outside, 1, {}}, 40}},
+        {"first dozen", firstDozen, 15, PlayAlongBet{{BetKind::Outside, 4, {}}, 15}},
+        {"17", bet({17}), 5, PlayAlongBet{{BetKind::Number, 17, {}}, 5}},
+        {"Voisins spread evenly", voisins, 34, PlayAlongBet{{BetKind::Selection, 0, voisins.numbers}, 2}},
+        {"Voisins, no even share", voisins, 35, std::nullopt},
+        {"half a unit", red, 10.5, std::nullopt},
+        {"nothing", red, 0, std::nullopt},
+        {"beyond the largest stake", red, 2e9, std::nullopt},
+        {"no numbers", Bet{}, 10, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::optional<PlayAlongBet> got = playAlongBet(c.bet, c.money);
+        ASSERT_EQ(got.has_value(), c.recorded.has_value());
+        if (got) {
+            EXPECT_EQ(got->bet, c.recorded->bet);
+            EXPECT_EQ(got->stake, c.recorded->stake);
+        }
+    }
+}
+
+} // namespace

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QChartView>
 #include <QLineEdit>
@@ -119,6 +121,80 @@ TEST_F(LedgerWindowTest, ASessionWithStakesSettledByTypedSpinsAndUndo)
     ASSERT_EQ(read.ledger.sessions().size(), 1u);
     EXPECT_EQ(read.ledger.sessions()[0].bankrollOut, 1140);
     EXPECT_EQ(read.ledger.bets().size(), 2u);
+}
+
+TEST_F(LedgerWindowTest, PlayingAlongWithMartingaleOnRed)
+{
+    // Martingale on red in the systems window, 10 a unit, 1 000 to play with.
+    QWidget *systems = openActive("rendszerek", "Rendszerek");
+    ASSERT_NE(systems, nullptr);
+    control<QComboBox>(systems, "Tet")->setCurrentIndex(1);
+    ASSERT_EQ(control<QComboBox>(systems, "Tet")->currentText(), QStringLiteral("Piros"));
+    control<QComboBox>(systems, "Rendszer")->setCurrentText(QStringLiteral("Martingale"));
+    control<QDoubleSpinBox>(systems, "Egyseg")->setValue(10);
+    control<QDoubleSpinBox>(systems, "Bank")->setValue(1000);
+
+    QWidget *w = openActive("naplo", "Naplo");
+    ASSERT_NE(w, nullptr);
+    auto proposal = [w] { return label(w, "Javaslat"); };
+    auto *accept = control<QAbstractButton>(w, "Elfogad");
+    auto waiting = [w] { return listLines(control<QAbstractItemView>(w, "Varo")); };
+    EXPECT_EQ(proposal(), QStringLiteral("Javaslat (Martingale): Piros: 10"));
+    EXPECT_FALSE(accept->isEnabled()) << "no stake without a session";
+    control<QLineEdit>(w, "Hozott")->setText(QStringLiteral("1000"));
+    clickIn(w, "MenetKezdes");
+    ASSERT_TRUE(accept->isEnabled());
+
+    // Each proposal accepted by Ctrl+Enter or Elfogad, then a spin typed:
+    // black 4 and 6 lose (10, 20), red 5 wins 40 on 40, 0 loses the 10 again.
+    struct Step
+    {
+        bool byKey;
+        Qt::Key spin;
+        const char *staked, *money, *next;
+    };
+    const Step steps[] = {
+        {true, Qt::Key_4, "Piros: 10", "990", "Piros: 20"},
+        {false, Qt::Key_6, "Piros: 20", "970", "Piros: 40"},
+        {true, Qt::Key_5, "Piros: 40", "1\u202F010", "Piros: 10"},
+        {false, Qt::Key_0, "Piros: 10", "1\u202F000", "Piros: 20"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.staked);
+        activate(w);
+        if (step.byKey) {
+            press(Qt::Key_Return, Qt::ControlModifier);
+            // Once recorded, the key records nothing more.
+            press(Qt::Key_Return, Qt::ControlModifier);
+        } else {
+            accept->click();
+        }
+        EXPECT_EQ(waiting(), QStringList({QString::fromLatin1(step.staked)}));
+        EXPECT_EQ(proposal(), QStringLiteral("Javaslat (Martingale): %1 (rögzítve)").arg(QLatin1String(step.staked)));
+        EXPECT_FALSE(accept->isEnabled());
+        EXPECT_TRUE(lines(QStringLiteral("List1")).size() < 4) << "Ctrl+Enter takes no spin";
+        press(step.spin);
+        EXPECT_TRUE(waiting().isEmpty());
+        EXPECT_EQ(label(w, "Penz"),
+                  QString::fromUtf8("A(z) 1. menet pénze most: %1 (hozott 1\u202F000).").arg(QString::fromUtf8(step.money)));
+        EXPECT_EQ(proposal(), QStringLiteral("Javaslat (Martingale): %1").arg(QLatin1String(step.next)));
+    }
+    EXPECT_EQ(lines(QStringLiteral("List1")).size(), 4);
+
+    // 30 to play with: 10 and 20 lost on 4 and 6 leave nothing for the session.
+    control<QDoubleSpinBox>(systems, "Bank")->setValue(30);
+    activate(systems);
+    activate(w);
+    EXPECT_EQ(proposal(),
+              QString::fromUtf8("Javaslat (Martingale, Piros): nincs – a menet pénze a szabályok szerint elfogyott."));
+    EXPECT_FALSE(accept->isEnabled());
+    // The systems window closed: nothing is chosen.
+    activate(systems);
+    systems->close();
+    QCoreApplication::processEvents();
+    activate(w);
+    EXPECT_EQ(proposal(), QString::fromUtf8("Javaslat: nincs választott rendszer (a Tétrendszerek ablakban választható)."));
+    EXPECT_FALSE(accept->isEnabled());
 }
 
 TEST_F(LedgerWindowTest, KeysReachSpinEntryFromTheLedgerWindow)
