@@ -2620,7 +2620,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): nincs – a menet pénze a szabályok szerint elfogyott.</source>
-        <translation>Proposal (%1, %2): none – under the rules the session's money has run out.</translation>
+        <translation>Proposal (%1, %2): none – under the rules the session&apos;s money has run out.</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): nincs – a menet elérte a célt.</source>
@@ -2640,11 +2640,19 @@ Go on?</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): a rendszer tétje nem rakható fel egész összegekben.</source>
-        <translation>Proposal (%1, %2): the system's stake cannot be placed in whole amounts.</translation>
+        <translation>Proposal (%1, %2): the system&apos;s stake cannot be placed in whole amounts.</translation>
     </message>
     <message>
         <source>%1 (rögzítve)</source>
         <translation>%1 (recorded)</translation>
+    </message>
+    <message>
+        <source>Új menet kezdése (Ctrl+N)</source>
+        <translation>Begin a new session (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>A nyitott menet lezárása (Ctrl+E)</source>
+        <translation>End the open session (Ctrl+E)</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <utility>
 #include <QSpinBox>
 #include <QCategoryAxis>
 #include <QApplication>
@@ -160,6 +162,15 @@ QWidget *Naplo::buildSession()
     grid->addWidget(m_end, 4, 2, 1, 2);
     connect(m_start, &QPushButton::clicked, this, &Naplo::startSession);
     connect(m_end, &QPushButton::clicked, this, &Naplo::endSession);
+    // One key each, while this window is active; a disabled button ignores it.
+    m_start->setToolTip(tr("Új menet kezdése (Ctrl+N)"));
+    m_end->setToolTip(tr("A nyitott menet lezárása (Ctrl+E)"));
+    for (const auto &[keys, target] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_N), m_start},
+                                       std::pair{QKeySequence(Qt::CTRL | Qt::Key_E), m_end}}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, target, &QPushButton::click);
+    }
     return box;
 }
 

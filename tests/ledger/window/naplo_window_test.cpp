@@ -57,7 +57,7 @@ TEST_F(LedgerWindowTest, ASessionWithStakesSettledByTypedSpinsAndUndo)
 
     control<QLineEdit>(w, "Hely")->setText(QStringLiteral("Asztal 4"));
     control<QLineEdit>(w, "Hozott")->setText(QStringLiteral("1000"));
-    clickIn(w, "MenetKezdes");
+    press(Qt::Key_N, Qt::ControlModifier); // the key that begins a session
     EXPECT_TRUE(label(w, "Allapot").startsWith(QString::fromUtf8("1. menet: ")));
     EXPECT_TRUE(label(w, "Allapot").endsWith(QString::fromUtf8(" – nyitva, Asztal 4; hozott 1\u202F000")))
         << label(w, "Allapot").toStdString();
@@ -114,7 +114,7 @@ TEST_F(LedgerWindowTest, ASessionWithStakesSettledByTypedSpinsAndUndo)
 
     // Ending the session keeps its money taken away; a restart finds it ended.
     control<QLineEdit>(w, "Vitt")->setText(QStringLiteral("1140"));
-    clickIn(w, "MenetVege");
+    press(Qt::Key_E, Qt::ControlModifier); // and the one that ends it
     EXPECT_TRUE(label(w, "Allapot").startsWith(QString::fromUtf8("Nincs nyitott menet")));
     const LedgerRead read = readLedger(file(QStringLiteral("naplo3.csv")));
     ASSERT_EQ(read.damagedLine, 0);
