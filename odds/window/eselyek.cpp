@@ -43,6 +43,14 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     setWindowTitle(tr("Esélyek"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
+    // The verdict and what it means for a bet come first, above every tab:
+    // the player's question is answered before any table.
+    m_verdict = wrappedLabel(this, "Itelet");
+    QFont strong = m_verdict->font();
+    strong.setPointSizeF(strong.pointSizeF() * 1.2);
+    m_verdict->setFont(strong);
+    layout->addWidget(m_verdict);
+    layout->addWidget(wrappedLabel(this, "NemAjanlas", text(notARecommendationLine())));
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("Lapok"));
     layout->addWidget(tabs, 1);
@@ -69,15 +77,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasScroll->setFrameShape(QFrame::NoFrame);
     auto *biasPage = new QWidget(biasScroll);
     auto *biasLayout = new QVBoxLayout(biasPage);
-    m_verdict = wrappedLabel(biasPage, "Itelet");
-    QFont strong = m_verdict->font();
-    strong.setPointSizeF(strong.pointSizeF() * 1.2);
-    m_verdict->setFont(strong);
-    biasLayout->addWidget(m_verdict);
     m_carrier = wrappedLabel(biasPage, "Hordozo");
     biasLayout->addWidget(m_carrier);
     biasLayout->addWidget(wrappedLabel(biasPage, "BizonyitekMagyarazat", text(evidenceExplanation())));
-    biasLayout->addWidget(wrappedLabel(biasPage, "NemAjanlas", text(notARecommendationLine())));
     m_numberEstimate = wrappedLabel(biasPage, "BecslesSzam");
     biasLayout->addWidget(m_numberEstimate);
     m_arcEstimate = wrappedLabel(biasPage, "BecslesIv");
