@@ -46,9 +46,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     // The verdict and what it means for a bet come first, above every tab:
     // the player's question is answered before any table.
     m_verdict = wrappedLabel(this, "Itelet");
-    QFont strong = m_verdict->font();
-    strong.setPointSizeF(strong.pointSizeF() * 1.2);
-    m_verdict->setFont(strong);
+    enlargeFont(m_verdict, 1.2);
     layout->addWidget(m_verdict);
     layout->addWidget(wrappedLabel(this, "NemAjanlas", text(notARecommendationLine())));
     auto *tabs = new QTabWidget(this);

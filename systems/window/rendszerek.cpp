@@ -300,9 +300,7 @@ QWidget *Rendszerek::buildResults()
     auto *simulationLayout = new QVBoxLayout(simulation);
     // The answer in one sentence comes first; the chart and the table follow.
     m_answer = wrapped(simulation, "Valasz");
-    QFont strong = m_answer->font();
-    strong.setPointSizeF(strong.pointSizeF() * 1.2);
-    m_answer->setFont(strong);
+    enlargeFont(m_answer, 1.2);
     simulationLayout->addWidget(m_answer);
     m_histogram = makeChartView(simulation, "Hisztogram", tr("A menetek végeredménye (a menetek %-a)"));
     m_histogram->setMinimumSize(kChartLeast);
