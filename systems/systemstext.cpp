@@ -103,6 +103,28 @@ std::vector<FigureLine> figureLines(const Summary &s, const ExactRisk &e, bool t
     return lines;
 }
 
+std::string answerLine(const Summary &s, const ExactRisk &e, double unit)
+{
+    const double ruin = e.available ? e.ruin : s.ruin;
+    const double mean = (e.available ? e.meanResult : s.meanResult) / (unit > 0 ? unit : 1);
+    const std::int64_t bust = std::llround(std::clamp(ruin, 0.0, 1.0) * 1000);
+    const QString first = QCoreApplication::translate(
+                              kContext, QT_TRANSLATE_N_NOOP("SystemsText", "Ezzel a rendszerrel %1 menetből kb. %2 csődbe jut"),
+                              nullptr, int(bust))
+                              .arg(q(formatInteger(1000)), q(formatInteger(bust)));
+    const QString amount = q(formatDecimal(std::fabs(mean), 1));
+    // A short simulation can come out ahead; the sentence says so.
+    const QString second =
+        mean <= 0 ? said(QT_TRANSLATE_NOOP("SystemsText",
+                                           "egy menet átlagosan %1 egységet veszít, a feltett tétek 1/37-ét."))
+                        .arg(amount)
+                  : said(QT_TRANSLATE_NOOP("SystemsText",
+                                           "egy menet átlagosan %1 egységet nyer, pedig hosszú távon a feltett tétek "
+                                           "1/37-ét veszíti."))
+                        .arg(amount);
+    return (first + QStringLiteral("; ") + second).toStdString();
+}
+
 std::string agreementLine(const Summary &s)
 {
     const QString range = said(QT_TRANSLATE_NOOP("SystemsText",

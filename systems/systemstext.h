@@ -29,6 +29,10 @@ struct FigureLine
 // The figures of many sessions, with the exact ones beside them (when
 // `exact.available`); the share at the target only when there is one.
 std::vector<FigureLine> figureLines(const Summary &simulated, const ExactRisk &exact, bool target);
+// The player's question answered in one sentence, from the exact figures
+// when known and the simulated ones otherwise: how many sessions in 1 000 go
+// bust, and what a session loses on average, in units of `unit`.
+std::string answerLine(const Summary &simulated, const ExactRisk &exact, double unit);
 // Whether the mean of result + staked/37 per session, in the 95 % range of
 // its own spread, is 0.
 std::string agreementLine(const Summary &simulated);

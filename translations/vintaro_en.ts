@@ -1323,6 +1323,21 @@ Report faults at: %1/issues</translation>
         <source>Szabályos keréken minden tét átlagosan a tét 1/37 részét veszíti el, bármilyen tétrendszerrel: ez az egy tétegységre jutó veszteség rögzített. A tétrendszer azt változtatja meg, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény (sok kis nyereség és ritka nagy veszteség, vagy fordítva); ezért egy menet átlagos vesztesége rendszerenként más, de mindig az összes tét 1/37 része.</source>
         <translation>On a fair wheel every bet loses 1/37 of its stake on average, whatever the betting system: this loss per unit staked is fixed. A betting system changes how much the player stakes and how the result is spread (many small wins and a rare large loss, or the other way round); so the mean loss of a session differs from system to system, but it is always 1/37 of the total staked.</translation>
     </message>
+    <message numerus="yes">
+        <source>Ezzel a rendszerrel %1 menetből kb. %2 csődbe jut</source>
+        <translation>
+            <numerusform>With this system about %2 in %1 sessions goes bust</numerusform>
+            <numerusform>With this system about %2 in %1 sessions go bust</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>egy menet átlagosan %1 egységet veszít, a feltett tétek 1/37-ét.</source>
+        <translation>a session loses %1 units on average, 1/37 of the amounts staked.</translation>
+    </message>
+    <message>
+        <source>egy menet átlagosan %1 egységet nyer, pedig hosszú távon a feltett tétek 1/37-ét veszíti.</source>
+        <translation>a session wins %1 units on average, though in the long run it loses 1/37 of the amounts staked.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3263,6 +3278,229 @@ Go on?</translation>
     <message>
         <source>Menetek</source>
         <translation>Sessions</translation>
+    </message>
+</context>
+<context>
+    <name>vintaro::SystemsHelp</name>
+    <message>
+        <source>Szabályos keréken egyik beállítás sem változtatja meg a következő pörgetés esélyét: minden tét átlagosan a feltett összeg 1/37 részét veszíti, a beállítások csak azt alakítják, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény.</source>
+        <translation>On a fair wheel no setting changes the next spin&apos;s chances: every bet loses 1/37 of the amount staked on average; the settings only shape how much the player stakes and how the result is spread.</translation>
+    </message>
+    <message>
+        <source>Ez a rendszer meneteit írja le: szabályos keréken a következő pörgetés esélye ettől nem változik, és egy tétrendszer sem változtat rajta.</source>
+        <translation>This describes the system&apos;s sessions: on a fair wheel the next spin&apos;s chances do not change with it, and no betting system changes them.</translation>
+    </message>
+    <message>
+        <source>A tét, amelyre a rendszer minden pörgetésben tesz: egy esélyes tét, egy szám vagy a kijelölt számok.</source>
+        <translation>The bet the system places on every spin: an even-money or other group bet, one number or the selected numbers.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken minden tét ugyanannyit veszít átlagosan, a feltett összeg 1/37 részét; a tét választása a nyerések gyakoriságát és a szórást változtatja, a ház részét nem.</source>
+        <translation>On a fair wheel every bet loses the same on average, 1/37 of the amount staked; the choice of bet changes how often it wins and the spread, not the house&apos;s share.</translation>
+    </message>
+    <message>
+        <source>A szám, amelyre az „Egy szám” tét szól.</source>
+        <translation>The number the “Single number” bet is on.</translation>
+    </message>
+    <message>
+        <source>A tétrendszer: mennyit tesz a következő pörgetésre az eddigi nyerések és vesztések után.</source>
+        <translation>The betting system: how much it stakes on the next spin after the wins and losses so far.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy rendszer sem változtatja meg a következő pörgetés esélyét; csak azt, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény: sok kis nyereség és ritka nagy veszteség, vagy fordítva.</source>
+        <translation>On a fair wheel no system changes the next spin&apos;s chances; only how much the player stakes and how the result is spread: many small wins and a rare large loss, or the other way round.</translation>
+    </message>
+    <message>
+        <source>Egy tétegység összege: a rendszerek tétjei ennek többszörösei.</source>
+        <translation>The amount of one betting unit: the systems&apos; stakes are multiples of it.</translation>
+    </message>
+    <message>
+        <source>A menet kezdőtőkéje; ha a rendszer következő tétje már nem fér bele, a menet csődbe jut.</source>
+        <translation>The session&apos;s starting bankroll; once the system&apos;s next stake no longer fits in it, the session goes bust.</translation>
+    </message>
+    <message>
+        <source>Az asztal legkisebb tétje: ennél kisebb tét nem tehető fel.</source>
+        <translation>The table&apos;s smallest stake: no smaller stake can be placed.</translation>
+    </message>
+    <message>
+        <source>Az asztal legnagyobb tétje; a rendszer nagyobb tétje erre csökken. „nincs”: nincs felső határ.</source>
+        <translation>The table&apos;s largest stake; a larger stake of the system is cut to it. “none”: no upper limit.</translation>
+    </message>
+    <message>
+        <source>A duplázó rendszerek az asztali maximumnál elakadnak, és akkor a veszteség nem hozható vissza. Szabályos keréken a következő pörgetés esélyén ez sem változtat.</source>
+        <translation>Doubling systems get stuck at the table maximum, and then the loss cannot be won back. On a fair wheel this does not change the next spin&apos;s chances either.</translation>
+    </message>
+    <message>
+        <source>A nyereség, amelynél a menet véget ér. „nincs”: nincs cél.</source>
+        <translation>The winnings at which the session ends. “none”: no target.</translation>
+    </message>
+    <message>
+        <source>Legfeljebb ennyi pörgetésből áll egy menet.</source>
+        <translation>A session has at most this many spins.</translation>
+    </message>
+    <message>
+        <source>Ennyi menetet játszik le a szimuláció szabályos keréken.</source>
+        <translation>The simulation plays this many sessions on a fair wheel.</translation>
+    </message>
+    <message>
+        <source>Több menet pontosabb számokat ad: a szabályos keréken várható értékek köré szűkülnek, a következő pörgetés esélyén azonban nem változtatnak.</source>
+        <translation>More sessions give more precise figures: they close in on the values expected on a fair wheel, but they do not change the next spin&apos;s chances.</translation>
+    </message>
+    <message>
+        <source>Hány pörgetés van az előzményben; a visszateszt ezeken játssza le a rendszert.</source>
+        <translation>How many spins the history has; the backtest plays the system on them.</translation>
+    </message>
+    <message>
+        <source>A tőke pörgetésről pörgetésre, ahogy a rendszer a jegyzett pörgetéseken játszott volna.</source>
+        <translation>The bankroll spin by spin, as the system would have played on the recorded spins.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a görbe hosszú távon a feltett tétek 1/37 részével lefelé tart; egy emelkedő szakasz a következő pörgetés esélyén nem változtat.</source>
+        <translation>On a fair wheel the curve goes down in the long run by 1/37 of the amounts staked; a rising stretch does not change the next spin&apos;s chances.</translation>
+    </message>
+    <message>
+        <source>A szimulált menetek végeredménye: a menetek hány százaléka végzett az egyes sávokban.</source>
+        <translation>The final results of the simulated sessions: what per cent of the sessions ended in each band.</translation>
+    </message>
+    <message>
+        <source>A kérdés válasza egy mondatban: ezer menetből hány jut csődbe, és mennyit veszít egy menet átlagosan, tétegységben.</source>
+        <translation>The answer in one sentence: how many sessions in a thousand go bust, and how much a session loses on average, in betting units.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken egy menet átlagos vesztesége mindig a feltett tétek 1/37 része, bármilyen rendszerrel; a következő pörgetés esélye sem változik.</source>
+        <translation>On a fair wheel a session&apos;s mean loss is always 1/37 of the amounts staked, whatever the system; nor do the next spin&apos;s chances change.</translation>
+    </message>
+    <message>
+        <source>Egyezik-e a szimuláció azzal, hogy a rendszer a feltett tétek 1/37 részét veszíti.</source>
+        <translation>Whether the simulation agrees with the system losing 1/37 of the amounts staked.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a tartomány húsz futásból nagyjából tizenkilencszer tartalmazza a 0-t; ha nem, az többnyire a véletlen műve, és nem jelenti, hogy a rendszer megverte a házat.</source>
+        <translation>On a fair wheel the range contains 0 in about nineteen runs out of twenty; when it does not, that is mostly chance and does not mean the system beat the house.</translation>
+    </message>
+    <message>
+        <source>A kérdezett kezdőtőke és cél, a menet minden lehetséges kimenetéből pontosan kiszámolva.</source>
+        <translation>The bankroll and target asked for, computed exactly from every possible course of the session.</translation>
+    </message>
+    <message>
+        <source>A szimuláció állapota: hány menet készült, melyik maggal.</source>
+        <translation>The state of the simulation: how many sessions were played, with which seed.</translation>
+    </message>
+    <message>
+        <source>Amit egy tétrendszer megváltoztathat, és amit nem.</source>
+        <translation>What a betting system can change, and what it cannot.</translation>
+    </message>
+    <message>
+        <source>A menetek része, amely a kezdőtőkénél többel ér véget.</source>
+        <translation>The share of the sessions that end with more than the starting bankroll.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a rendszerek ezt gyakran nagyra tolják, ritka nagy veszteségek árán; az átlagos veszteség így is a feltett tétek 1/37 része.</source>
+        <translation>On a fair wheel systems often push this high at the price of rare large losses; the mean loss is still 1/37 of the amounts staked.</translation>
+    </message>
+    <message>
+        <source>A menetek része, amely a csőd előtt eléri a kitűzött nyereséget.</source>
+        <translation>The share of the sessions that reach the target winnings before going bust.</translation>
+    </message>
+    <message>
+        <source>A menetek része, amelyben a rendszer következő tétje már nem fér bele a megmaradt tőkébe.</source>
+        <translation>The share of the sessions in which the system&apos;s next stake no longer fits in the bankroll left.</translation>
+    </message>
+    <message>
+        <source>A menetek eredményének átlaga, zárójelben az átlag 95 %-os tartománya.</source>
+        <translation>The mean of the sessions&apos; results, with the 95% range of that mean in brackets.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken ez a feltett tétek 1/37 részének mínusza körül van, bármilyen rendszerrel.</source>
+        <translation>On a fair wheel this is around minus 1/37 of the amounts staked, whatever the system.</translation>
+    </message>
+    <message>
+        <source>Amit szabályos keréken egy menet átlagosan veszít: a menetenként feltett összeg 1/37 része.</source>
+        <translation>What a session loses on average on a fair wheel: 1/37 of the amount staked per session.</translation>
+    </message>
+    <message>
+        <source>A menetek fele ennél rosszabbul, fele jobban végzett.</source>
+        <translation>Half of the sessions ended worse than this, half better.</translation>
+    </message>
+    <message>
+        <source>A menetek 5 %-a végzett ennél rosszabbul.</source>
+        <translation>5% of the sessions ended worse than this.</translation>
+    </message>
+    <message>
+        <source>A menetek 5 %-a végzett ennél jobban.</source>
+        <translation>5% of the sessions ended better than this.</translation>
+    </message>
+    <message>
+        <source>Ennyi pörgetésig tart átlagosan egy menet: csődig, célig vagy a pörgetések végéig.</source>
+        <translation>How many spins a session lasts on average: until ruin, the target or the last spin.</translation>
+    </message>
+    <message>
+        <source>Ennyit tesz fel egy menet összesen, átlagosan; ennek 1/37 része a várható veszteség.</source>
+        <translation>How much a session stakes in all, on average; 1/37 of it is the expected loss.</translation>
+    </message>
+    <message>
+        <source>A legnagyobb egyszerre feltett tét.</source>
+        <translation>The largest stake placed at once.</translation>
+    </message>
+    <message>
+        <source>Ennyi jegyzett pörgetésen játszott a rendszer a menet végéig.</source>
+        <translation>On this many recorded spins the system played until the session ended.</translation>
+    </message>
+    <message>
+        <source>Miért ért véget a menet.</source>
+        <translation>Why the session ended.</translation>
+    </message>
+    <message>
+        <source>A menetben feltett tétek összege.</source>
+        <translation>The sum of the stakes placed in the session.</translation>
+    </message>
+    <message>
+        <source>A menet nyeresége (+) vagy vesztesége (−) a jegyzett pörgetéseken.</source>
+        <translation>The session&apos;s win (+) or loss (−) on the recorded spins.</translation>
+    </message>
+    <message>
+        <source>Egy menet eredménye a szerencséről szól: szabályos keréken a várható érték az összes tét 1/37 részének mínusza, és a következő pörgetés esélye ettől nem változik.</source>
+        <translation>One session&apos;s result is about luck: on a fair wheel the expected value is minus 1/37 of the total staked, and the next spin&apos;s chances do not change with it.</translation>
+    </message>
+    <message>
+        <source>Amit szabályos keréken ennyi tét átlagosan elveszít: az összes tét 1/37 része.</source>
+        <translation>What this much staking loses on average on a fair wheel: 1/37 of the total staked.</translation>
+    </message>
+    <message>
+        <source>A tőke legnagyobb visszaesése egy korábbi csúcsához képest.</source>
+        <translation>The bankroll&apos;s largest fall from an earlier peak.</translation>
+    </message>
+    <message>
+        <source>A legnagyobb tét, amelyet a rendszer kért volna, mielőtt az asztali maximum vagy a tőke lecsökkentette.</source>
+        <translation>The largest stake the system would have asked for before the table maximum or the bankroll cut it.</translation>
+    </message>
+    <message>
+        <source>Ennyi pörgetésben volt kisebb a tét, mint amennyit a rendszer kért.</source>
+        <translation>In this many spins the stake was smaller than the system asked for.</translation>
+    </message>
+    <message>
+        <source>A rendszer eredménye, a jegyzett pörgetéseken lejátszva.</source>
+        <translation>The system&apos;s result, played on the recorded spins.</translation>
+    </message>
+    <message>
+        <source>Ez egyetlen menet a múltból: szabályos keréken a várható eredménye a feltett tétek 1/37 részének mínusza, és a következő pörgetés esélyén nem változtat.</source>
+        <translation>This is one session from the past: on a fair wheel its expected result is minus 1/37 of the amounts staked, and it does not change the next spin&apos;s chances.</translation>
+    </message>
+    <message>
+        <source>A mért érték; a sor fölött a tooltip elmondja, mit jelent.</source>
+        <translation>The figure measured; the tooltip over its row says what it means.</translation>
+    </message>
+    <message>
+        <source>Az érték a szimulált menetekből; ugyanaz a mag ugyanazt adja.</source>
+        <translation>The figure from the simulated sessions; the same seed gives the same figure.</translation>
+    </message>
+    <message>
+        <source>Szabályos keréken a szimulált érték a pontos körül ingadozik, több menettel egyre közelebb; a következő pörgetés esélyén nem változtat.</source>
+        <translation>On a fair wheel the simulated figure scatters around the exact one, closer with more sessions; it does not change the next spin&apos;s chances.</translation>
+    </message>
+    <message>
+        <source>A pontos érték, a menet minden lehetséges kimenetéből kiszámolva; „-”: nem számolható ki.</source>
+        <translation>The exact figure, computed from every possible course of the session; “-”: it cannot be computed.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdio>
 
 namespace vintaro {
@@ -57,6 +58,16 @@ void applyAppearance(QApplication &app)
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     app.setFont(programFont());
+}
+
+void enlargeFont(QWidget *widget, double factor)
+{
+    QFont font = widget->font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    widget->setFont(font);
 }
 
 QColor rgb(unsigned value) { return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF); }

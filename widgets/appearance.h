@@ -24,6 +24,10 @@ bool loadProgramFont(const QString &fontFolder, QString *warning = nullptr);
 // is missing.
 void applyAppearance(QApplication &app);
 
+// A widget's font `factor` times larger, whether it is sized in points or, as
+// the program's font is, in pixels.
+void enlargeFont(QWidget *widget, double factor);
+
 QColor rgb(unsigned value); // 0xRRGGBB
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);

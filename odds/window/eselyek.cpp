@@ -42,8 +42,24 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Eselyek"));
     setWindowTitle(tr("Esélyek"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto *layout = new QVBoxLayout(this);
-    auto *tabs = new QTabWidget(this);
+    // A small window scrolls rather than growing past the place the player
+    // gave it.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("Gorgeto"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto *body = new QWidget(scroll);
+    auto *layout = new QVBoxLayout(body);
+    // The verdict and what it means for a bet come first, above every tab:
+    // the player's question is answered before any table.
+    m_verdict = wrappedLabel(body, "Itelet");
+    enlargeFont(m_verdict, 1.2);
+    layout->addWidget(m_verdict);
+    layout->addWidget(wrappedLabel(body, "NemAjanlas", text(notARecommendationLine())));
+    auto *tabs = new QTabWidget(body);
     tabs->setObjectName(QStringLiteral("Lapok"));
     layout->addWidget(tabs, 1);
 
@@ -69,15 +85,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasScroll->setFrameShape(QFrame::NoFrame);
     auto *biasPage = new QWidget(biasScroll);
     auto *biasLayout = new QVBoxLayout(biasPage);
-    m_verdict = wrappedLabel(biasPage, "Itelet");
-    QFont strong = m_verdict->font();
-    strong.setPointSizeF(strong.pointSizeF() * 1.2);
-    m_verdict->setFont(strong);
-    biasLayout->addWidget(m_verdict);
     m_carrier = wrappedLabel(biasPage, "Hordozo");
     biasLayout->addWidget(m_carrier);
     biasLayout->addWidget(wrappedLabel(biasPage, "BizonyitekMagyarazat", text(evidenceExplanation())));
-    biasLayout->addWidget(wrappedLabel(biasPage, "NemAjanlas", text(notARecommendationLine())));
     m_numberEstimate = wrappedLabel(biasPage, "BecslesSzam");
     biasLayout->addWidget(m_numberEstimate);
     m_arcEstimate = wrappedLabel(biasPage, "BecslesIv");
@@ -97,7 +107,8 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     m_file = new FilePanel(platform, tabs);
     tabs->addTab(m_file, tr("Fájl elemzése"));
 
-    layout->addWidget(wrappedLabel(this, "Oszinte", text(honestyLine())));
+    layout->addWidget(wrappedLabel(body, "Oszinte", text(honestyLine())));
+    scroll->setWidget(body);
 
     table->horizontalHeader()->setStretchLastSection(true);
     refresh();

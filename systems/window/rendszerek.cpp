@@ -35,6 +35,7 @@
 #include "systems/systemstext.h"
 #include "systems/window/boxlocale.h"
 #include "systems/window/systemcharts.h"
+#include "systems/window/systemshelp.h"
 #include "widgets/appearance.h"
 #include "widgets/platform.h"
 #include "widgets/tableview.h"
@@ -100,11 +101,16 @@ void fill(QStandardItemModel *model, const std::vector<FigureLine> &lines, int c
 {
     model->setRowCount(0);
     for (const FigureLine &line : lines) {
-        QList<QStandardItem *> row{new QStandardItem(text(line.caption)), new QStandardItem(text(line.simulated))};
+        const QString caption = text(line.caption);
+        QList<QStandardItem *> row{new QStandardItem(caption), new QStandardItem(text(line.simulated))};
         if (columns == 3)
             row << new QStandardItem(text(line.exact));
         for (int c = 1; c < row.size(); ++c)
             row[c]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Every figure of the row says what it means.
+        for (QStandardItem *item : row)
+            for (int role : {Qt::ToolTipRole, Qt::WhatsThisRole})
+                item->setData(figureRowHelp(caption, role), role);
         model->appendRow(row);
     }
 }
@@ -164,6 +170,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     connect(m_system, &QComboBox::currentIndexChanged, this, &Rendszerek::ownSystemChosen);
     reloadOwnSystems();
     refresh();
+    explainSystemsFigures(this);
     // The controls whole and the charts readable; the rest scrolls.
     setMinimumSize(m_controls->sizeHint().width() + 30, 420);
     resize(1040, 700);
@@ -274,6 +281,7 @@ QWidget *Rendszerek::buildResults()
     historyLayout->addWidget(m_bankrollChart, 1);
     m_backtestFigures = new QStandardItemModel(0, 2, this);
     m_backtestFigures->setHorizontalHeaderLabels({QString(), tr("Jegyzett pörgetéseken")});
+    explainFigureColumns(m_backtestFigures, true);
     QTableView *backtest = makeTableView(history, QStringLiteral("VisszatesztEredmenyek"), m_backtestFigures, false);
     backtest->setFixedHeight(fittingHeight(backtest, 10));
     // The captions keep their width beside the one column of figures.
@@ -290,11 +298,16 @@ QWidget *Rendszerek::buildResults()
 
     auto *simulation = new QWidget(m_tabs);
     auto *simulationLayout = new QVBoxLayout(simulation);
+    // The answer in one sentence comes first; the chart and the table follow.
+    m_answer = wrapped(simulation, "Valasz");
+    enlargeFont(m_answer, 1.2);
+    simulationLayout->addWidget(m_answer);
     m_histogram = makeChartView(simulation, "Hisztogram", tr("A menetek végeredménye (a menetek %-a)"));
     m_histogram->setMinimumSize(kChartLeast);
     simulationLayout->addWidget(m_histogram, 1);
     m_figures = new QStandardItemModel(0, 3, this);
     m_figures->setHorizontalHeaderLabels({QString(), tr("Szimuláció"), tr("Pontos")});
+    explainFigureColumns(m_figures, false);
     QTableView *figures = makeTableView(simulation, QStringLiteral("Eredmenyek"), m_figures, false);
     figures->setFixedHeight(fittingHeight(figures, 11));
     simulationLayout->addWidget(figures);
@@ -399,6 +412,7 @@ void Rendszerek::startSimulation()
     }
     // The figures of an earlier run go: a cancelled run shows none.
     m_figures->setRowCount(0);
+    m_answer->clear();
     m_agreement->clear();
     showHistogram(m_histogram, {});
     m_job = std::make_shared<Job>();
@@ -458,6 +472,7 @@ void Rendszerek::showSimulation()
         return;
     }
     const Summary &s = f.simulation.summary;
+    m_answer->setText(text(answerLine(s, f.exact, m_unit->value())));
     fill(m_figures, figureLines(s, f.exact, m_target->value() > 0), 3);
     showHistogram(m_histogram, f.simulation.results);
     m_agreement->setText(text(agreementLine(s)));

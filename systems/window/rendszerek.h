@@ -103,7 +103,8 @@ private:
     QSpinBox *m_spins = nullptr, *m_sessions = nullptr;
     QLineEdit *m_seed = nullptr;
     QPushButton *m_play = nullptr, *m_simulate = nullptr, *m_cancel = nullptr;
-    QLabel *m_historyCount = nullptr, *m_status = nullptr, *m_agreement = nullptr, *m_answers = nullptr;
+    QLabel *m_historyCount = nullptr, *m_status = nullptr, *m_answer = nullptr, *m_agreement = nullptr,
+           *m_answers = nullptr;
     QPushButton *m_ownEditor = nullptr;
     QDoubleSpinBox *m_risk = nullptr, *m_reach = nullptr;
     QString m_ownFile;

@@ -74,6 +74,22 @@ TEST(SystemsText, SpeakEnglishWithItsPluralsAndHungarianAgainAfterIt)
             problemText("Nem ismert szöveg."),
         };
     };
+    // The answer in one sentence: exact figures when known, units of the unit.
+    ExactRisk exact;
+    exact.available = true;
+    exact.ruin = 0.8744;
+    exact.meanResult = -36.64;
+    Summary simulated;
+    simulated.ruin = 0.0014;
+    simulated.meanResult = -3;
+    Summary ahead;
+    ahead.ruin = 1;
+    ahead.meanResult = 2;
+    auto answers = [&] {
+        return std::vector<std::string>{answerLine(simulated, exact, 1), answerLine(simulated, ExactRisk{}, 2),
+                                        answerLine(ahead, ExactRisk{}, 1)};
+    };
+    const std::vector<std::string> hungarianAnswers = answers();
     const std::vector<std::string> hungarian = texts();
 
     int argc = 1;
@@ -82,6 +98,14 @@ TEST(SystemsText, SpeakEnglishWithItsPluralsAndHungarianAgainAfterIt)
     std::optional<QCoreApplication> app(std::in_place, argc, argv);
     ASSERT_TRUE(installLanguage(*app, Language::English));
     const std::vector<std::string> english = texts();
+    EXPECT_EQ(answers(), (std::vector<std::string>{
+                             "With this system about 874 in 1,000 sessions go bust; a session loses 36.6 units on "
+                             "average, 1/37 of the amounts staked.",
+                             "With this system about 1 in 1,000 sessions goes bust; a session loses 1.5 units on "
+                             "average, 1/37 of the amounts staked.",
+                             "With this system about 1,000 in 1,000 sessions go bust; a session wins 2.0 units on "
+                             "average, though in the long run it loses 1/37 of the amounts staked.",
+                         }));
     const std::vector<std::string> expected = {
         "48.6%",
         "0.350%",
@@ -121,6 +145,15 @@ TEST(SystemsText, SpeakEnglishWithItsPluralsAndHungarianAgainAfterIt)
     app.reset();
     setTextLanguage(TextLanguage::Hungarian);
     EXPECT_EQ(texts(), hungarian);
+    EXPECT_EQ(answers(), hungarianAnswers);
+    EXPECT_EQ(hungarianAnswers, (std::vector<std::string>{
+                                    "Ezzel a rendszerrel 1\u202F000 menetből kb. 874 csődbe jut; egy menet átlagosan "
+                                    "36,6 egységet veszít, a feltett tétek 1/37-ét.",
+                                    "Ezzel a rendszerrel 1\u202F000 menetből kb. 1 csődbe jut; egy menet átlagosan "
+                                    "1,5 egységet veszít, a feltett tétek 1/37-ét.",
+                                    "Ezzel a rendszerrel 1\u202F000 menetből kb. 1\u202F000 csődbe jut; egy menet "
+                                    "átlagosan 2,0 egységet nyer, pedig hosszú távon a feltett tétek 1/37-ét veszíti.",
+                                }));
     EXPECT_EQ(hungarian[0], "48,6 %");
     EXPECT_EQ(hungarian[8], "Tét a megmaradt tőkére csökkentve: 1\u202F250 pörgetésben");
     EXPECT_EQ(hungarian[9], "saját rendszer „Dupla”: tétek 1, 2, 4 egység; nyerés után 2 lépéssel vissza, vesztés "

@@ -221,6 +221,23 @@ TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
     EXPECT_TRUE(label(w, "Itelet").startsWith(QString::fromUtf8("Ítélet: torzítás nem mutatható ki; a bizonyíték ")));
     EXPECT_TRUE(label(w, "BecslesSzam").startsWith(QString::fromUtf8("Az első 64 pörgetésben"))) << label(w, "BecslesSzam").toStdString();
     EXPECT_TRUE(label(w, "NemAjanlas").contains(QString::fromUtf8("nem tétajánlás")));
+    // At its default size, on the page the window opens with, the verdict and
+    // what it means for a bet are the first lines, above the bet table.
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    const auto *table = control<QTableView>(w, "OddsTable");
+    ASSERT_TRUE(table->isVisible());
+    int above = 0;
+    for (const char *name : {"Itelet", "NemAjanlas"}) {
+        SCOPED_TRACE(name);
+        const auto *line = control<QLabel>(w, name);
+        EXPECT_TRUE(line->isVisible());
+        const QRect shown(line->mapTo(w, QPoint(0, 0)), line->size());
+        EXPECT_TRUE(w->rect().contains(shown));
+        EXPECT_GE(shown.top(), above);
+        EXPECT_LE(shown.bottom(), table->mapTo(w, QPoint(0, 0)).y());
+        above = shown.bottom();
+    }
 
     enter({5});
     EXPECT_EQ(label(w, "TulRovid"), QString());

@@ -19,7 +19,9 @@
 #include <QTranslator>
 #include <QXYSeries>
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "core/textformat.h"
@@ -160,6 +162,19 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
     EXPECT_FALSE(control<QLabel>(w, "Egyezes")->text().isEmpty());
     EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().contains(QStringLiteral("4\u202F000 szimulált menet, mag: 5")));
     EXPECT_EQ(control<QChartView>(w, "Hisztogram")->chart()->series().size(), 1);
+    // The answer first, from the exact figures: the sessions in 1 000 that go
+    // bust, and the mean loss, which is 1/37 of the mean amount staked.
+    const long bust = std::lround(e.ruin * 1000);
+    ASSERT_LT(bust, 1000);
+    char loss[32];
+    std::snprintf(loss, sizeof loss, "%.1f", e.meanStaked / 37);
+    *std::strchr(loss, '.') = ',';
+    const auto *answer = control<QLabel>(w, "Valasz");
+    EXPECT_EQ(answer->text(), QString::fromUtf8("Ezzel a rendszerrel 1\u202F000 menetből kb. %1 csődbe jut; egy menet "
+                                                "átlagosan %2 egységet veszít, a feltett tétek 1/37-ét.")
+                                  .arg(bust)
+                                  .arg(QString::fromLatin1(loss)));
+    EXPECT_LT(answer->y(), control<QChartView>(w, "Hisztogram")->y());
     const QString ruin = figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut");
     simulateAndWait(w);
     EXPECT_EQ(figure(w, "Eredmenyek", "Esély, hogy a menet csődbe jut"), ruin);
@@ -174,6 +189,7 @@ TEST_F(SystemsWindowTest, SimulatesWithASeedOnAWorkerAndStopsOnMegse)
     EXPECT_FALSE(control<QAbstractButton>(w, "Szimulacio")->isEnabled());
     QTest::qWait(100);
     control<QAbstractButton>(w, "Megszakit")->click();
+    EXPECT_TRUE(control<QLabel>(w, "Valasz")->text().isEmpty());
     auto *window = static_cast<Rendszerek *>(w);
     for (int i = 0; i < 1500 && window->running(); ++i)
         QTest::qWait(20);
@@ -304,6 +320,8 @@ TEST_F(SystemsWindowTest, SpeaksEnglishWhenEnglishIsChosen)
     simulateAndWait(w);
     EXPECT_TRUE(control<QLabel>(w, "Allapot")->text().startsWith(QStringLiteral("4,000 simulated sessions, seed: 5.")));
     EXPECT_TRUE(figure(w, "Eredmenyek", "Chance that the session goes bust").endsWith(QLatin1Char('%')));
+    EXPECT_TRUE(control<QLabel>(w, "Valasz")->text().startsWith(QStringLiteral("With this system about ")))
+        << control<QLabel>(w, "Valasz")->text().toStdString();
     EXPECT_TRUE(control<QLabel>(w, "TokeValasz")->text().startsWith(QStringLiteral("Smallest bankroll")));
     for (const QString &text : shownTexts(w))
         EXPECT_FALSE(hungarian(text)) << text.toStdString();
