@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="hu_HU">
 <context>
     <name>AnalysisReport</name>
@@ -41,7 +40,7 @@
     </message>
     <message>
         <source>Szf.: szabadsági fok. Holm-p: a p-érték a Holm-módszerrel igazítva, a táblázat összes próbáját együtt számba véve.</source>
-        <translation>d.f.: degrees of freedom. Holm p: the p-value adjusted by Holm&apos;s method, allowing for every test of the table together.</translation>
+        <translation>d.f.: degrees of freedom. Holm p: the p-value adjusted by Holm's method, allowing for every test of the table together.</translation>
     </message>
     <message>
         <source>Tétek</source>
@@ -97,7 +96,7 @@
     <message>
         <source>vintaro2011: a Liberation Sans betűtípus nem található (%1); a Debian fonts-liberation2 csomagja hozza. Helyette más betűtípus áll, és egyes feliratok nem férnek el a helyükön.
 </source>
-        <translation>vintaro2011: the Liberation Sans font is not found (%1); Debian&apos;s fonts-liberation2 package brings it. Another font stands in, and some captions do not fit in their places.
+        <translation>vintaro2011: the Liberation Sans font is not found (%1); Debian's fonts-liberation2 package brings it. Another font stands in, and some captions do not fit in their places.
 </translation>
     </message>
 </context>
@@ -247,7 +246,7 @@
     </message>
     <message>
         <source>A program verziója.</source>
-        <translation>The program&apos;s version.</translation>
+        <translation>The program's version.</translation>
     </message>
     <message>
         <source>A pörgetési listák (rszamok*.txt, terem.txt) mappája; az újraindítás is megtartja.</source>
@@ -284,7 +283,7 @@ Kapcsolók:
         <translation>Usage: vintaro2011 [OPTIONS]
 
 Vintaro: roulette statistics per gaming room, for a single-zero wheel.
-Without options it opens the program&apos;s window.
+Without options it opens the program's window.
 
 Options:
 </translation>
@@ -334,19 +333,19 @@ Kilépési kódok:
 </source>
         <translation>
 Files:
-  The program&apos;s folder (where vintaro2011 is), when it can be written and
+  The program's folder (where vintaro2011 is), when it can be written and
       holds the data files: every file is read and written there, as always.
   /usr/share/vintaro/
       Installed: the data files (piros.bmp, XX.BMP, parok.txt, katlo.txt,
       natlo.txt, corner.txt and the manual, Vintaro.doc); only read.
   $XDG_DATA_HOME/vintaro/ (by default ~/.local/share/vintaro/)
       Installed: the spin lists (rszamok.txt, rszamok1.txt … rszamok10.txt),
-      terem.txt and the rooms&apos; ledgers (naplo1.csv … naplo10.csv), made on
+      terem.txt and the rooms' ledgers (naplo1.csv … naplo10.csv), made on
       first use. --data-dir names another folder instead.
   Exported CSV files are written where the save dialog is told.
 
 Environment:
-  XDG_DATA_HOME  the user&apos;s data folder (by default ~/.local/share); the
+  XDG_DATA_HOME  the user's data folder (by default ~/.local/share); the
       installed program keeps its spin lists in it.
 
 Exit codes:
@@ -431,15 +430,15 @@ Exit codes:
     <message numerus="yes">
         <source>Az első %1 pörgetésben a legnagyobb eltérést %2 mutatta. A további %3 pörgetésben %4 találata volt, így a játékos becsült előnye a rá tett tétnél %5; a 95 %-os tartomány, amely minden pörgetés után nézve is érvényes: %6 … %7.</source>
         <translation>
-            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hit, so the player&apos;s estimated edge on a bet on it is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
-            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hits, so the player&apos;s estimated edge on a bet on it is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
+            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hit, so the player's estimated edge on a bet on it is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
+            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hits, so the player's estimated edge on a bet on it is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Az első %1 pörgetésben a legnagyobb eltérést %2 mutatta. A további %3 pörgetésben %4 találata volt, így a játékos becsült előnye az ívre egyenlően elosztott tétnél %5; a 95 %-os tartomány, amely minden pörgetés után nézve is érvényes: %6 … %7.</source>
         <translation>
-            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hit, so the player&apos;s estimated edge with the stake spread evenly over the arc is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
-            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hits, so the player&apos;s estimated edge with the stake spread evenly over the arc is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
+            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hit, so the player's estimated edge with the stake spread evenly over the arc is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
+            <numerusform>In the first %1 spins the largest deviation was shown by %2. In the next %3 spins it had %4 hits, so the player's estimated edge with the stake spread evenly over the arc is %5; the 95% range, which holds even when looked at after every spin: %6 … %7.</numerusform>
         </translation>
     </message>
     <message>
@@ -448,7 +447,7 @@ Exit codes:
     </message>
     <message>
         <source>A tartomány tartalmazza a %1-ot, a játékos előnyét szabályos keréken bármely tétnél: a szabályos keréktől nem látszik eltérés.</source>
-        <translation>The range contains %1, the player&apos;s edge on a fair wheel with any bet: no deviation from a fair wheel shows.</translation>
+        <translation>The range contains %1, the player's edge on a fair wheel with any bet: no deviation from a fair wheel shows.</translation>
     </message>
     <message>
         <source>A tartomány egésze %1 alatt van: ez a tét rosszabb, mint a szabályos keréken.</source>
@@ -460,11 +459,11 @@ Exit codes:
     </message>
     <message>
         <source>%1 (a program előzményénél hosszabb)</source>
-        <translation>%1 (longer than the program&apos;s history)</translation>
+        <translation>%1 (longer than the program's history)</translation>
     </message>
     <message>
         <source>A %1-kal gyakoribb számot a program %2 pörgetéses előzményében a szimulált előzmények csak kb. %3-a jelzi gyanúsnak.</source>
-        <translation>Within the program&apos;s history of %2 spins, only about %3 of the simulated histories flag a number coming %1 more often as suspicious.</translation>
+        <translation>Within the program's history of %2 spins, only about %3 of the simulated histories flag a number coming %1 more often as suspicious.</translation>
     </message>
     <message>
         <source>Ha egy szám 10 / 20 / 50 %-kal gyakrabban jön az 1/37-nél, a minden pörgetés után nézett bizonyíték a szimulált előzmények 80 %-ában kb. %1 pörgetésen belül éri el a 20-szorost (gyanús).</source>
@@ -473,8 +472,8 @@ Exit codes:
     <message numerus="yes">
         <source>%1 pörgetés. „Ilyen kimaradás esélye most”: egy előre kiválasztott tétnél ennyi az esélye, hogy a szabályos kerék most éppen ilyen hosszú kimaradást mutasson. „Ilyen leghosszabb kimaradás esélye ennyi pörgetésben”: ennyi az esélye, hogy egy tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen. %2 tét között gyakran akad olyan, amelynél 1 % alatti az esély. Kiemelt cella csak ott van, ahol a kimaradás egy %3 pörgetéses előzmény leghosszabb kimaradásaként is ritka, mind %4 tétet számba véve: szabályos keréken, minden pörgetés után nézve, egy ilyen hosszú előzményben legfeljebb kb. 1 % eséllyel jelenik meg valaha bármilyen kiemelés.</source>
         <translation>
-            <numerusform>%1 spin. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet&apos;s longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
-            <numerusform>%1 spins. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet&apos;s longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
+            <numerusform>%1 spin. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet's longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
+            <numerusform>%1 spins. “Chance of this absence now”: for a bet chosen beforehand, the chance that a fair wheel shows an absence this long right now. “Chance of this longest absence in this many spins”: the chance that a bet's longest absence in this many spins is at least this long. Among %2 bets there is often one whose chance is below 1%. A cell is highlighted only where the absence is rare even as the longest absence of a history of %3 spins, allowing for all %4 bets: on a fair wheel, looked at after every spin, a history this long ever shows any highlight with a chance of about 1% at most.</numerusform>
         </translation>
     </message>
 </context>
@@ -699,12 +698,12 @@ Exit codes:
         </translation>
     </message>
     <message>
-        <source>%1 elem nem 0 és 36 közötti szám, ez kimaradt az elemzésből; %2. sorban: &quot;%3&quot;.</source>
-        <translation>%1 item is not a number from 0 to 36 and was left out of the analysis; it is on line %2: &quot;%3&quot;.</translation>
+        <source>%1 elem nem 0 és 36 közötti szám, ez kimaradt az elemzésből; %2. sorban: "%3".</source>
+        <translation>%1 item is not a number from 0 to 36 and was left out of the analysis; it is on line %2: "%3".</translation>
     </message>
     <message>
-        <source>%1 elem nem 0 és 36 közötti szám, ezek kimaradtak az elemzésből; az első %2. sorban: &quot;%3&quot;.</source>
-        <translation>%1 items are not numbers from 0 to 36 and were left out of the analysis; the first is on line %2: &quot;%3&quot;.</translation>
+        <source>%1 elem nem 0 és 36 közötti szám, ezek kimaradtak az elemzésből; az első %2. sorban: "%3".</source>
+        <translation>%1 items are not numbers from 0 to 36 and were left out of the analysis; the first is on line %2: "%3".</translation>
     </message>
     <message numerus="yes">
         <source>%1 találat (várható %2)</source>
@@ -897,7 +896,7 @@ Exit codes:
     <message>
         <source>A projekt honlapja: %1
 Hibabejelentés: %1/issues</source>
-        <translation>The project&apos;s home: %1
+        <translation>The project's home: %1
 Report faults at: %1/issues</translation>
     </message>
 </context>
@@ -909,7 +908,7 @@ Report faults at: %1/issues</translation>
     </message>
     <message>
         <source>own (saját rendszer, lásd --stakes és --system-file)</source>
-        <translation>own (a system of the player&apos;s own, see --stakes and --system-file)</translation>
+        <translation>own (a system of the player's own, see --stakes and --system-file)</translation>
     </message>
     <message>
         <source>Egy tétrendszer sok szimulált menete szabályos keréken, szövegként, ablak nélkül. RENDSZER: %1.</source>
@@ -1059,8 +1058,8 @@ Report faults at: %1/issues</translation>
         <translation>Paroli</translation>
     </message>
     <message>
-        <source>D&apos;Alembert</source>
-        <translation>D&apos;Alembert</translation>
+        <source>D'Alembert</source>
+        <translation>D'Alembert</translation>
     </message>
     <message>
         <source>Fibonacci</source>
@@ -1071,8 +1070,8 @@ Report faults at: %1/issues</translation>
         <translation>Labouchère</translation>
     </message>
     <message>
-        <source>Oscar&apos;s Grind</source>
-        <translation>Oscar&apos;s Grind</translation>
+        <source>Oscar's Grind</source>
+        <translation>Oscar's Grind</translation>
     </message>
 </context>
 <context>
@@ -1352,7 +1351,7 @@ Only one program at a time can use a folder.</translation>
     <message>
         <source>A pörgetési listák mappáját (%1) egy másik gép (%2) Vintarója zárolta. Ha ott már nem fut, a mappa átvehető; ha fut, a két program felülírná egymás pörgetéseit.
 Átveszi a mappát ?</source>
-        <translation>The folder of the spin lists (%1) is locked by the Vintaro of another machine (%2). If it no longer runs there, the folder can be taken over; if it does, the two programs would overwrite each other&apos;s spins.
+        <translation>The folder of the spin lists (%1) is locked by the Vintaro of another machine (%2). If it no longer runs there, the folder can be taken over; if it does, the two programs would overwrite each other's spins.
 Take over the folder?</translation>
     </message>
     <message>
@@ -1428,7 +1427,7 @@ longest</translation>
     </message>
     <message>
         <source>Pörgetés a tét legutóbbi találata óta</source>
-        <translation>Spins since the bet&apos;s last hit</translation>
+        <translation>Spins since the bet's last hit</translation>
     </message>
     <message>
         <source>Egy előre kiválasztott tétnél az esélye, hogy most éppen ilyen hosszú kimaradása legyen</source>
@@ -1440,7 +1439,7 @@ longest</translation>
     </message>
     <message>
         <source>Az esélye, hogy a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen</source>
-        <translation>The chance that the bet&apos;s longest absence in this many spins is at least this long</translation>
+        <translation>The chance that the bet's longest absence in this many spins is at least this long</translation>
     </message>
     <message>
         <source>A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt</source>
@@ -1475,7 +1474,7 @@ longest</translation>
     </message>
     <message>
         <source>A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve</source>
-        <translation>The p-value adjusted by Holm&apos;s method, allowing for every test of the table together</translation>
+        <translation>The p-value adjusted by Holm's method, allowing for every test of the table together</translation>
     </message>
 </context>
 <context>
@@ -1735,7 +1734,7 @@ The program does not restart.</translation>
     </message>
     <message>
         <source>A terem mentett listája még nincs betöltve: a Start betölti, és a már beírt pörgetéseket utána fűzi.</source>
-        <translation>The room&apos;s saved list is not loaded yet: Load reads it in and appends the spins already entered.</translation>
+        <translation>The room's saved list is not loaded yet: Load reads it in and appends the spins already entered.</translation>
     </message>
     <message>
         <source>Biztos, hogy mentés nélkül átvált a(z) %1. terembe ?
@@ -2005,7 +2004,7 @@ The lists can be loaded, but saving and switching rooms are not possible until t
         <source>A(z) %1. terem mentett listájában olyan pörgetések is vannak, amelyek nincsenek a mostani listában. Mentéskor ezek elvesznek.
 Biztosan felülírja a terem listáját ?</source>
         <translation>The saved list of room %1 also holds spins that are not in the current list. Saving loses them.
-Overwrite the room&apos;s list?</translation>
+Overwrite the room's list?</translation>
     </message>
     <message>
         <source>A mentés nem sikerült, nem írható:
@@ -2103,7 +2102,7 @@ The analysis of these groups stays empty.</translation>
     </message>
     <message>
         <source>A FÁJL pörgetései egy terem mentett listájába (lista, táblázat vagy a program CSV-exportja; Windows-1250, UTF-8 vagy UTF-16), ablak nélkül. A --room adja meg a termet.</source>
-        <translation>The spins of FILE into the saved list of a room (a list, a table or the program&apos;s CSV export; Windows-1250, UTF-8 or UTF-16), without a window. --room gives the room.</translation>
+        <translation>The spins of FILE into the saved list of a room (a list, a table or the program's CSV export; Windows-1250, UTF-8 or UTF-16), without a window. --room gives the room.</translation>
     </message>
     <message>
         <source>FÁJL</source>
@@ -2111,7 +2110,7 @@ The analysis of these groups stays empty.</translation>
     </message>
     <message>
         <source>A terem mentett listája helyére (alapesetben utána fűzi).</source>
-        <translation>In place of the room&apos;s saved list (by default after it).</translation>
+        <translation>In place of the room's saved list (by default after it).</translation>
     </message>
     <message>
         <source>A fájl a legújabb pörgetéssel kezdődik.</source>
@@ -2180,7 +2179,7 @@ The analysis of these groups stays empty.</translation>
         <source>
 A terem listája nem változott.</source>
         <translation>
-The room&apos;s list has not changed.</translation>
+The room's list has not changed.</translation>
     </message>
     <message>
         <source>%1 pörgetés került a(z) %2. terem mentett listája helyére.</source>
@@ -2242,11 +2241,11 @@ Choosing the room in the Terem választás (room) menu loads it.</translation>
     </message>
     <message>
         <source>A terem mentett listája végére</source>
-        <translation>After the room&apos;s saved list</translation>
+        <translation>After the room's saved list</translation>
     </message>
     <message>
         <source>A terem mentett listája helyére</source>
-        <translation>In place of the room&apos;s saved list</translation>
+        <translation>In place of the room's saved list</translation>
     </message>
     <message>
         <source>Betöltés:</source>
@@ -2310,7 +2309,7 @@ Go on?</translation>
     <message>
         <source>Kérdés, hibabejelentés és javaslat a projekt hibakövetőjébe írható:
 %1</source>
-        <translation>Questions, faults and ideas go to the project&apos;s tracker:
+        <translation>Questions, faults and ideas go to the project's tracker:
 %1</translation>
     </message>
     <message>
@@ -2583,7 +2582,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A menet pénze pörgetésenként és a várható</source>
-        <translation>The session&apos;s money spin by spin, and the expected</translation>
+        <translation>The session's money spin by spin, and the expected</translation>
     </message>
     <message>
         <source>Pénz</source>
@@ -2635,7 +2634,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): nincs – a menet pénze a szabályok szerint elfogyott.</source>
-        <translation>Proposal (%1, %2): none – under the rules the session&apos;s money has run out.</translation>
+        <translation>Proposal (%1, %2): none – under the rules the session's money has run out.</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): nincs – a menet elérte a célt.</source>
@@ -2655,7 +2654,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Javaslat (%1, %2): a rendszer tétje nem rakható fel egész összegekben.</source>
-        <translation>Proposal (%1, %2): the system&apos;s stake cannot be placed in whole amounts.</translation>
+        <translation>Proposal (%1, %2): the system's stake cannot be placed in whole amounts.</translation>
     </message>
     <message>
         <source>%1 (rögzítve)</source>
@@ -2686,7 +2685,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a Várható oszlop körül ingadozik; a múltbeli találatok a következő pörgetés esélyén nem változtatnak.</source>
-        <translation>On a fair wheel it varies around the Várható (expected) column; past hits do not change the next spin&apos;s chance.</translation>
+        <translation>On a fair wheel it varies around the Várható (expected) column; past hits do not change the next spin's chance.</translation>
     </message>
     <message>
         <source>Ennyi találat várható szabályos keréken: pörgetések × számok / 37.</source>
@@ -2698,15 +2697,15 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a z többnyire −2 és 2 között van, de sok tét közül egy-kettő mindig kilóg; egy tét z-je magában nem bizonyít torzítást.</source>
-        <translation>On a fair wheel z mostly lies between −2 and 2, but among many bets one or two always stand out; one bet&apos;s z alone proves no bias.</translation>
+        <translation>On a fair wheel z mostly lies between −2 and 2, but among many bets one or two always stand out; one bet's z alone proves no bias.</translation>
     </message>
     <message>
         <source>Pörgetések a tét legutóbbi találata óta.</source>
-        <translation>Spins since the bet&apos;s latest win.</translation>
+        <translation>Spins since the bet's latest win.</translation>
     </message>
     <message>
         <source>Szabályos keréken a hosszú kimaradás nem növeli a tét esélyét: a következő pörgetésben most is számok/37.</source>
-        <translation>On a fair wheel a long absence does not raise the bet&apos;s chance: in the next spin it is still numbers/37.</translation>
+        <translation>On a fair wheel a long absence does not raise the bet's chance: in the next spin it is still numbers/37.</translation>
     </message>
     <message>
         <source>Egy előre kiválasztott tétnél az esélye, hogy most éppen legalább ilyen hosszú kimaradásban legyen.</source>
@@ -2722,7 +2721,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A tét leghosszabb kimaradása az előzményben.</source>
-        <translation>The bet&apos;s longest absence in the history.</translation>
+        <translation>The bet's longest absence in the history.</translation>
     </message>
     <message>
         <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kimaradás várható szabályos keréken is.</source>
@@ -2730,7 +2729,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Az esélye, hogy szabályos keréken a tét leghosszabb kimaradása ennyi pörgetés alatt legalább ekkora legyen.</source>
-        <translation>The chance that on a fair wheel the bet&apos;s longest absence over this many spins is at least this long.</translation>
+        <translation>The chance that on a fair wheel the bet's longest absence over this many spins is at least this long.</translation>
     </message>
     <message>
         <source>A leghosszabb kimaradás átlaga szabályos keréken ennyi pörgetés alatt.</source>
@@ -2742,7 +2741,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A próba mérőszáma az előzményre (például a khi-négyzet).</source>
-        <translation>The test&apos;s statistic for the history (the chi-square, for example).</translation>
+        <translation>The test's statistic for the history (the chi-square, for example).</translation>
     </message>
     <message>
         <source>Szabadsági fok: a khi-négyzet-próba cellái eggyel kevesebben.</source>
@@ -2758,7 +2757,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A p-érték a Holm-módszerrel igazítva: a táblázat összes próbáját együtt számba véve.</source>
-        <translation>The p-value adjusted by Holm&apos;s method: all the tests of the table taken together.</translation>
+        <translation>The p-value adjusted by Holm's method: all the tests of the table taken together.</translation>
     </message>
     <message>
         <source>Hány pörgetésből készült a tét-táblázat.</source>
@@ -2770,7 +2769,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a bizonyíték többnyire 1 alatt marad, és „gyanúsat” csak ritkán mond. Torzítás nélkül a következő pörgetés esélye minden számra 1/37.</source>
-        <translation>On a fair wheel the evidence mostly stays below 1 and says “suspicious” only rarely. Without a bias the next spin&apos;s chance is 1/37 for every number.</translation>
+        <translation>On a fair wheel the evidence mostly stays below 1 and says “suspicious” only rarely. Without a bias the next spin's chance is 1/37 for every number.</translation>
     </message>
     <message>
         <source>Melyik szám vagy ív adja a bizonyíték legnagyobb részét, találataival és a várhatóval.</source>
@@ -2790,7 +2789,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A választott fájl pörgetéseinek bizonyítéka és ítélete, ahogy az élő előzményé is számolódik.</source>
-        <translation>The evidence and the verdict of the chosen file&apos;s spins, computed as for the live history.</translation>
+        <translation>The evidence and the verdict of the chosen file's spins, computed as for the live history.</translation>
     </message>
     <message>
         <source>Mit olvasott a program a fájlból: a pörgetéseket és a kihagyott elemeket.</source>
@@ -2798,7 +2797,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Ez a múltat írja le: szabályos keréken a következő pörgetés esélye ettől nem változik, csak egy valódi torzítás változtatna rajta.</source>
-        <translation>This describes the past: on a fair wheel it does not change the next spin&apos;s chance; only a real bias would.</translation>
+        <translation>This describes the past: on a fair wheel it does not change the next spin's chance; only a real bias would.</translation>
     </message>
 </context>
 <context>
@@ -3177,11 +3176,11 @@ Go on?</translation>
     </message>
     <message>
         <source>a program CSV-exportja, a „Szám” oszlopa</source>
-        <translation>the program&apos;s CSV export, its number column</translation>
+        <translation>the program's CSV export, its number column</translation>
     </message>
     <message>
         <source>a program CSV-exportja UTF-16 kódolásban, a „Szám” oszlopa</source>
-        <translation>the program&apos;s CSV export in UTF-16, its number column</translation>
+        <translation>the program's CSV export in UTF-16, its number column</translation>
     </message>
 </context>
 <context>
@@ -3196,7 +3195,7 @@ Go on?</translation>
     </message>
     <message>
         <source>a program CSV-exportja (a „Szám” oszlop)</source>
-        <translation>the program&apos;s CSV export (the “Szám” column)</translation>
+        <translation>the program's CSV export (the “Szám” column)</translation>
     </message>
     <message>
         <source>nem egész szám</source>
@@ -3284,11 +3283,11 @@ Go on?</translation>
     <name>vintaro::SystemsHelp</name>
     <message>
         <source>Szabályos keréken egyik beállítás sem változtatja meg a következő pörgetés esélyét: minden tét átlagosan a feltett összeg 1/37 részét veszíti, a beállítások csak azt alakítják, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény.</source>
-        <translation>On a fair wheel no setting changes the next spin&apos;s chances: every bet loses 1/37 of the amount staked on average; the settings only shape how much the player stakes and how the result is spread.</translation>
+        <translation>On a fair wheel no setting changes the next spin's chances: every bet loses 1/37 of the amount staked on average; the settings only shape how much the player stakes and how the result is spread.</translation>
     </message>
     <message>
         <source>Ez a rendszer meneteit írja le: szabályos keréken a következő pörgetés esélye ettől nem változik, és egy tétrendszer sem változtat rajta.</source>
-        <translation>This describes the system&apos;s sessions: on a fair wheel the next spin&apos;s chances do not change with it, and no betting system changes them.</translation>
+        <translation>This describes the system's sessions: on a fair wheel the next spin's chances do not change with it, and no betting system changes them.</translation>
     </message>
     <message>
         <source>A tét, amelyre a rendszer minden pörgetésben tesz: egy esélyes tét, egy szám vagy a kijelölt számok.</source>
@@ -3296,7 +3295,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken minden tét ugyanannyit veszít átlagosan, a feltett összeg 1/37 részét; a tét választása a nyerések gyakoriságát és a szórást változtatja, a ház részét nem.</source>
-        <translation>On a fair wheel every bet loses the same on average, 1/37 of the amount staked; the choice of bet changes how often it wins and the spread, not the house&apos;s share.</translation>
+        <translation>On a fair wheel every bet loses the same on average, 1/37 of the amount staked; the choice of bet changes how often it wins and the spread, not the house's share.</translation>
     </message>
     <message>
         <source>A szám, amelyre az „Egy szám” tét szól.</source>
@@ -3308,27 +3307,27 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken egy rendszer sem változtatja meg a következő pörgetés esélyét; csak azt, mennyit tesz fel a játékos, és hogyan oszlik el az eredmény: sok kis nyereség és ritka nagy veszteség, vagy fordítva.</source>
-        <translation>On a fair wheel no system changes the next spin&apos;s chances; only how much the player stakes and how the result is spread: many small wins and a rare large loss, or the other way round.</translation>
+        <translation>On a fair wheel no system changes the next spin's chances; only how much the player stakes and how the result is spread: many small wins and a rare large loss, or the other way round.</translation>
     </message>
     <message>
         <source>Egy tétegység összege: a rendszerek tétjei ennek többszörösei.</source>
-        <translation>The amount of one betting unit: the systems&apos; stakes are multiples of it.</translation>
+        <translation>The amount of one betting unit: the systems' stakes are multiples of it.</translation>
     </message>
     <message>
         <source>A menet kezdőtőkéje; ha a rendszer következő tétje már nem fér bele, a menet csődbe jut.</source>
-        <translation>The session&apos;s starting bankroll; once the system&apos;s next stake no longer fits in it, the session goes bust.</translation>
+        <translation>The session's starting bankroll; once the system's next stake no longer fits in it, the session goes bust.</translation>
     </message>
     <message>
         <source>Az asztal legkisebb tétje: ennél kisebb tét nem tehető fel.</source>
-        <translation>The table&apos;s smallest stake: no smaller stake can be placed.</translation>
+        <translation>The table's smallest stake: no smaller stake can be placed.</translation>
     </message>
     <message>
         <source>Az asztal legnagyobb tétje; a rendszer nagyobb tétje erre csökken. „nincs”: nincs felső határ.</source>
-        <translation>The table&apos;s largest stake; a larger stake of the system is cut to it. “none”: no upper limit.</translation>
+        <translation>The table's largest stake; a larger stake of the system is cut to it. “none”: no upper limit.</translation>
     </message>
     <message>
         <source>A duplázó rendszerek az asztali maximumnál elakadnak, és akkor a veszteség nem hozható vissza. Szabályos keréken a következő pörgetés esélyén ez sem változtat.</source>
-        <translation>Doubling systems get stuck at the table maximum, and then the loss cannot be won back. On a fair wheel this does not change the next spin&apos;s chances either.</translation>
+        <translation>Doubling systems get stuck at the table maximum, and then the loss cannot be won back. On a fair wheel this does not change the next spin's chances either.</translation>
     </message>
     <message>
         <source>A nyereség, amelynél a menet véget ér. „nincs”: nincs cél.</source>
@@ -3344,7 +3343,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Több menet pontosabb számokat ad: a szabályos keréken várható értékek köré szűkülnek, a következő pörgetés esélyén azonban nem változtatnak.</source>
-        <translation>More sessions give more precise figures: they close in on the values expected on a fair wheel, but they do not change the next spin&apos;s chances.</translation>
+        <translation>More sessions give more precise figures: they close in on the values expected on a fair wheel, but they do not change the next spin's chances.</translation>
     </message>
     <message>
         <source>Hány pörgetés van az előzményben; a visszateszt ezeken játssza le a rendszert.</source>
@@ -3356,7 +3355,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a görbe hosszú távon a feltett tétek 1/37 részével lefelé tart; egy emelkedő szakasz a következő pörgetés esélyén nem változtat.</source>
-        <translation>On a fair wheel the curve goes down in the long run by 1/37 of the amounts staked; a rising stretch does not change the next spin&apos;s chances.</translation>
+        <translation>On a fair wheel the curve goes down in the long run by 1/37 of the amounts staked; a rising stretch does not change the next spin's chances.</translation>
     </message>
     <message>
         <source>A szimulált menetek végeredménye: a menetek hány százaléka végzett az egyes sávokban.</source>
@@ -3368,7 +3367,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken egy menet átlagos vesztesége mindig a feltett tétek 1/37 része, bármilyen rendszerrel; a következő pörgetés esélye sem változik.</source>
-        <translation>On a fair wheel a session&apos;s mean loss is always 1/37 of the amounts staked, whatever the system; nor do the next spin&apos;s chances change.</translation>
+        <translation>On a fair wheel a session's mean loss is always 1/37 of the amounts staked, whatever the system; nor do the next spin's chances change.</translation>
     </message>
     <message>
         <source>Egyezik-e a szimuláció azzal, hogy a rendszer a feltett tétek 1/37 részét veszíti.</source>
@@ -3404,11 +3403,11 @@ Go on?</translation>
     </message>
     <message>
         <source>A menetek része, amelyben a rendszer következő tétje már nem fér bele a megmaradt tőkébe.</source>
-        <translation>The share of the sessions in which the system&apos;s next stake no longer fits in the bankroll left.</translation>
+        <translation>The share of the sessions in which the system's next stake no longer fits in the bankroll left.</translation>
     </message>
     <message>
         <source>A menetek eredményének átlaga, zárójelben az átlag 95 %-os tartománya.</source>
-        <translation>The mean of the sessions&apos; results, with the 95% range of that mean in brackets.</translation>
+        <translation>The mean of the sessions' results, with the 95% range of that mean in brackets.</translation>
     </message>
     <message>
         <source>Szabályos keréken ez a feltett tétek 1/37 részének mínusza körül van, bármilyen rendszerrel.</source>
@@ -3456,11 +3455,11 @@ Go on?</translation>
     </message>
     <message>
         <source>A menet nyeresége (+) vagy vesztesége (−) a jegyzett pörgetéseken.</source>
-        <translation>The session&apos;s win (+) or loss (−) on the recorded spins.</translation>
+        <translation>The session's win (+) or loss (−) on the recorded spins.</translation>
     </message>
     <message>
         <source>Egy menet eredménye a szerencséről szól: szabályos keréken a várható érték az összes tét 1/37 részének mínusza, és a következő pörgetés esélye ettől nem változik.</source>
-        <translation>One session&apos;s result is about luck: on a fair wheel the expected value is minus 1/37 of the total staked, and the next spin&apos;s chances do not change with it.</translation>
+        <translation>One session's result is about luck: on a fair wheel the expected value is minus 1/37 of the total staked, and the next spin's chances do not change with it.</translation>
     </message>
     <message>
         <source>Amit szabályos keréken ennyi tét átlagosan elveszít: az összes tét 1/37 része.</source>
@@ -3468,7 +3467,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A tőke legnagyobb visszaesése egy korábbi csúcsához képest.</source>
-        <translation>The bankroll&apos;s largest fall from an earlier peak.</translation>
+        <translation>The bankroll's largest fall from an earlier peak.</translation>
     </message>
     <message>
         <source>A legnagyobb tét, amelyet a rendszer kért volna, mielőtt az asztali maximum vagy a tőke lecsökkentette.</source>
@@ -3480,11 +3479,11 @@ Go on?</translation>
     </message>
     <message>
         <source>A rendszer eredménye, a jegyzett pörgetéseken lejátszva.</source>
-        <translation>The system&apos;s result, played on the recorded spins.</translation>
+        <translation>The system's result, played on the recorded spins.</translation>
     </message>
     <message>
         <source>Ez egyetlen menet a múltból: szabályos keréken a várható eredménye a feltett tétek 1/37 részének mínusza, és a következő pörgetés esélyén nem változtat.</source>
-        <translation>This is one session from the past: on a fair wheel its expected result is minus 1/37 of the amounts staked, and it does not change the next spin&apos;s chances.</translation>
+        <translation>This is one session from the past: on a fair wheel its expected result is minus 1/37 of the amounts staked, and it does not change the next spin's chances.</translation>
     </message>
     <message>
         <source>A mért érték; a sor fölött a tooltip elmondja, mit jelent.</source>
@@ -3496,7 +3495,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a szimulált érték a pontos körül ingadozik, több menettel egyre közelebb; a következő pörgetés esélyén nem változtat.</source>
-        <translation>On a fair wheel the simulated figure scatters around the exact one, closer with more sessions; it does not change the next spin&apos;s chances.</translation>
+        <translation>On a fair wheel the simulated figure scatters around the exact one, closer with more sessions; it does not change the next spin's chances.</translation>
     </message>
     <message>
         <source>A pontos érték, a menet minden lehetséges kimenetéből kiszámolva; „-”: nem számolható ki.</source>
@@ -3507,11 +3506,11 @@ Go on?</translation>
     <name>vintaro::WheelHelp</name>
     <message>
         <source>A szektor zsebeinek száma a kerék 37 zsebéből.</source>
-        <translation>The number of the sector&apos;s pockets among the wheel&apos;s 37.</translation>
+        <translation>The number of the sector's pockets among the wheel's 37.</translation>
     </message>
     <message>
         <source>Szabályos keréken a szektor esélye minden pörgetésben zseb/37, bármi jött is előtte.</source>
-        <translation>On a fair wheel the sector&apos;s chance in every spin is pockets/37, whatever came before.</translation>
+        <translation>On a fair wheel the sector's chance in every spin is pockets/37, whatever came before.</translation>
     </message>
     <message>
         <source>Ennyi pörgetés eredménye esett a szektorba.</source>
@@ -3519,7 +3518,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Szabályos keréken a Várható oszlop értéke körül ingadozik. A múltbeli találatok a következő pörgetés esélyén nem változtatnak; csak egy valódi torzítás tenné, amit az Esélyek ablak mér.</source>
-        <translation>On a fair wheel it varies around the Várható (expected) column. Past hits do not change the next spin&apos;s chance; only a real bias would, which the Esélyek (odds) window measures.</translation>
+        <translation>On a fair wheel it varies around the Várható (expected) column. Past hits do not change the next spin's chance; only a real bias would, which the Esélyek (odds) window measures.</translation>
     </message>
     <message>
         <source>Ennyi találat várható szabályos keréken: pörgetések × zseb / 37.</source>
@@ -3531,15 +3530,15 @@ Go on?</translation>
     </message>
     <message>
         <source>Pörgetések a szektor legutóbbi találata óta.</source>
-        <translation>Spins since the sector&apos;s latest hit.</translation>
+        <translation>Spins since the sector's latest hit.</translation>
     </message>
     <message>
         <source>Szabályos keréken egy hosszú kihagyás után sem nagyobb a szektor esélye: a kerék nem emlékszik, a következő pörgetés esélye most is zseb/37.</source>
-        <translation>On a fair wheel a long absence does not raise the sector&apos;s chance: the wheel has no memory, the next spin&apos;s chance is still pockets/37.</translation>
+        <translation>On a fair wheel a long absence does not raise the sector's chance: the wheel has no memory, the next spin's chance is still pockets/37.</translation>
     </message>
     <message>
         <source>A szektor leghosszabb kihagyása az előzményben.</source>
-        <translation>The sector&apos;s longest absence in the history.</translation>
+        <translation>The sector's longest absence in the history.</translation>
     </message>
     <message>
         <source>Minél hosszabb az előzmény, annál hosszabb leghosszabb kihagyás várható szabályos keréken is; a következő pörgetésről nem mond semmit.</source>
@@ -3547,11 +3546,11 @@ Go on?</translation>
     </message>
     <message>
         <source>A kerék a zsebek sorrendjében; a gyűrű színe a zseb találatait mutatja a választott ablakban.</source>
-        <translation>The wheel in the order of its pockets; the ring&apos;s colour shows each pocket&apos;s hits in the chosen window.</translation>
+        <translation>The wheel in the order of its pockets; the ring's colour shows each pocket's hits in the chosen window.</translation>
     </message>
     <message>
         <source>Szabályos keréken is mindig van melegebb és hidegebb zseb; a színek a múltat írják le, a következő pörgetés esélye minden zsebre 1/37.</source>
-        <translation>A fair wheel always has warmer and colder pockets too; the colours describe the past, the next spin&apos;s chance is 1/37 for every pocket.</translation>
+        <translation>A fair wheel always has warmer and colder pockets too; the colours describe the past, the next spin's chance is 1/37 for every pocket.</translation>
     </message>
     <message>
         <source>A gyűrű az utolsó 37 pörgetés találatait mutatja.</source>
@@ -3583,7 +3582,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A gyűrű színskálája: mit mér a választott mérce.</source>
-        <translation>The ring&apos;s colour scale: what the chosen measure counts.</translation>
+        <translation>The ring's colour scale: what the chosen measure counts.</translation>
     </message>
     <message>
         <source>A skála alja: a legkisebb érték a gyűrűn.</source>
@@ -3591,7 +3590,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A gyűrű színei a skála aljától a tetejéig.</source>
-        <translation>The ring&apos;s colours from the bottom of the scale to its top.</translation>
+        <translation>The ring's colours from the bottom of the scale to its top.</translation>
     </message>
     <message>
         <source>A skála teteje: a legnagyobb érték a gyűrűn.</source>
@@ -3599,7 +3598,7 @@ Go on?</translation>
     </message>
     <message>
         <source>A kattintással választott zseb és szomszédai a keréken; a táblázat Szomszédok sora róluk szól.</source>
-        <translation>The pocket chosen by a click and its neighbours on the wheel; the table&apos;s Neighbours row counts them.</translation>
+        <translation>The pocket chosen by a click and its neighbours on the wheel; the table's Neighbours row counts them.</translation>
     </message>
     <message>
         <source>Hány szomszédot számol a választott zseb mindkét oldalán.</source>
@@ -3607,7 +3606,7 @@ Go on?</translation>
     </message>
     <message>
         <source>Amit mutat, az a múlt: a következő pörgetés esélye szabályos keréken minden zsebre 1/37.</source>
-        <translation>What it shows is the past: on a fair wheel the next spin&apos;s chance is 1/37 for every pocket.</translation>
+        <translation>What it shows is the past: on a fair wheel the next spin's chance is 1/37 for every pocket.</translation>
     </message>
 </context>
 </TS>

@@ -22,7 +22,7 @@ for f in bin/vintaro2011 \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-         share/man/man1/vintaro2011.1.gz share/man/hu/man1/vintaro2011.1.gz share/doc/vintaro/copyright \
+         share/man/man1/vintaro2011.1.gz share/man/hu/man1/vintaro2011.1.gz share/doc/vintaro/copyright share/doc-base/vintaro.vintaro \
          share/locale/en/LC_MESSAGES/vintaro.qm \
          share/doc/vintaro/html/hu/index.html share/doc/vintaro/html/en/index.html \
          share/doc/vintaro/html/images/form1.png; do
