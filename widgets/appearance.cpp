@@ -5,9 +5,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
-#include <QScrollArea>
 #include <QStyleFactory>
-#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cmath>
@@ -104,20 +102,6 @@ void setButtonColour(QWidget *button, const QColor &colour)
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button, colour);
     button->setPalette(pal);
-}
-
-QWidget *scrollingBody(QWidget *window)
-{
-    auto *outer = new QVBoxLayout(window);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(window);
-    scroll->setObjectName(QStringLiteral("Gorgeto"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    outer->addWidget(scroll);
-    auto *body = new QWidget(scroll);
-    scroll->setWidget(body);
-    return body;
 }
 
 } // namespace vintaro

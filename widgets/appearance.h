@@ -27,10 +27,6 @@ void applyAppearance(QApplication &app);
 // A widget's font `factor` times larger, whether it is sized in points or, as
 // the program's font is, in pixels.
 void enlargeFont(QWidget *widget, double factor);
-// The body of a companion window that scrolls (a scroll area named
-// "Gorgeto" filling `window`) rather than growing past the place the player
-// gave it; the window's controls go into the body returned.
-QWidget *scrollingBody(QWidget *window);
 
 QColor rgb(unsigned value); // 0xRRGGBB
 void setTextColour(QWidget *widget, const QColor &colour);

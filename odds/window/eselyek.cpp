@@ -44,7 +44,14 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     // A small window scrolls rather than growing past the place the player
     // gave it.
-    QWidget *body = scrollingBody(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("Gorgeto"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto *body = new QWidget(scroll);
     auto *layout = new QVBoxLayout(body);
     // The verdict and what it means for a bet come first, above every tab:
     // the player's question is answered before any table.
@@ -101,6 +108,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     tabs->addTab(m_file, tr("Fájl elemzése"));
 
     layout->addWidget(wrappedLabel(body, "Oszinte", text(honestyLine())));
+    scroll->setWidget(body);
 
     table->horizontalHeader()->setStretchLastSection(true);
     refresh();

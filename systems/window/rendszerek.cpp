@@ -129,7 +129,14 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     setAttribute(Qt::WA_DeleteOnClose);
     // A small window scrolls, with the controls above the results once it is
     // too narrow for them side by side.
-    QWidget *body = scrollingBody(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("Gorgeto"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto *body = new QWidget(scroll);
     auto *layout = new QVBoxLayout(body);
     m_top = new QBoxLayout(QBoxLayout::LeftToRight);
     m_controls = buildControls();
@@ -150,6 +157,7 @@ Rendszerek::Rendszerek(const Session &session, const Selection &selection, Platf
     progressRow->addWidget(m_cancel);
     layout->addLayout(progressRow);
     layout->addWidget(wrapped(this, "Alapelv", text(fixedLine())));
+    scroll->setWidget(body);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(50);
