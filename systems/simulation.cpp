@@ -10,6 +10,7 @@
 #include "systems/counters.h"
 #include "systems/lines.h"
 #include "systems/ownsystem.h"
+#include "systems/pocketdraw.h"
 
 namespace vintaro {
 
@@ -55,9 +56,9 @@ template <typename Sys> void work(Shared &shared)
         std::uint32_t drawn = 0;
         const std::atomic<bool> *cancel = shared.control ? &shared.control->cancel : nullptr;
         auto draw = [&random, &drawn, cancel] {
-            if ((++drawn & 0xFFFFu) == 0 && cancel && cancel->load(std::memory_order_relaxed))
+            if ((++drawn & 0xFFFFu) == 0 && cancel && cancel->load(std::memory_order_relaxed)) [[unlikely]]
                 return -1;
-            return int(random(std::uint32_t(kNumberCount)));
+            return pocketOf(random);
         };
         BlockTotals totals;
         const std::int64_t first = block * kSimulationBlock;
