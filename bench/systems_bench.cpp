@@ -81,6 +81,24 @@ void BM_SimulateOneThreadPerCpuSecond(benchmark::State &state)
 }
 BENCHMARK(BM_SimulateOneThreadPerCpuSecond)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// Every built-in system on red with the same rules, one thread, CPU time:
+// range(0) the system (0 flat ... 6 Oscar, in SystemKind's order).
+void BM_SimulateEachSystemPerCpuSecond(benchmark::State &state)
+{
+    SimulationRequest request = martingaleOnRed();
+    request.threads = 1;
+    request.sessions = 20000;
+    request.system = SystemKind(state.range(0));
+    double spins = 0;
+    for (auto _ : state) {
+        const Simulation s = simulate(request);
+        spins += s.summary.meanSpins * double(s.summary.sessions);
+        benchmark::DoNotOptimize(s.summary.meanResult);
+    }
+    state.counters["spins/s"] = benchmark::Counter(spins, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SimulateEachSystemPerCpuSecond)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
 // The argument: the bankroll in units (10 000: the goal of a third of a
 // second; a bankroll whose figures do not fit is refused before any work).
 void BM_ExactMartingaleOnRed(benchmark::State &state)

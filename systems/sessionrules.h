@@ -56,7 +56,14 @@ inline double tableStake(const SessionRules &rules, std::int64_t units, double l
         stake = rules.tableMin;
     if (rules.tableMax > 0 && stake > rules.tableMax)
         stake = rules.tableMax;
-    return stake > left ? left : stake;
+    // A branch, not a minimum: the stake seldom meets what is left, and the
+    // next spin's money then need not wait for this comparison (the empty
+    // asm keeps the compiler from making it a minimum again).
+    if (stake > left) [[unlikely]] {
+        stake = left;
+        asm("" : "+r"(stake));
+    }
+    return stake;
 }
 
 // The loop of a session: plays on from what is left (`left`) and `out` so
@@ -155,77 +162,6 @@ inline std::int64_t tableStake(const WholeRules &rules, std::int64_t units, std:
     if (__builtin_mul_overflow(units, rules.unit, &money))
         money = std::numeric_limits<std::int64_t>::max();
     return std::min(std::min(std::max(money, rules.tableMin), rules.ceiling), left);
-}
-
-// playSession in whole money, without `seen`: false (and `out` untouched)
-// when what is left reaches kWholeLimit or the stakes kWholeStakedLimit; the
-// caller then plays the same spins again with playSession.
-template <typename Sys, typename Draw>
-bool playWholeSession(Sys &system, std::uint64_t mask, const WholeRules &rules, Draw &&draw, SessionOutcome &out)
-{
-    system.reset(double(rules.win));
-    const WholeRules r = rules; // a copy in registers: the system's stores cannot touch them
-    std::int64_t left = r.bankroll, staked = 0, largest = 0, spins = 0;
-    Ending ending = Ending::Spins;
-    const std::int64_t gain[2] = {-1, r.win};
-    // One test for the target and for the limit; which it was is sorted out after.
-    const std::int64_t stop = r.goal < kWholeLimit ? r.goal : kWholeLimit;
-    // A stake is at most what is left, below kWholeLimit: fewer spins than
-    // 2^63 / kWholeLimit cannot overflow the sum of the stakes.
-    const bool longSession = r.maxSpins >= std::numeric_limits<std::int64_t>::max() / kWholeLimit;
-    if (left < r.tableMin) {
-        out = SessionOutcome{};
-        out.ending = Ending::Ruin;
-        return true;
-    }
-    while (spins < r.maxSpins) {
-        const std::int64_t units = system.stake();
-        if (units <= 0) [[unlikely]] {
-            // A system of the player's own ends the session, or sits a spin out.
-            if (units < 0) {
-                ending = Ending::Stopped;
-                break;
-            }
-            const int pocket = draw();
-            if (pocket < 0)
-                break;
-            ++spins;
-            system.record((mask >> pocket) & 1);
-            continue;
-        }
-        const std::int64_t stake = tableStake(r, units, left);
-        const int pocket = draw();
-        if (pocket < 0)
-            break;
-        ++spins;
-        staked += stake;
-        largest = stake > largest ? stake : largest;
-        const bool hit = (mask >> pocket) & 1;
-        left += stake * gain[hit];
-        system.record(hit);
-        if (left >= stop) {
-            if (left < r.goal)
-                return false;
-            ending = Ending::Target;
-            break;
-        }
-        if (left < r.tableMin) {
-            ending = Ending::Ruin;
-            break;
-        }
-        // Long before an int64 could overflow; no need when every spin staking
-        // the most what is left allows cannot reach it.
-        if (longSession && staked >= kWholeStakedLimit)
-            return false;
-    }
-    if (staked >= kWholeStakedLimit)
-        return false;
-    out.result = double(left - r.bankroll);
-    out.staked = double(staked);
-    out.largest = double(largest);
-    out.spins = spins;
-    out.ending = ending;
-    return true;
 }
 
 // A system played over recorded spins, oldest first, as one session that

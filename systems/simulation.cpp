@@ -1,8 +1,7 @@
 #include "systems/simulation.h"
 
-#include <pcg_random.hpp>
-
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <thread>
 
@@ -10,7 +9,7 @@
 #include "systems/counters.h"
 #include "systems/lines.h"
 #include "systems/ownsystem.h"
-#include "systems/pocketdraw.h"
+#include "systems/wholesession.h"
 
 namespace vintaro {
 
@@ -45,21 +44,17 @@ template <typename Sys> void work(Shared &shared)
     const std::optional<WholeRules> whole = wholeRules(request.rules, win);
     const auto blockCount = std::int64_t(shared.blocks.size());
     Sys system = newSystem<Sys>(request);
+    const int inBet = mask ? std::countr_zero(mask) : 0;
+    const int outOfBet = std::countr_zero(~mask);
     for (;;) {
         const std::int64_t block = shared.nextBlock.fetch_add(1, std::memory_order_relaxed);
         if (block >= blockCount || (shared.control && shared.control->cancel.load(std::memory_order_relaxed)))
             return;
-        pcg32 random(request.seed, std::uint64_t(block));
-        // pcg32's bounded draw: unbiased, by rejection below 2^32 mod 37.
-        // Every 2^16 spins it looks for a request to stop, which ends the
-        // session at once (a session may last a million spins).
-        std::uint32_t drawn = 0;
-        const std::atomic<bool> *cancel = shared.control ? &shared.control->cancel : nullptr;
-        auto draw = [&random, &drawn, cancel] {
-            if ((++drawn & 0xFFFFu) == 0 && cancel && cancel->load(std::memory_order_relaxed)) [[unlikely]]
-                return -1;
-            return pocketOf(random);
-        };
+        // The block's own stream of spins. The loop in double, for rules
+        // with fractions, looks only at whether a pocket is in the bet: it
+        // gets one that is for a hit and one that is not for a miss.
+        HitStream hits(request.seed, std::uint64_t(block), mask,
+                       shared.control ? &shared.control->cancel : nullptr);
         BlockTotals totals;
         const std::int64_t first = block * kSimulationBlock;
         const std::int64_t last = std::min(first + kSimulationBlock, request.sessions);
@@ -69,10 +64,14 @@ template <typename Sys> void work(Shared &shared)
             if (shared.control && shared.control->cancel.load(std::memory_order_relaxed))
                 return;
             SessionOutcome o;
-            const pcg32 start = random;
-            if (!whole || !playWholeSession(system, mask, *whole, draw, o)) {
-                random = start; // the same spins again, in double
+            const HitStream start = hits;
+            if (!whole || !playWholeSession(system, *whole, hits, o)) {
+                // The same spins again, in double, from a copy the loop can
+                // keep in registers.
+                HitStream again = start;
+                auto draw = [&again, inBet, outOfBet] { return again.nextPocket(inBet, outOfBet); };
                 o = playSession(system, mask, win, request.rules, draw, [](double, double) {});
+                hits = again;
             }
             shared.results[size_t(s)] = o.result;
             totals.staked += o.staked;

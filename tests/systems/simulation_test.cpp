@@ -5,6 +5,7 @@
 #include <pcg_random.hpp>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "systems/exact.h"
 #include "systems/ownsystem.h"
+#include "systems/pocketdraw.h"
 
 namespace vintaro {
 namespace {
@@ -240,38 +242,157 @@ TEST(Simulation, SessionsPastTheWholeMoneyLimitArePlayedAgainInDouble)
     EXPECT_EQ(big.summary.ruin, small.summary.ruin);
 }
 
-TEST(Simulation, SessionsDrawTheirSpinsFromTheBlocksStream)
+// One session played spin by spin, written out here from the rules: the
+// stake is the system's units times the unit, raised to the table minimum,
+// capped at the maximum and cut to what is left; ruin below the minimum, the
+// target at bankroll + target, or the spins run out.
+struct PlainSession
 {
-    // Martingale on red, written out here: 1 024 sessions to a block, block b
-    // drawing from pcg32(seed, b) one pocket per spin, session after session.
-    const std::uint64_t seed = 4242;
-    std::vector<double> expected;
-    for (std::uint64_t block = 0; block < 2; ++block) {
-        pcg32 random(seed, block);
-        for (int session = 0; session < 1024; ++session) {
-            long long left = 30, losses = 0;
-            for (int spin = 0; spin < 60 && left >= 1; ++spin) {
-                const long long stake = std::min({1LL << std::min(losses, 62LL), 16LL, left});
-                const unsigned pocket = random(37u);
-                const bool red = (0x154AAD52AAULL >> pocket) & 1;
-                left += red ? stake : -stake;
-                losses = red ? 0 : losses + 1;
-            }
-            expected.push_back(double(left - 30));
+    double result = 0, staked = 0, largest = 0;
+    long long spins = 0;
+    bool ruined = false, reached = false;
+};
+
+PlainSession playPlainly(SystemKind kind, std::uint64_t numbers, const SessionRules &rules, pcg32 &random)
+{
+    const double slack = 1e-9;
+    const double win = 36.0 / double(std::popcount(numbers)) - 1;
+    PlainSession out;
+    double left = rules.bankroll;
+    int state = 0; // Martingale: losses in a row; Paroli: wins in a row
+    if (left < rules.tableMin - slack) {
+        out.ruined = true;
+        return out;
+    }
+    while (out.spins < rules.maxSpins) {
+        const double units = kind == SystemKind::Flat ? 1.0 : std::ldexp(1.0, state);
+        double stake = std::max(units * rules.unit, rules.tableMin);
+        if (rules.tableMax > 0)
+            stake = std::min(stake, rules.tableMax);
+        stake = std::min(stake, left);
+        const unsigned pocket = random(37u);
+        const bool hit = (numbers >> pocket) & 1;
+        ++out.spins;
+        out.staked += stake;
+        out.largest = std::max(out.largest, stake);
+        left += hit ? stake * win : -stake;
+        if (kind == SystemKind::Martingale)
+            state = hit ? 0 : std::min(state + 1, 62);
+        else if (kind == SystemKind::Paroli)
+            state = hit && state < 2 ? state + 1 : 0;
+        if (rules.target > 0 && left >= rules.bankroll + rules.target - slack) {
+            out.reached = true;
+            break;
+        }
+        if (left < rules.tableMin - slack) {
+            out.ruined = true;
+            break;
         }
     }
-    SimulationRequest request;
-    request.system = SystemKind::Martingale;
-    request.bet = *betFromKey("piros");
-    request.rules.bankroll = 30;
-    request.rules.tableMax = 16;
-    request.rules.maxSpins = 60;
-    request.sessions = 2048;
-    request.seed = seed;
-    Simulation s = simulate(request);
-    std::sort(expected.begin(), expected.end());
-    std::sort(s.results.begin(), s.results.end());
-    EXPECT_EQ(s.results, expected);
+    out.result = left - rules.bankroll;
+    return out;
+}
+
+TEST(Simulation, EverySessionIsTheOnePlayedSpinBySpin)
+{
+    // 1 024 sessions to a block, block b drawing from pcg32(seed, b) one
+    // pocket per spin, session after session; whole runs of a doubling
+    // system and whole stretches of flat stakes must change nothing.
+    const std::uint64_t red = 0x154AAD52AAULL, firstDozen = 0x1FFEULL, seventeen = 1ULL << 17;
+    const std::uint64_t allButZero = 0x1FFFFFFFFEULL; // 1..36
+    struct Case
+    {
+        const char *what;
+        SystemKind kind;
+        std::uint64_t numbers;
+        double unit, bankroll, tableMin, tableMax, target;
+        long long maxSpins;
+    };
+    const Case cases[] = {
+        {"Martingale, small table", SystemKind::Martingale, red, 1, 30, 1, 16, 0, 60},
+        {"Martingale, no maximum, target", SystemKind::Martingale, red, 2, 1000, 2, 0, 50, 500},
+        {"Martingale on a dozen", SystemKind::Martingale, firstDozen, 1, 200, 1, 100, 0, 300},
+        {"Martingale on a number", SystemKind::Martingale, seventeen, 1, 500, 1, 0, 100, 200},
+        {"Martingale on 36 numbers (a hit wins nothing)", SystemKind::Martingale, allButZero, 1, 50, 1, 0, 0, 2000},
+        {"Martingale, unit below the minimum", SystemKind::Martingale, red, 1, 100, 5, 0, 0, 200},
+        {"Martingale, long sessions", SystemKind::Martingale, red, 3, 3000, 1, 6144, 0, 5000},
+        {"flat, target", SystemKind::Flat, red, 1, 40, 1, 0, 20, 1000},
+        {"flat on a number", SystemKind::Flat, seventeen, 1, 100, 3, 0, 0, 400},
+        {"flat, maximum below the unit", SystemKind::Flat, firstDozen, 5, 300, 1, 4, 0, 700},
+        {"Paroli on a dozen", SystemKind::Paroli, firstDozen, 1, 60, 1, 0, 30, 400},
+        {"Martingale in half units (double)", SystemKind::Martingale, red, 0.5, 15, 0.5, 8, 0, 80},
+        {"Martingale on 17 numbers (double)", SystemKind::Martingale, 0x3FFFEULL, 1, 40, 1, 0, 10, 150},
+    };
+    const std::int64_t sessions = 2500;
+    std::uint64_t seed = 4241;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ++seed;
+        SessionRules rules;
+        rules.unit = c.unit;
+        rules.bankroll = c.bankroll;
+        rules.tableMin = c.tableMin;
+        rules.tableMax = c.tableMax;
+        rules.target = c.target;
+        rules.maxSpins = c.maxSpins;
+        std::vector<double> results;
+        double staked = 0, largest = 0;
+        long long spins = 0, ruined = 0, reached = 0;
+        for (std::int64_t s = 0; s < sessions;) {
+            pcg32 random(seed, std::uint64_t(s / 1024));
+            for (const std::int64_t end = std::min(s + 1024, sessions); s < end; ++s) {
+                const PlainSession p = playPlainly(c.kind, c.numbers, rules, random);
+                results.push_back(p.result);
+                staked += p.staked;
+                largest = std::max(largest, p.largest);
+                spins += p.spins;
+                ruined += p.ruined;
+                reached += p.reached;
+            }
+        }
+        SimulationRequest request;
+        request.system = c.kind;
+        request.bet = c.numbers == red ? *betFromKey("piros") : selectedNumbersBet([&] {
+            std::vector<int> numbers;
+            for (int n = 0; n < 37; ++n)
+                if ((c.numbers >> n) & 1)
+                    numbers.push_back(n);
+            return numbers;
+        }());
+        request.rules = rules;
+        request.sessions = sessions;
+        request.seed = seed;
+        request.threads = 2;
+        Simulation sim = simulate(request);
+        std::sort(sim.results.begin(), sim.results.end()); // its quantiles reordered them
+        std::sort(results.begin(), results.end());
+        EXPECT_EQ(sim.results, results);
+        EXPECT_DOUBLE_EQ(sim.summary.meanStaked, staked / double(sessions));
+        EXPECT_EQ(sim.summary.largestStake, largest);
+        EXPECT_EQ(sim.summary.meanSpins, double(spins) / double(sessions));
+        EXPECT_EQ(sim.summary.ruin, double(ruined) / double(sessions));
+        EXPECT_EQ(sim.summary.target, double(reached) / double(sessions));
+        EXPECT_GT(ruined + reached, 0); // the limits were met, not only the spins run out
+    }
+}
+
+TEST(Simulation, PocketsAreThoseOfPcgsBoundedDraw)
+{
+    // Below 2^32 mod 37 = 7 a value is drawn again; the rest are taken modulo 37.
+    std::vector<std::uint32_t> values = {0, 6, 7, 36, 37, 73, 74, 0xFFFFFFFFu, 3, 0xFFFFFFDBu};
+    size_t i = 0;
+    auto from = [&] { return values[i++]; };
+    EXPECT_EQ(pocketOf(from), 7);
+    EXPECT_EQ(i, 3u);
+    EXPECT_EQ(pocketOf(from), 36);
+    EXPECT_EQ(pocketOf(from), 0);
+    EXPECT_EQ(pocketOf(from), 36);
+    EXPECT_EQ(pocketOf(from), 0);
+    EXPECT_EQ(pocketOf(from), int(0xFFFFFFFFu % 37));
+    EXPECT_EQ(pocketOf(from), int(0xFFFFFFDBu % 37)); // after the 3 drawn again
+    pcg32 a(99, 5), b(99, 5);
+    for (int n = 0; n < 1000000; ++n)
+        ASSERT_EQ(pocketOf(a), int(b(37u))) << n;
 }
 
 TEST(Simulation, StopsWhenCancelled)
