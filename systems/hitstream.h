@@ -1,6 +1,6 @@
 #pragma once
 // The spins of a block of simulated sessions, seen as hits and misses of
-// one bet: drawn 32 at a time into a window of bits (the oldest in the
+// one bet: drawn into a window of 64 bits (the oldest in the
 // lowest bit), so that the session loop takes a spin with a shift and a
 // doubling system can see a whole run of misses at once. The pockets are
 // pcg32's, in the order drawn: the window only draws ahead, a session takes
@@ -23,8 +23,8 @@ public:
     {
     }
 
-    // More than 32 spins in the window (or exactly as many as before when
-    // it held more); false, with nothing drawn, once a request to stop has
+    // More than 32 spins in the window: when it held 32 or fewer, it is
+    // filled to 64; false, with nothing drawn, once a request to stop has
     // been seen. It looks for one every 2^16 spins drawn.
     bool topUp()
     {
@@ -32,8 +32,8 @@ public:
             return true;
         if (m_stopped || ((++m_refills & 0x7FFu) == 0 && !stillWanted()))
             return false;
-        m_bits |= drawHits() << m_count;
-        m_count += 32;
+        m_bits |= drawHits(64 - m_count) << m_count;
+        m_count = 64;
         return true;
     }
 
@@ -66,8 +66,8 @@ public:
     }
 
 private:
-    // The next 32 spins, the first in the lowest bit.
-    std::uint64_t drawHits();
+    // The next n spins (n from 32 to 64), the first in the lowest bit.
+    std::uint64_t drawHits(int n);
 
     bool stillWanted()
     {
