@@ -3195,7 +3195,7 @@ Go on?</translation>
     </message>
     <message>
         <source>a program CSV-exportja (a „Szám” oszlop)</source>
-        <translation>the program's CSV export (the “Szám” column)</translation>
+        <translation>the program's CSV export (its number column)</translation>
     </message>
     <message>
         <source>nem egész szám</source>
