@@ -19,6 +19,11 @@ constexpr std::string_view kSelectionName = "Kiválasztás";
 
 void appendField(std::string &out, std::string_view text)
 {
+    // Most fields are plain: taken as they are, without a copy.
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
     std::string clean(text);
     for (char &c : clean)
         if (c == '\r' || c == '\n')
@@ -46,15 +51,48 @@ void appendRow(std::string &out, const std::vector<std::string> &fields)
     out += "\r\n";
 }
 
-std::string betName(const BetKey &bet)
+void appendInteger(std::string &out, std::int64_t value)
 {
-    switch (bet.kind) {
-    case BetKind::Outside: return std::string(rowCaption(bet.key));
-    case BetKind::Sector: return std::string(sectorName(kSectors[static_cast<size_t>(bet.key)]));
-    case BetKind::Number: return std::to_string(bet.key);
-    case BetKind::Selection: return std::string(kSelectionName);
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// A bet's row, written straight into the text: a ledger of a whole history
+// holds tens of thousands of them, and the file is written after every spin
+// that settles one.
+void appendBetRow(std::string &out, const LedgerBet &b)
+{
+    out += "bet,";
+    appendInteger(out, b.session);
+    out += ",,,,,,,";
+    switch (b.bet.kind) {
+    case BetKind::Outside: appendField(out, rowCaption(b.bet.key)); break;
+    case BetKind::Sector: appendField(out, sectorName(kSectors[static_cast<size_t>(b.bet.key)])); break;
+    case BetKind::Number: appendInteger(out, b.bet.key); break;
+    case BetKind::Selection: appendField(out, kSelectionName); break;
     }
-    return {};
+    out += ',';
+    appendInteger(out, b.stake);
+    out += ',';
+    if (b.bet.kind == BetKind::Selection) {
+        bool first = true;
+        for (int n = 0; n < kNumberCount; ++n)
+            if (b.bet.numbers[static_cast<size_t>(n)]) {
+                if (!first)
+                    out += ' ';
+                first = false;
+                appendInteger(out, n);
+            }
+    }
+    out += ',';
+    if (b.settled()) {
+        appendInteger(out, b.spin);
+        out += ',';
+        appendInteger(out, b.number);
+    } else {
+        out += ',';
+    }
+    out += b.fixed ? ",1,\r\n" : ",0,\r\n";
 }
 
 std::optional<BetKey> betFromName(std::string_view name, std::string_view numbers)
@@ -144,20 +182,8 @@ std::string ledgerText(const Ledger &ledger)
         appendRow(out, {"session", std::to_string(s.id), s.start, s.end, s.room, s.place, std::to_string(s.bankrollIn),
                         s.bankrollOut ? std::to_string(*s.bankrollOut) : std::string(), "", "", "", "", "", "",
                         s.notes});
-        for (; next < bets.size() && bets[next].session == s.id; ++next) {
-            const LedgerBet &b = bets[next];
-            std::string numbers;
-            if (b.bet.kind == BetKind::Selection)
-                for (int n = 0; n < kNumberCount; ++n)
-                    if (b.bet.numbers[static_cast<size_t>(n)]) {
-                        if (!numbers.empty())
-                            numbers += ' ';
-                        numbers += std::to_string(n);
-                    }
-            appendRow(out, {"bet", std::to_string(b.session), "", "", "", "", "", "", betName(b.bet),
-                            std::to_string(b.stake), numbers, b.settled() ? std::to_string(b.spin) : std::string(),
-                            b.settled() ? std::to_string(b.number) : std::string(), b.fixed ? "1" : "0", ""});
-        }
+        for (; next < bets.size() && bets[next].session == s.id; ++next)
+            appendBetRow(out, bets[next]);
     }
     return out;
 }
