@@ -39,6 +39,7 @@
 #include "widgets/appearance.h"
 #include "widgets/platform.h"
 #include "widgets/tableview.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
 
@@ -59,10 +60,7 @@ constexpr int kSelectedNumbers = kGroupBets + 1;  // "Kijelölt számok"
 
 QLabel *wrapped(QWidget *parent, const char *name, const QString &text = {})
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
+    return wrappedLabel(parent, name, text);
 }
 
 QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const QString &none = {})
