@@ -112,6 +112,13 @@ ReadStatus forEachLine(const QString &path, const std::function<bool(std::string
             size_t end = i;
             while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n')
                 ++end;
+            // A whole line inside the block goes on as it stands, with its end.
+            if (!inLine && end < chunk.size() && end - i <= size_t(kLineLimit)) {
+                go = line(chunk.substr(i, end - i), ++number, false);
+                afterCr = chunk[end] == '\r';
+                i = end + 1;
+                continue;
+            }
             const size_t room = pending.size() < size_t(kLineLimit) ? size_t(kLineLimit) - pending.size() : 0;
             const size_t take = std::min(room, end - i);
             pending.append(chunk.substr(i, take));
