@@ -22,6 +22,7 @@
 #include "widgets/tableview.h"
 #include "widgets/textcelldelegate.h"
 #include "widgets/appearance.h"
+#include "widgets/stilltabs.h"
 #include "widgets/wrappedlabel.h"
 
 namespace vintaro {
@@ -51,6 +52,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     layout->addWidget(wrappedLabel(body, "NemAjanlas", text(notARecommendationLine())));
     auto *tabs = new QTabWidget(body);
     tabs->setObjectName(QStringLiteral("Lapok"));
+    keepTabsStill(tabs);
     m_tabs = tabs;
     layout->addWidget(tabs, 1);
 

@@ -38,6 +38,7 @@
 #include "systems/window/systemshelp.h"
 #include "widgets/appearance.h"
 #include "widgets/platform.h"
+#include "widgets/stilltabs.h"
 #include "widgets/tableview.h"
 #include "widgets/wrappedlabel.h"
 
@@ -271,6 +272,7 @@ QWidget *Rendszerek::buildResults()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Lapok"));
+    keepTabsStill(m_tabs);
 
     auto *history = new QWidget(m_tabs);
     auto *historyLayout = new QVBoxLayout(history);

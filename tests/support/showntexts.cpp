@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRect>
 #include <QTabWidget>
 
 namespace vintaro::test {
@@ -22,12 +23,15 @@ QString colour(const QVariant &brush)
 QMap<QString, QString> shownTexts(const QWidget *window)
 {
     QMap<QString, QString> shown;
-    int place = 0;
+    QMap<QString, int> seen; // controls of the same path, in the order they were made
     for (const QWidget *w : window->findChildren<QWidget *>()) {
-        ++place;
+        QString path;
+        for (const QObject *o = w; o && o != window; o = o->parent())
+            path.prepend(QLatin1Char('/') + QLatin1String(o->metaObject()->className()) + QLatin1Char(' ') + o->objectName());
+        const QString key = path + QLatin1Char('#') + QString::number(seen[path]++);
         if (!w->isVisibleTo(window) || qobject_cast<const QHeaderView *>(w))
             continue;
-        const QString key = QStringLiteral("%1 %2 %3").arg(place).arg(QLatin1String(w->metaObject()->className()), w->objectName());
+        const int before = int(shown.size());
         if (const auto *label = qobject_cast<const QLabel *>(w))
             shown[key] = label->text();
         else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
@@ -46,6 +50,14 @@ QMap<QString, QString> shownTexts(const QWidget *window)
                                  QLatin1Char('|') + colour(i.data(Qt::ForegroundRole));
                 }
             shown[key] = cells.join(QLatin1Char('\n'));
+        }
+        // Where a control that shows something stands in the window: a
+        // layout left behind shows here. (An empty label shows nothing; Qt
+        // may leave it a pixel taller once its text has gone.)
+        if (int(shown.size()) > before && !shown[key].isEmpty()) {
+            const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+            shown[key + QStringLiteral(" at")] =
+                QStringLiteral("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
         }
     }
     return shown;
