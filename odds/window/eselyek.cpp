@@ -138,7 +138,7 @@ void Eselyek::refresh()
     for (const BetsModel::Cell &cell : m_bets->setLines(betTable(m_tally, m_runChances)))
         m_fitter->setText(cell.row, cell.column, m_bets->shown(cell.row, cell.column));
     m_fitter->fit();
-    m_evidence = evidence(m_tally.counts());
+    m_evidence = evidence(m_tally.counts(), &m_evidenceMemo);
     m_verdict->setText(text(verdictLine(m_evidence)));
     // The tests' page is brought up to date when it comes into view: its
     // estimates are most of the work of a spin.

@@ -60,6 +60,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     QWidget *m_biasPage = nullptr;
     Evidence m_evidence;    // of the whole history, as the verdict shows it
+    EvidenceMemo m_evidenceMemo;
     bool m_biasStale = false; // the tests' page shows an earlier history
     QLabel *m_summary = nullptr;
     QLabel *m_verdict = nullptr;
