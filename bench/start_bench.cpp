@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 
 #include "bench/support/benchsupport.h"
+#include "persistence/spinfiles.h"
 
 namespace {
 
@@ -83,5 +84,22 @@ BENCHMARK(BM_StartAtCapacityWithRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+} // namespace
+
+namespace {
+
+// Reading the working list of 32 736 spins alone: the file part of Start.
+void BM_ReadWorkingListAtCapacity(benchmark::State &state)
+{
+    StartBench s;
+    const QString list = vintaro::workingListFile(s.bench.folder->path());
+    for (auto _ : state) {
+        const vintaro::SpinList spins = vintaro::readSpinList(list);
+        if (spins.spins.size() != size_t(SpinHistory::kCapacity))
+            state.SkipWithError("the list did not load");
+    }
+}
+BENCHMARK(BM_ReadWorkingListAtCapacity)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -105,6 +105,14 @@ bool hasLeadingNumber(std::string_view text)
     return scanLeading(text, v);
 }
 
+std::optional<double> leadingNumber(std::string_view text)
+{
+    double v = 0;
+    if (!scanLeading(text, v))
+        return std::nullopt;
+    return v;
+}
+
 int leadingInt(std::string_view text)
 {
     const double v = std::trunc(leadingValue(text));

@@ -2,6 +2,7 @@
 // Number-to-text and text-to-number rules shared by every window and file.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,8 @@ int leadingInt(std::string_view text);
 
 // Whether the text holds a leading number at all (blanks ignored).
 bool hasLeadingNumber(std::string_view text);
+// leadingValue when the text holds a leading number, nothing otherwise.
+std::optional<double> leadingNumber(std::string_view text);
 
 // Rounds to the nearest integer, a half to the even neighbour, clamped to the
 // int range.

@@ -87,8 +87,9 @@ std::vector<double> EvidencePrior::concentrations(int width)
 
 double Evidence::value() const { return std::exp(logE); }
 
-std::vector<SetEvidence> setEvidence(const NumberCounts &counts)
+std::vector<SetEvidence> setEvidence(const NumberCounts &counts, EvidenceMemo *memo)
 {
+    static_assert(std::tuple_size_v<decltype(EvidenceMemo::Set::hitTerms)> == kPriorCount);
     std::int64_t n = 0;
     for (std::int64_t c : counts)
         n += c;
@@ -111,10 +112,21 @@ std::vector<SetEvidence> setEvidence(const NumberCounts &counts)
             set.expected = double(n) * prior.p0;
             const double k = double(set.hits), m = double(n - set.hits);
             const double fair = k * prior.logP0 + m * prior.logQ0;
+            EvidenceMemo::Set scratch;
+            EvidenceMemo::Set &kept = memo ? memo->sets[out.size()] : scratch;
+            if (kept.hits != set.hits) {
+                kept.hits = set.hits;
+                for (size_t i = 0; i < kPriorCount; ++i)
+                    kept.hitTerms[i] = doublemath::lgamma(prior.a[i] + k) - prior.lgammaA[i];
+            }
+            if (kept.misses != n - set.hits) {
+                kept.misses = n - set.hits;
+                for (size_t i = 0; i < kPriorCount; ++i)
+                    kept.missTerms[i] = doublemath::lgamma(prior.b[i] + m) - prior.lgammaB[i];
+            }
             std::array<double, kPriorCount> parts{};
             for (size_t i = 0; i < kPriorCount; ++i)
-                parts[i] = (doublemath::lgamma(prior.a[i] + k) - prior.lgammaA[i]) +
-                           (doublemath::lgamma(prior.b[i] + m) - prior.lgammaB[i]) - whole[i] - fair;
+                parts[i] = kept.hitTerms[i] + kept.missTerms[i] - whole[i] - fair;
             set.logFactor = logSumExp(parts);
             set.logShare = prior.logWeight + set.logFactor;
             out.push_back(set);
@@ -123,12 +135,12 @@ std::vector<SetEvidence> setEvidence(const NumberCounts &counts)
     return out;
 }
 
-Evidence evidence(const NumberCounts &counts)
+Evidence evidence(const NumberCounts &counts, EvidenceMemo *memo)
 {
     Evidence out;
     for (std::int64_t c : counts)
         out.spins += c;
-    const std::vector<SetEvidence> sets = setEvidence(counts);
+    const std::vector<SetEvidence> sets = setEvidence(counts, memo);
     std::vector<double> shares;
     for (const SetEvidence &s : sets)
         shares.push_back(s.logShare);

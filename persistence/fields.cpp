@@ -26,6 +26,17 @@ std::string_view trimTrailingBlanks(std::string_view s)
 
 } // namespace
 
+std::optional<std::string_view> loneField(std::string_view line)
+{
+    for (const char c : line)
+        if (c == ',' || c == '"')
+            return std::nullopt;
+    size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    return trimTrailingBlanks(line.substr(i));
+}
+
 std::vector<Field> readFields(std::string_view s)
 {
     std::vector<Field> fields;

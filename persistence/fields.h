@@ -3,6 +3,7 @@
 // an unquoted field ends at a comma or at the end of its line; a field in
 // double quotes may hold commas but never runs past its line. CR LF, LF
 // and CR all end a line.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,9 @@ struct Field
 // them until the end of the file. An empty line gives one empty field; a
 // final line end gives no extra field.
 std::vector<Field> readFields(std::string_view content);
+
+// The one field of a line (no line end in it) that holds neither a comma nor
+// a double quote, as readFields reads it; nothing for any other line.
+std::optional<std::string_view> loneField(std::string_view line);
 
 } // namespace vintaro

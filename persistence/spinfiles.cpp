@@ -22,9 +22,10 @@ QString roomListFile(const QString &folder, const QString &room)
 
 std::optional<int> fieldValue(std::string_view field)
 {
-    if (!hasLeadingNumber(field))
+    const std::optional<double> value = leadingNumber(field);
+    if (!value)
         return std::nullopt;
-    return roundHalfEven(leadingValue(field));
+    return roundHalfEven(*value);
 }
 
 int fieldSpin(std::string_view field, bool cut)

@@ -109,9 +109,16 @@ ReadStatus forEachLine(const QString &path, const std::function<bool(std::string
                 continue;
             }
             // Take the run of ordinary bytes up to the next line end at once.
-            size_t end = chunk.find_first_of("\r\n", i);
-            if (end == std::string_view::npos)
-                end = chunk.size();
+            size_t end = i;
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n')
+                ++end;
+            // A whole line inside the block goes on as it stands, with its end.
+            if (!inLine && end < chunk.size() && end - i <= size_t(kLineLimit)) {
+                go = line(chunk.substr(i, end - i), ++number, false);
+                afterCr = chunk[end] == '\r';
+                i = end + 1;
+                continue;
+            }
             const size_t room = pending.size() < size_t(kLineLimit) ? size_t(kLineLimit) - pending.size() : 0;
             const size_t take = std::min(room, end - i);
             pending.append(chunk.substr(i, take));
@@ -133,6 +140,9 @@ ReadStatus forEachField(const QString &path, const std::function<bool(std::strin
     return forEachLine(path, [&](std::string_view text, int number, bool cut) {
         if (cut || text.empty())
             return field(cut ? text : std::string_view(), number, cut);
+        // Most lines hold one number: read without gathering fields.
+        if (const std::optional<std::string_view> lone = loneField(text))
+            return field(*lone, number, false);
         for (const Field &f : readFields(text))
             if (!field(f.text, number, false))
                 return false;

@@ -23,6 +23,7 @@
 #include "widgets/appearance.h"
 #include "widgets/tableview.h"
 #include "widgets/palette.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
 
@@ -78,10 +79,8 @@ void Kerek::buildWindow()
     m_wheelColumn = left;
     m_view = new WheelView(this);
     left->addWidget(m_view, 1);
-    auto *hint = new QLabel(tr("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"), this);
-    hint->setObjectName(QStringLiteral("Hint"));
+    auto *hint = wrappedLabel(this, "Hint", tr("Kattintás: zseb választása · dupla kattintás: a szám beírása pörgetésként"));
     hint->setAlignment(Qt::AlignCenter);
-    hint->setWordWrap(true);
     left->addWidget(hint);
     columns->addLayout(left, 1);
 

@@ -34,6 +34,7 @@
 #include "persistence/textfiles.h"
 #include "systems/chosensystem.h"
 #include "systems/livebacktest.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
 
@@ -139,9 +140,7 @@ QWidget *Naplo::buildSession()
 {
     auto *box = new QGroupBox(tr("Menet"), this);
     auto *grid = new QGridLayout(box);
-    m_state = new QLabel(box);
-    m_state->setObjectName(QStringLiteral("Allapot"));
-    m_state->setWordWrap(true);
+    m_state = wrappedLabel(box, "Allapot");
     grid->addWidget(m_state, 0, 0, 1, 4);
     m_place = field(box, "Hely");
     m_place->setPlaceholderText(tr("hely, asztal"));
@@ -227,9 +226,7 @@ QWidget *Naplo::buildBets()
     grid->addWidget(back, 12, 0, 1, 4);
     m_betButtons << back;
 
-    m_proposal = new QLabel(box);
-    m_proposal->setObjectName(QStringLiteral("Javaslat"));
-    m_proposal->setWordWrap(true);
+    m_proposal = wrappedLabel(box, "Javaslat");
     grid->addWidget(m_proposal, 13, 0, 1, 4);
     m_accept = button(box, QStringLiteral("Elfogad"), tr("Elfogad"));
     m_accept->setToolTip(tr("A javasolt tét rögzítése (Ctrl+Enter)"));
@@ -249,9 +246,7 @@ QWidget *Naplo::buildFigures()
     auto *panel = new QWidget(this);
     auto *column = new QVBoxLayout(panel);
     auto label = [panel, column](const char *name) {
-        auto *l = new QLabel(panel);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setWordWrap(true);
+        auto *l = wrappedLabel(panel, name);
         column->addWidget(l);
         return l;
     };

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -21,20 +22,10 @@
 #include "widgets/tableview.h"
 #include "widgets/textcelldelegate.h"
 #include "widgets/appearance.h"
+#include "widgets/stilltabs.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
-
-namespace {
-
-QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text = {})
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
-}
-
-} // namespace
 
 Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session)
@@ -61,6 +52,8 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     layout->addWidget(wrappedLabel(body, "NemAjanlas", text(notARecommendationLine())));
     auto *tabs = new QTabWidget(body);
     tabs->setObjectName(QStringLiteral("Lapok"));
+    keepTabsStill(tabs);
+    m_tabs = tabs;
     layout->addWidget(tabs, 1);
 
     auto *betsPage = new QWidget(tabs);
@@ -103,6 +96,11 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     biasLayout->addStretch(1);
     biasScroll->setWidget(biasPage);
     tabs->addTab(biasScroll, tr("Torzításpróba"));
+    m_biasPage = biasScroll;
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (m_biasStale && m_tabs->currentWidget() == m_biasPage)
+            showBias();
+    });
 
     m_file = new FilePanel(platform, tabs);
     tabs->addTab(m_file, tr("Fájl elemzése"));
@@ -140,9 +138,27 @@ void Eselyek::refresh()
     for (const BetsModel::Cell &cell : m_bets->setLines(betTable(m_tally, m_runChances)))
         m_fitter->setText(cell.row, cell.column, m_bets->shown(cell.row, cell.column));
     m_fitter->fit();
-    const Evidence found = evidence(m_tally.counts());
-    m_verdict->setText(text(verdictLine(found)));
-    m_carrier->setText(text(carrierLine(found)));
+    m_evidence = evidence(m_tally.counts(), &m_evidenceMemo);
+    m_verdict->setText(text(verdictLine(m_evidence)));
+    // The tests' page is brought up to date when it comes into view: its
+    // estimates are most of the work of a spin.
+    m_biasStale = true;
+    if (!isVisible() || m_tabs->currentWidget() == m_biasPage)
+        showBias();
+}
+
+void Eselyek::showEvent(QShowEvent *event)
+{
+    if (m_biasStale && m_tabs->currentWidget() == m_biasPage)
+        showBias();
+    QWidget::showEvent(event);
+}
+
+void Eselyek::showBias()
+{
+    m_biasStale = false;
+    const std::int64_t n = m_tally.total();
+    m_carrier->setText(text(carrierLine(m_evidence)));
     const EdgeEstimates estimates = holdOutEstimates(m_tally, m_choice);
     m_numberEstimate->setText(text(estimateLine(estimates.number, true)));
     m_arcEstimate->setText(text(estimateLine(estimates.arc, false)));

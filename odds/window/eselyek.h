@@ -8,11 +8,13 @@
 #include <memory>
 #include <vector>
 
+#include "odds/evidence.h"
 #include "odds/holdout.h"
 #include "odds/runchances.h"
 #include "odds/tally.h"
 
 class QLabel;
+class QTabWidget;
 class QTableView;
 
 namespace vintaro {
@@ -34,7 +36,12 @@ public:
     // Reads the history again: after every entry, undo and Start.
     void refresh();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // The tests' page: the carrier, the estimates and the tests.
+    void showBias();
     // Adds the spins entered since the last look; counts again from the first
     // spin when the history changed otherwise (undo, Start).
     void follow();
@@ -50,6 +57,11 @@ private:
     BetsModel *m_bets = nullptr;
     QTableView *m_table = nullptr;
     BiasModel *m_bias = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QWidget *m_biasPage = nullptr;
+    Evidence m_evidence;    // of the whole history, as the verdict shows it
+    EvidenceMemo m_evidenceMemo;
+    bool m_biasStale = false; // the tests' page shows an earlier history
     QLabel *m_summary = nullptr;
     QLabel *m_verdict = nullptr;
     QLabel *m_carrier = nullptr;

@@ -26,6 +26,7 @@
 #include "widgets/tableview.h"
 #include "widgets/platform.h"
 #include "widgets/appearance.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
 
@@ -48,11 +49,9 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     row->addWidget(m_cancel);
     layout->addLayout(row);
 
-    m_status = new QLabel(tr("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
-                             "változnak."),
-                          this);
-    m_status->setObjectName(QStringLiteral("FajlAllapot"));
-    m_status->setWordWrap(true);
+    m_status = wrappedLabel(this, "FajlAllapot",
+                            tr("Bármilyen hosszú pörgetésfájl vizsgálható; a mostani előzmények nem "
+                               "változnak."));
     layout->addWidget(m_status);
     // The verdict and what it means, as beside the history's; scrolls when short.
     auto *evidenceScroll = new QScrollArea(this);
@@ -63,16 +62,11 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     auto *evidencePage = new QWidget(evidenceScroll);
     auto *evidenceLayout = new QVBoxLayout(evidencePage);
     evidenceLayout->setContentsMargins(0, 0, 0, 0);
-    m_evidence = new QLabel(evidencePage);
-    m_evidence->setObjectName(QStringLiteral("FajlBizonyitek"));
-    m_evidence->setWordWrap(true);
+    m_evidence = wrappedLabel(evidencePage, "FajlBizonyitek");
     evidenceLayout->addWidget(m_evidence);
     for (const auto &[name, words] : {std::pair{"FajlBizonyitekMagyarazat", evidenceExplanation()},
                                       std::pair{"FajlNemAjanlas", notARecommendationLine()}}) {
-        auto *label = new QLabel(text(words), evidencePage);
-        label->setObjectName(QLatin1String(name));
-        label->setWordWrap(true);
-        evidenceLayout->addWidget(label);
+        evidenceLayout->addWidget(wrappedLabel(evidencePage, name, text(words)));
     }
     evidenceLayout->addStretch(1);
     evidenceScroll->setWidget(evidencePage);
@@ -81,9 +75,7 @@ FilePanel::FilePanel(Platform &platform, QWidget *parent) : QWidget(parent), m_p
     QTableView *bias = makeTableView(this, QStringLiteral("FajlTorzitas"), m_bias, false);
     bias->setFixedHeight(fittingHeight(bias, 8));
     layout->addWidget(bias);
-    m_tooShort = new QLabel(this);
-    m_tooShort->setObjectName(QStringLiteral("FajlTulRovid"));
-    m_tooShort->setWordWrap(true);
+    m_tooShort = wrappedLabel(this, "FajlTulRovid");
     layout->addWidget(m_tooShort);
     m_bets = new BetsModel(this);
     m_betsView = makeTableView(this, QStringLiteral("FajlTetek"), m_bets, true);

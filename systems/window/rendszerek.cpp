@@ -38,7 +38,9 @@
 #include "systems/window/systemshelp.h"
 #include "widgets/appearance.h"
 #include "widgets/platform.h"
+#include "widgets/stilltabs.h"
 #include "widgets/tableview.h"
+#include "widgets/wrappedlabel.h"
 
 namespace vintaro {
 
@@ -59,10 +61,7 @@ constexpr int kSelectedNumbers = kGroupBets + 1;  // "Kijelölt számok"
 
 QLabel *wrapped(QWidget *parent, const char *name, const QString &text = {})
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
+    return wrappedLabel(parent, name, text);
 }
 
 QDoubleSpinBox *amountBox(QWidget *parent, const char *name, double value, const QString &none = {})
@@ -273,6 +272,7 @@ QWidget *Rendszerek::buildResults()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Lapok"));
+    keepTabsStill(m_tabs);
 
     auto *history = new QWidget(m_tabs);
     auto *historyLayout = new QVBoxLayout(history);

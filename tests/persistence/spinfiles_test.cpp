@@ -6,6 +6,10 @@
 
 #include <sys/stat.h>
 
+#include <iterator>
+#include <random>
+#include <string>
+
 #include "persistence/groupfiles.h"
 #include "persistence/spinfiles.h"
 #include "persistence/textfiles.h"
@@ -137,6 +141,45 @@ TEST(SpinFiles, ReadersTakeRegularFilesOnly)
     EXPECT_EQ(list.firstSkippedLine, 100001);
     EXPECT_EQ(list.spins.back(), 5);
     EXPECT_EQ(list.spins.front(), (100000 - SpinHistory::kCapacity + 1) % 37);
+}
+
+// Read from a file in blocks, a list gives what the same bytes give in
+// memory, whatever its line ends, blanks, commas, quotes and junk, and
+// wherever its lines fall across the blocks; a line longer than the limit
+// counts as one skipped field.
+TEST(SpinFiles, TheFileReaderReadsAsTheTextDoes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rszamok.txt"));
+    const char *const pieces[] = {"\r\n", "\n", "\r", " ", "\t", ",", "\"", "x", "-", ".5", "17", "0", "36", "37", "5 "};
+    std::mt19937 random(31);
+    for (int round = 0; round < 12; ++round) {
+        SCOPED_TRACE(round);
+        std::string content;
+        const int length = int(random() % 90000); // past a block of 64 KiB, or not
+        while (int(content.size()) < length) {
+            const unsigned roll = random() % 10;
+            if (roll < 6)
+                content += std::to_string(random() % 37) + "\r\n";
+            else
+                content += pieces[random() % std::size(pieces)];
+        }
+        const bool longLine = round % 4 == 3;
+        if (longLine)
+            content.insert(content.size() / 2, "\r\n" + std::string(size_t(kLineLimit) + 1 + random() % 9000, '7') + "\r\n");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content.data(), qint64(content.size()));
+        f.close();
+        const SpinList fromFile = readSpinList(path);
+        const SpinList inMemory = parseSpinList(content);
+        EXPECT_EQ(fromFile.spins, inMemory.spins);
+        EXPECT_EQ(fromFile.leftOut, inMemory.leftOut);
+        if (!longLine) {
+            EXPECT_EQ(fromFile.skipped, inMemory.skipped);
+            EXPECT_EQ(fromFile.firstSkippedLine, inMemory.firstSkippedLine);
+        }
+    }
 }
 
 TEST(SpinFiles, GroupAndRoomFilesAreWindows1250Text)

@@ -45,6 +45,8 @@ protected:
         put(QStringLiteral("rszamok.txt"), list);
         trigger(QStringLiteral("indit"));
     }
+    // The "Torzításpróba" tab, where the carrier, the estimates and the tests are.
+    static void showTestsPage(QWidget *window) { control<QTabWidget>(window, "Lapok")->setCurrentIndex(1); }
     // The "Fájl elemzése" tab, where the file's button is.
     static void showFilePage(QWidget *window) { control<QTabWidget>(window, "Lapok")->setCurrentIndex(2); }
     static void waitForAnalysis(QWidget *window)
@@ -107,6 +109,7 @@ TEST_F(OddsWindowTest, FollowsTheHistoryLive)
     EXPECT_FALSE(table->model()->index(54, 6).data(Qt::BackgroundRole).isValid());
     // 28 zeros among 30 spins: the evidence names the number 0.
     EXPECT_TRUE(label(w, "Itelet").startsWith(QString::fromUtf8("Ítélet: erős jel; a bizonyíték "))) << label(w, "Itelet").toStdString();
+    showTestsPage(w);
     EXPECT_TRUE(label(w, "Hordozo").contains(QString::fromUtf8("a 0-s szám hordozza: 28 találat"))) << label(w, "Hordozo").toStdString();
 }
 
@@ -240,6 +243,7 @@ TEST_F(OddsWindowTest, TooShortForTheNumberTestBelow185Spins)
     }
 
     enter({5});
+    showTestsPage(w);
     EXPECT_EQ(label(w, "TulRovid"), QString());
     EXPECT_EQ(cell(w, "BiasTable", u8("A 37 szám"), 2), QStringLiteral("36"));
     // The tests for one look: no verdict column, a tooltip for each abbreviation.

@@ -1,0 +1,57 @@
+#include "widgets/wrappedlabel.h"
+
+#include <QEvent>
+
+#include <algorithm>
+
+namespace vintaro {
+
+WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setWordWrap(true);
+}
+
+void WrappedLabel::forget() const
+{
+    m_known = 0;
+    m_next = 0;
+}
+
+WrappedLabel::Measured WrappedLabel::now() const
+{
+    return {text(), contentsMargins(), margin(), indent(), alignment()};
+}
+
+int WrappedLabel::heightForWidth(int width) const
+{
+    // A new font or style comes with a change event.
+    if (Measured measured = now(); !(measured == m_measured) || textFormat() == Qt::RichText) {
+        forget();
+        m_measured = std::move(measured);
+    }
+    for (int i = 0; i < m_known; ++i)
+        if (m_widths[size_t(i)] == width)
+            return m_heights[size_t(i)];
+    const int height = QLabel::heightForWidth(width);
+    const size_t slot = size_t(m_next);
+    m_widths[slot] = width;
+    m_heights[slot] = height;
+    m_next = (m_next + 1) % int(m_widths.size());
+    m_known = std::min(m_known + 1, int(m_widths.size()));
+    return height;
+}
+
+void WrappedLabel::changeEvent(QEvent *event)
+{
+    forget();
+    QLabel::changeEvent(event);
+}
+
+WrappedLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new WrappedLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace vintaro

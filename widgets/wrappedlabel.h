@@ -1,0 +1,50 @@
+#pragma once
+// A label whose text wraps at word boundaries, as QLabel with word wrap, that
+// remembers the heights it measured for its text: a window's layout asks
+// every wrapped label for its height at a width several times whenever any
+// text in it changes, and a label whose text stayed the same answers without
+// laying its sentences out again.
+#include <QLabel>
+#include <QMargins>
+
+#include <array>
+
+namespace vintaro {
+
+class WrappedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit WrappedLabel(const QString &text = {}, QWidget *parent = nullptr);
+    explicit WrappedLabel(QWidget *parent) : WrappedLabel(QString(), parent) {}
+
+    int heightForWidth(int width) const override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void forget() const;
+
+    // What the heights belong to (the font comes with a change event), and
+    // the last few widths asked.
+    struct Measured
+    {
+        QString text;
+        QMargins contents;
+        int margin = 0, indent = 0;
+        Qt::Alignment alignment;
+        bool operator==(const Measured &) const = default;
+    };
+    Measured now() const;
+    mutable Measured m_measured;
+    mutable std::array<int, 4> m_widths{};
+    mutable std::array<int, 4> m_heights{};
+    mutable int m_known = 0;
+    mutable int m_next = 0;
+};
+
+// A wrapped label named `name`, as the windows build them.
+WrappedLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text = {});
+
+} // namespace vintaro
