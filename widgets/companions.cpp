@@ -45,11 +45,15 @@ void Companions::adopt(QWidget *window)
     m_windows.removeIf([](const auto &entry) { return entry.first.isNull(); });
     m_windows.append({window, new FieldFocus(window)});
     const QByteArray place = m_settings.value(key(window, "geometry")).toByteArray();
+    if (!m_mainFramed) {
+        m_atStart.removeAll(nullptr);
+        m_atStart << window;
+    }
     if (place.isEmpty() || !window->restoreGeometry(place)) {
         placeBeside(window);
         // Placed beside a main window the window manager may still move:
         // placed again once it stands.
-        if (!m_mainSettled) {
+        if (!m_mainFramed) {
             m_placedEarly.removeAll(nullptr);
             m_placedEarly << window;
         }
@@ -153,14 +157,18 @@ void Companions::settleStart()
 {
     m_mainSettled = true;
     const QList<QPointer<QWidget>> early = std::exchange(m_placedEarly, {});
+    const QList<QPointer<QWidget>> atStart = std::exchange(m_atStart, {});
     const QScreen *screen = m_main ? m_main->screen() : nullptr;
     if (!screen)
         return;
     const QSize border = m_border.isValid() ? m_border : framed(QSize(0, 0), m_main);
     QList<QWidget *> windows;
     QList<StartingCompanion> starting;
+    // Moving a window the window manager has not framed yet, while an
+    // earlier move is on its way, can leave it off by its frame: only the
+    // windows of the start are settled here.
     for (const auto &[companion, focus] : m_windows)
-        if (companion && companion->isVisible()) {
+        if (companion && companion->isVisible() && atStart.contains(companion)) {
             windows << companion;
             starting << StartingCompanion{QRect(companion->pos(), companion->size() + border),
                                           !early.contains(companion), wantedSize(companion) + border,

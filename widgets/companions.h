@@ -76,8 +76,12 @@ private:
     QSize m_border;              // a companion's frame around its inside, once known
     bool m_mainFramed = false;   // the window manager framed the main window
     bool m_mainSettled = false;  // … and its own moves are over
-    // Placed beside the main window before it was framed and settled.
+    // Placed beside the main window before it was framed.
     QList<QPointer<QWidget>> m_placedEarly;
+    // Opened before the main window was framed (at a start): the ones the
+    // main window's settling sorts out. One the player opens afterwards
+    // stands beside the framed main window already.
+    QList<QPointer<QWidget>> m_atStart;
 };
 
 } // namespace vintaro
