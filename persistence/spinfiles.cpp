@@ -22,6 +22,12 @@ QString roomListFile(const QString &folder, const QString &room)
 
 std::optional<int> fieldValue(std::string_view field)
 {
+    // Nearly every field of a list is a number of one or two digits.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (field.size() == 1 && digit(field[0]))
+        return field[0] - '0';
+    if (field.size() == 2 && digit(field[0]) && digit(field[1]))
+        return (field[0] - '0') * 10 + (field[1] - '0');
     const std::optional<double> value = leadingNumber(field);
     if (!value)
         return std::nullopt;

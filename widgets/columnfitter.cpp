@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace vintaro {
 
@@ -21,19 +22,62 @@ ColumnFitter::ColumnFitter(QTableView *view) : m_view(view) {}
 
 ColumnFitter::~ColumnFitter() = default;
 
+void ColumnFitter::learnFont()
+{
+    m_measured.clear();
+    m_font = m_view->font();
+    m_metrics = std::make_unique<QFontMetricsF>(m_font);
+    m_margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    for (size_t i = 0; i < kFigureCount; ++i)
+        m_charWidth[i] = m_metrics->horizontalAdvance(QString(QChar(kFigureChars[i])));
+    for (size_t i = 0; i < kFigureCount; ++i)
+        for (size_t j = 0; j < kFigureCount; ++j) {
+            const QChar pair[2] = {QChar(kFigureChars[i]), QChar(kFigureChars[j])};
+            m_kerning[i][j] = m_metrics->horizontalAdvance(QString(pair, 2)) - m_charWidth[i] - m_charWidth[j];
+        }
+    // A font may also set longer runs its own way: the first figures are set
+    // in full too, and one that differs ends the summing for this font.
+    m_checks = 64;
+}
+
+std::optional<qreal> ColumnFitter::figureWidth(const QString &text) const
+{
+    qreal width = 0;
+    size_t previous = kFigureCount;
+    for (const QChar c : text) {
+        const char16_t *at = std::char_traits<char16_t>::find(kFigureChars, kFigureCount, c.unicode());
+        if (!at)
+            return std::nullopt;
+        const auto index = size_t(at - kFigureChars);
+        width += m_charWidth[index];
+        if (previous < kFigureCount)
+            width += m_kerning[previous][index];
+        previous = index;
+    }
+    return width;
+}
+
 int ColumnFitter::measure(const QString &text)
 {
     if (const auto known = m_measured.constFind(text); known != m_measured.cend())
         return *known;
-    if (!m_metrics || m_measured.size() >= kMeasuredLimit || m_view->font() != m_font) {
-        m_measured.clear();
-        m_font = m_view->font();
-        m_metrics = std::make_unique<QFontMetricsF>(m_font);
-        m_margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    if (!m_metrics || m_measured.size() >= kMeasuredLimit || m_view->font() != m_font)
+        learnFont();
+    // A table's first look measures hundreds of figures: they are summed
+    // from their characters (in multiples of 1/64 pixel, exact) rather than
+    // set one by one.
+    std::optional<qreal> natural = m_checks >= 0 ? figureWidth(text) : std::nullopt;
+    if (natural && m_checks > 0) {
+        --m_checks;
+        const qreal set = m_metrics->horizontalAdvance(text);
+        if (set != *natural) {
+            m_checks = -1;
+            natural = set;
+        }
     }
     // As the item delegate sizes a line of text: its natural width rounded up
     // and the style's text margin on both sides.
-    const int width = int(std::ceil(m_metrics->horizontalAdvance(text))) + 2 * m_margin;
+    const int width = int(std::ceil(natural ? *natural : m_metrics->horizontalAdvance(text))) + 2 * m_margin;
     m_measured.insert(text, width);
     return width;
 }

@@ -8,7 +8,10 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QFontMetricsF;
@@ -27,8 +30,23 @@ public:
     // Resizes the columns whose widest text changed.
     void fit();
 
+    // The width of `text` in the view's font, as a column needs it.
+    int width(const QString &text) { return measure(text); }
+    // Figures are still summed from their characters in the view's font.
+    bool summing() const { return m_checks >= 0; }
+
 private:
     int measure(const QString &text);
+    void learnFont();
+    // A figure's width from its characters: each one's width and, for each
+    // pair side by side, the font's kerning between them.
+    std::optional<qreal> figureWidth(const QString &text) const;
+
+    static constexpr char16_t kFigureChars[] = u"0123456789,.-+% \u202F\u00A0";
+    static constexpr size_t kFigureCount = std::size(kFigureChars) - 1;
+    std::array<qreal, kFigureCount> m_charWidth{};
+    std::array<std::array<qreal, kFigureCount>, kFigureCount> m_kerning{};
+    int m_checks = 0; // figures still to be set in full as well, to compare
 
     QTableView *m_view;
     std::vector<std::vector<int>> m_widths; // by column, then row: the text's width

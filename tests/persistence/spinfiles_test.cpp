@@ -34,6 +34,19 @@ TEST(SpinFiles, FieldValueRoundsHalvesToTheEvenNeighbour)
     EXPECT_EQ(fieldValue("-1"), -1);
     EXPECT_EQ(fieldValue(""), std::nullopt);
     EXPECT_EQ(fieldValue("abc"), std::nullopt);
+    // Every field of one or two characters that starts with a digit or a
+    // sign and a digit: the digits up to the first other character.
+    const std::string digits = "0123456789", others = ".-+&ehx ";
+    for (char a : digits) {
+        EXPECT_EQ(fieldValue(std::string{a}), a - '0');
+        for (char b : digits)
+            EXPECT_EQ(fieldValue(std::string{a, b}), (a - '0') * 10 + (b - '0'));
+        for (char b : others) {
+            EXPECT_EQ(fieldValue(std::string{a, b}), a - '0') << a << b;
+            EXPECT_EQ(fieldValue(std::string{'-', a}), '0' - a);
+            EXPECT_EQ(fieldValue(std::string{'+', a}), a - '0');
+        }
+    }
 }
 
 TEST(SpinFiles, ListsOfBothWritersLoadTheSameSpins)
