@@ -35,9 +35,9 @@ void ColumnFitter::learnFont()
             const QChar pair[2] = {QChar(kFigureChars[i]), QChar(kFigureChars[j])};
             m_kerning[i][j] = m_metrics->horizontalAdvance(QString(pair, 2)) - m_charWidth[i] - m_charWidth[j];
         }
-    // A font may also set longer runs its own way: the first figures are set
-    // in full too, and one that differs ends the summing for this font.
-    m_checks = 64;
+    // A font may also set longer runs its own way: the first sixteen figures
+    // are set in full too, and one that differs ends the summing for this font.
+    m_checks = 16;
 }
 
 std::optional<qreal> ColumnFitter::figureWidth(const QString &text) const
