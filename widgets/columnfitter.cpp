@@ -61,8 +61,10 @@ int ColumnFitter::measure(const QString &text)
 {
     if (const auto known = m_measured.constFind(text); known != m_measured.cend())
         return *known;
-    if (!m_metrics || m_measured.size() >= kMeasuredLimit || m_view->font() != m_font)
+    if (!m_metrics || m_view->font() != m_font)
         learnFont();
+    else if (m_measured.size() >= kMeasuredLimit)
+        m_measured.clear(); // the font's widths and pairs stay
     // A table's first look measures hundreds of figures: they are summed
     // from their characters (in multiples of 1/64 pixel, exact) rather than
     // set one by one.
