@@ -100,7 +100,7 @@ SpinList parseSpinList(std::string_view content)
 SpinList readSpinList(const QString &path)
 {
     SpinListBuilder builder;
-    const ReadStatus status = forEachField(path, [&](std::string_view text, int line, bool cut) {
+    const ReadStatus status = forEachFieldOf(path, [&](std::string_view text, int line, bool cut) {
         builder.add(text, line, cut);
         return true;
     });

@@ -18,15 +18,6 @@ namespace vintaro {
 
 namespace {
 
-// Every reader of the program folder takes regular files only.
-class Fd : public InputFile
-{
-public:
-    explicit Fd(const QString &path) : InputFile(QFile::encodeName(path).toStdString(), InputKind::RegularFile) {}
-};
-
-constexpr size_t kChunk = 1 << 16;
-
 // Whether this process may write the file (the superuser may write any).
 bool mayWrite(const QString &path)
 {
@@ -63,91 +54,12 @@ bool syncFolder(const QString &folder)
 
 ReadStatus forEachLine(const QString &path, const std::function<bool(std::string_view, int, bool)> &line)
 {
-    Fd fd(path);
-    if (fd.status() != ReadStatus::Ok)
-        return fd.status();
-
-    std::array<char, kChunk> buffer;
-    std::string pending;     // the line read so far
-    bool cut = false;        // the pending line passed kLineLimit
-    bool afterCr = false;    // the last byte was a CR: an LF right after it belongs to it
-    bool inLine = false;     // bytes of a line not yet passed on
-    bool first = true;
-    int number = 0;
-    bool go = true;
-    auto finish = [&] {
-        go = line(pending, ++number, cut);
-        pending.clear();
-        cut = false;
-        inLine = false;
-    };
-    for (;;) {
-        const ssize_t n = fd.read(buffer.data(), buffer.size());
-        if (n < 0)
-            return ReadStatus::Unreadable;
-        if (n == 0)
-            break;
-        std::string_view chunk(buffer.data(), static_cast<size_t>(n));
-        if (first) {
-            first = false;
-            if (chunk.substr(0, 3) == "\xEF\xBB\xBF")
-                chunk.remove_prefix(3);
-        }
-        size_t i = 0;
-        while (i < chunk.size() && go) {
-            const char c = chunk[i];
-            if (c == '\n' && afterCr) {
-                afterCr = false;
-                ++i;
-                continue;
-            }
-            afterCr = false;
-            if (c == '\r' || c == '\n') {
-                afterCr = c == '\r';
-                finish();
-                ++i;
-                continue;
-            }
-            // Take the run of ordinary bytes up to the next line end at once.
-            size_t end = i;
-            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n')
-                ++end;
-            // A whole line inside the block goes on as it stands, with its end.
-            if (!inLine && end < chunk.size() && end - i <= size_t(kLineLimit)) {
-                go = line(chunk.substr(i, end - i), ++number, false);
-                afterCr = chunk[end] == '\r';
-                i = end + 1;
-                continue;
-            }
-            const size_t room = pending.size() < size_t(kLineLimit) ? size_t(kLineLimit) - pending.size() : 0;
-            const size_t take = std::min(room, end - i);
-            pending.append(chunk.substr(i, take));
-            if (take < end - i)
-                cut = true;
-            inLine = true;
-            i = end;
-        }
-        if (!go)
-            return ReadStatus::Ok;
-    }
-    if (inLine)
-        finish();
-    return ReadStatus::Ok;
+    return forEachLineOf(path, line);
 }
 
 ReadStatus forEachField(const QString &path, const std::function<bool(std::string_view, int, bool)> &field)
 {
-    return forEachLine(path, [&](std::string_view text, int number, bool cut) {
-        if (cut || text.empty())
-            return field(cut ? text : std::string_view(), number, cut);
-        // Most lines hold one number: read without gathering fields.
-        if (const std::optional<std::string_view> lone = loneField(text))
-            return field(*lone, number, false);
-        for (const Field &f : readFields(text))
-            if (!field(f.text, number, false))
-                return false;
-        return true;
-    });
+    return forEachFieldOf(path, field);
 }
 
 std::optional<QString> readFirstField(const QString &path, ReadStatus *status)
@@ -167,7 +79,7 @@ std::optional<QString> readFirstField(const QString &path, ReadStatus *status)
 
 std::optional<QByteArray> readSmallFile(const QString &path, qint64 limit, ReadStatus *status)
 {
-    Fd fd(path);
+    ProgramFile fd(path);
     ReadStatus read = fd.status();
     QByteArray bytes;
     while (read == ReadStatus::Ok) {
@@ -256,13 +168,13 @@ bool truncateFile(const QString &path) { return writeBytes(path, QByteArray()); 
 
 CopyResult copyInto(const QString &from, SafeWriter &writer)
 {
-    Fd fd(from);
+    ProgramFile fd(from);
     const ReadStatus status = fd.status();
     if (status == ReadStatus::Missing)
         return CopyResult::SourceMissing;
     if (status != ReadStatus::Ok)
         return CopyResult::SourceUnreadable;
-    std::array<char, kChunk> buffer;
+    std::array<char, kReadBlock> buffer;
     for (;;) {
         const ssize_t n = fd.read(buffer.data(), buffer.size());
         if (n < 0)

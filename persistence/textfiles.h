@@ -13,13 +13,17 @@
 // a finished one stays finished through a power cut. A write never goes through a link to
 // anything but a regular file, and never replaces a folder or a device.
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string_view>
 
+#include "persistence/fields.h"
 #include "persistence/readguard.h"
 
 namespace vintaro {
@@ -27,6 +31,8 @@ namespace vintaro {
 // Lines longer than this are cut; the cut text is flagged (it cannot be a
 // spin, a room or a group anyway).
 inline constexpr qsizetype kLineLimit = 4096;
+// Files are read in blocks of this many bytes.
+inline constexpr size_t kReadBlock = 1 << 16;
 
 // Calls `line` for every line of the file in order: the text without its
 // line end (CR LF, LF and CR all end a line; a final line end adds no empty
@@ -34,6 +40,8 @@ inline constexpr qsizetype kLineLimit = 4096;
 // byte-order mark at the very start is dropped. `line` returns false to stop.
 ReadStatus forEachLine(const QString &path,
                        const std::function<bool(std::string_view text, int number, bool cut)> &line);
+// The same with the callback inlined, for readers of long lists.
+template <typename Line> ReadStatus forEachLineOf(const QString &path, Line &&line);
 
 // Read one line: the first field of the first line (leading blanks skipped,
 // ending at a comma or the line end). An empty file gives an empty text; a
@@ -63,6 +71,17 @@ CopyResult copyFile(const QString &from, const QString &to);
 // empty field. A line cut at kLineLimit is one field of its own, flagged.
 ReadStatus forEachField(const QString &path,
                         const std::function<bool(std::string_view text, int line, bool cut)> &field);
+template <typename OnField> ReadStatus forEachFieldOf(const QString &path, OnField &&field);
+
+// Every reader of the program folder takes regular files only.
+class ProgramFile : public InputFile
+{
+public:
+    explicit ProgramFile(const QString &path)
+        : InputFile(QFile::encodeName(path).toStdString(), InputKind::RegularFile)
+    {
+    }
+};
 
 // A write in pieces with the guarantees above: nothing replaces the target
 // until commit() succeeds.
@@ -95,5 +114,97 @@ QString replaceableTarget(const QString &path);
 
 // Makes the names in a folder (a rename, a removal) survive a power cut.
 bool syncFolder(const QString &folder);
+
+template <typename Line> ReadStatus forEachLineOf(const QString &path, Line &&line)
+{
+    ProgramFile fd(path);
+    if (fd.status() != ReadStatus::Ok)
+        return fd.status();
+
+    std::array<char, kReadBlock> buffer;
+    std::string pending;     // the line read so far
+    bool cut = false;        // the pending line passed kLineLimit
+    bool afterCr = false;    // the last byte was a CR: an LF right after it belongs to it
+    bool inLine = false;     // bytes of a line not yet passed on
+    bool first = true;
+    int number = 0;
+    bool go = true;
+    auto finish = [&] {
+        go = line(std::string_view(pending), ++number, cut);
+        pending.clear();
+        cut = false;
+        inLine = false;
+    };
+    for (;;) {
+        const ssize_t n = fd.read(buffer.data(), buffer.size());
+        if (n < 0)
+            return ReadStatus::Unreadable;
+        if (n == 0)
+            break;
+        std::string_view chunk(buffer.data(), static_cast<size_t>(n));
+        if (first) {
+            first = false;
+            if (chunk.substr(0, 3) == "\xEF\xBB\xBF")
+                chunk.remove_prefix(3);
+        }
+        size_t i = 0;
+        while (i < chunk.size() && go) {
+            const char c = chunk[i];
+            if (c == '\n' && afterCr) {
+                afterCr = false;
+                ++i;
+                continue;
+            }
+            afterCr = false;
+            if (c == '\r' || c == '\n') {
+                afterCr = c == '\r';
+                finish();
+                ++i;
+                continue;
+            }
+            // Take the run of ordinary bytes up to the next line end at once.
+            size_t end = i;
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n')
+                ++end;
+            // A whole line inside the block goes on as it stands, with its end.
+            if (!inLine && end < chunk.size() && end - i <= size_t(kLineLimit)) {
+                go = line(chunk.substr(i, end - i), ++number, false);
+                afterCr = chunk[end] == '\r';
+                i = end + 1;
+                continue;
+            }
+            const size_t room = pending.size() < size_t(kLineLimit) ? size_t(kLineLimit) - pending.size() : 0;
+            const size_t take = std::min(room, end - i);
+            pending.append(chunk.substr(i, take));
+            if (take < end - i)
+                cut = true;
+            inLine = true;
+            i = end;
+        }
+        if (!go)
+            return ReadStatus::Ok;
+    }
+    if (inLine)
+        finish();
+    return ReadStatus::Ok;
+}
+
+template <typename OnField> ReadStatus forEachFieldOf(const QString &path, OnField &&field)
+{
+    return forEachLineOf(path, [&](std::string_view text, int number, bool cut) -> bool {
+        if (cut || text.empty())
+            return field(cut ? text : std::string_view(), number, cut);
+        // Most lines hold one number of a digit or two: the line is the field.
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (text.size() <= 2 && digit(text.front()) && digit(text.back()))
+            return field(text, number, false);
+        if (const std::optional<std::string_view> lone = loneField(text))
+            return field(*lone, number, false);
+        for (const Field &f : readFields(text))
+            if (!field(std::string_view(f.text), number, false))
+                return false;
+        return true;
+    });
+}
 
 } // namespace vintaro

@@ -101,6 +101,7 @@ TEST(SpinFiles, EveryLineIsJudgedOnItsOwn)
         {"\xEF\xBB\xBF" "12\r\n0\r\n", {12, 0}, 0, 0},        // a UTF-8 byte-order mark
         {"1\r\n\r\n37\r\n-1\r\nabc\r\n2", {1, 2}, 4, 2},
         {"1\r2\n3\r\n\r\n", {1, 2, 3}, 1, 4},
+        {"7,\r\n,8\r\n 9\r\n1 \r\n\"3\r\n", {7, 8, 9, 1, 3}, 2, 1}, // short lines that are not one field
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.txt"));
