@@ -223,8 +223,29 @@ const QPixmap &WheelView::staticRings(const Rings &r)
         painter.setFont(font());
         paintStatic(painter, r);
         m_staticFont = font();
+        buildHeatRing(r, ratio);
     }
     return m_static;
+}
+
+void WheelView::buildHeatRing(const Rings &r, qreal ratio)
+{
+    for (int i = 0; i < kNumberCount; ++i)
+        m_heatCells[static_cast<size_t>(i)] = pocketPiece(r.centre, r.heatInner, r.heatOuter, i);
+    // The outlines' picture covers the ring and the width of its pen, from a
+    // whole pixel, so that the outlines fall on the cells' edges.
+    const QRect area = circle(r.centre, r.heatOuter + 2).toAlignedRect();
+    m_heatOutlinesAt = area.topLeft();
+    m_heatOutlines = QPixmap((QSizeF(area.size()) * ratio).toSize());
+    m_heatOutlines.setDevicePixelRatio(ratio);
+    m_heatOutlines.fill(Qt::transparent);
+    QPainter painter(&m_heatOutlines);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-area.topLeft());
+    painter.setPen(QPen(rgb(0x808080), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPainterPath &cell : m_heatCells)
+        painter.drawPath(cell);
 }
 
 void WheelView::paintEvent(QPaintEvent *)
@@ -235,13 +256,14 @@ void WheelView::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, rings);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // Heat ring.
-    painter.setPen(QPen(rgb(0x808080), 1));
+    // Heat ring: the cells in their colours, then their outlines.
+    painter.setPen(Qt::NoPen);
     for (int i = 0; i < kNumberCount; ++i) {
         const int n = kWheelOrder[static_cast<size_t>(i)];
         painter.setBrush(m_hasHeat ? heatColour(m_heat[static_cast<size_t>(n)]) : neutralColour());
-        painter.drawPath(pocketPiece(r.centre, r.heatInner, r.heatOuter, i));
+        painter.drawPath(m_heatCells[static_cast<size_t>(i)]);
     }
+    painter.drawPixmap(m_heatOutlinesAt, m_heatOutlines);
 
     // The centre's text.
     painter.setFont(font());

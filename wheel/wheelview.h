@@ -4,6 +4,7 @@
 // double click asks to enter its number.
 #include <QColor>
 #include <QFont>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -73,6 +74,9 @@ private:
     // their numbers and the centre disc, drawn once for a size and a screen.
     void paintStatic(QPainter &painter, const Rings &r) const;
     const QPixmap &staticRings(const Rings &r);
+    // The heat ring's cells, filled with their colours at every paint, and
+    // their outlines, drawn once over a clear picture and laid over them.
+    void buildHeatRing(const Rings &r, qreal ratio);
 
     std::array<double, kNumberCount> m_heat{};
     std::array<QString, kNumberCount> m_tips;
@@ -82,6 +86,9 @@ private:
     QString m_centreText;
     QPixmap m_static; // staticRings(), for m_staticFont
     QFont m_staticFont;
+    std::array<QPainterPath, kNumberCount> m_heatCells; // by wheel index
+    QPixmap m_heatOutlines;
+    QPoint m_heatOutlinesAt;
 };
 
 } // namespace vintaro

@@ -1,5 +1,6 @@
 #include "widgets/tableview.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -43,12 +44,51 @@ QTableView *makeTableView(QWidget *parent, const QString &name, QAbstractItemMod
     return view;
 }
 
+namespace {
+
+// Sizes the rows of a small table to their contents when the font or style
+// changes, rather than after every change of a figure: each row is one line
+// under its name, as high whatever its figures read.
+class RowFitter : public QObject
+{
+public:
+    explicit RowFitter(QTableView *view) : QObject(view), m_view(view)
+    {
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::Polish:
+        case QEvent::Show:
+            if (watched == m_view)
+                fit();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void fit() { m_view->verticalHeader()->resizeSections(QHeaderView::ResizeToContents); }
+
+    QTableView *m_view;
+};
+
+} // namespace
+
 QTableView *makeFixedTableView(QWidget *parent, const QString &name, QAbstractItemModel *model,
                                const QString &widestText)
 {
     QTableView *view = makeTableView(parent, name, model, false);
     view->verticalHeader()->show();
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    new RowFitter(view);
     view->horizontalHeader()->setStretchLastSection(false);
     view->horizontalHeader()->setMinimumSectionSize(view->fontMetrics().horizontalAdvance(widestText) + 14);
     view->setSelectionMode(QAbstractItemView::NoSelection);

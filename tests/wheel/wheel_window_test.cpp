@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 
 #include <vector>
@@ -123,6 +124,36 @@ TEST_F(WheelWindowTest, TableCountsSectorsAndNeighboursAndFollowsTheHistory)
                                   "5 2 2,0 3 7"}));
     click(QStringLiteral("Command1"));
     EXPECT_EQ(table(wheel), (Rows{kVoisins, kJeuZero, kTiers, kOrphelins, "5 2 1,9 2 7"}));
+}
+
+// The rows keep one line of figures under their names while the figures
+// change, and grow with a larger font.
+TEST_F(WheelWindowTest, RowsHoldTheirLineAsFiguresAndFontsChange)
+{
+    QWidget *wheel = openWheel();
+    ASSERT_NE(wheel, nullptr);
+    auto *view = control<QTableView>(wheel, "SectorTable");
+    ASSERT_NE(view, nullptr);
+    const auto rowsHold = [view](const char *when) {
+        const int line = QFontMetrics(view->font()).height();
+        for (int r = 0; r < 5; ++r) {
+            EXPECT_GE(view->rowHeight(r), line + 2) << when << " row " << r;
+            EXPECT_EQ(view->rowHeight(r), view->rowHeight(0)) << when << " row " << r;
+        }
+    };
+    rowsHold("empty");
+    enter(kSpins);
+    rowsHold("after spins");
+    const int before = view->rowHeight(0);
+    QFont larger = wheel->font();
+    if (larger.pixelSize() > 0)
+        larger.setPixelSize(larger.pixelSize() * 2);
+    else
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+    wheel->setFont(larger);
+    QApplication::processEvents();
+    rowsHold("larger font");
+    EXPECT_GT(view->rowHeight(0), before + 4);
 }
 
 TEST_F(WheelWindowTest, LargeNumbersAreGroupedLikeTheOddsWindow)
