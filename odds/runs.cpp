@@ -52,11 +52,44 @@ double runFreeChanceExact(std::int64_t n, std::int64_t len, double p)
     return std::clamp(last, 0.0, 1.0);
 }
 
+namespace {
+
+// The pole's c from its root x0 = 1 + delta.
+RunPole withResidue(double f, double s, double m, double delta)
+{
+    const double x = 1 + delta;
+    double sum = 0, slope = 0;
+    geometricSum(std::fma(s, x, -1.0), m, sum, slope);
+    const double derivative = f * sum + f * x * s * slope;
+    return {delta, 1 / (f * x * x * derivative)};
+}
+
+} // namespace
+
 RunPole dominantPole(double p, std::int64_t len)
 {
     const double f = p, s = 1 - p, m = double(len);
+    const double base = f * std::pow(s, m);
+    // Near 1 the root is the fixed point of delta = f s^m (1 + delta)^(m+1),
+    // which keeps delta to full relative precision where x - 1 cannot. Once
+    // (m + 1) f s^m <= 0.045 the fixed point has (m + 1) delta < 0.05 and
+    // delta < 1.05 f s^m, and Newton's steps on delta - f s^m (1 + delta)^(m+1)
+    // find it in two or three.
+    if ((m + 1) * base <= 0.045 && 1.05 * base < 0.5 * f / s) {
+        double delta = base * std::exp((m + 1) * base);
+        for (int i = 0; i < 20; ++i) {
+            const double grown = std::exp((m + 1) * std::log1p(delta)); // (1 + delta)^(m+1)
+            const double excess = delta - base * grown;
+            const double slope = 1 - (m + 1) * base * grown / (1 + delta);
+            const double step = excess / slope;
+            delta -= step;
+            if (std::fabs(step) <= 1e-17 * delta)
+                break;
+        }
+        return withResidue(f, s, m, delta);
+    }
     // G(x) = f x S(s x) - 1 rises and bends upwards; its root lies in (1, 1/f].
-    double lo = 1, hi = 1 / f, x = 1 + f * std::pow(s, m);
+    double lo = 1, hi = 1 / f, x = 1 + base;
     for (int i = 0; i < 200; ++i) {
         double sum = 0, slope = 0;
         geometricSum(std::fma(s, x, -1.0), m, sum, slope);
@@ -75,22 +108,15 @@ RunPole dominantPole(double p, std::int64_t len)
         x = next;
     }
     double delta = x - 1;
-    // Near 1 the root is the fixed point of delta = f s^m (1 + delta)^(m+1),
-    // which keeps delta to full relative precision where x - 1 cannot.
     if ((m + 1) * delta < 0.05 && delta < 0.5 * f / s) {
-        const double base = f * std::pow(s, m);
         for (int i = 0; i < 40; ++i) {
             const double next = base * std::exp((m + 1) * std::log1p(delta));
             if (next == delta)
                 break;
             delta = next;
         }
-        x = 1 + delta;
     }
-    double sum = 0, slope = 0;
-    geometricSum(std::fma(s, x, -1.0), m, sum, slope);
-    const double derivative = f * sum + f * x * s * slope;
-    return {delta, 1 / (f * x * x * derivative)};
+    return withResidue(f, s, m, delta);
 }
 
 double poleChance(const RunPole &pole, std::int64_t n)

@@ -2,6 +2,7 @@
 // Runs of misses: how likely a history of n spins holds an absence of a bet
 // at least L spins long somewhere, and how long its longest absence is on
 // average. A bet hits a spin with probability p and misses it with q = 1 - p.
+#include <cmath>
 #include <cstdint>
 
 namespace vintaro {
@@ -49,6 +50,23 @@ inline constexpr double kNegligible = 1e-13;
 inline constexpr std::int64_t kPoleFactor = 10; // the pole from n >= 10 (len + 1) on
 } // namespace runs
 
+namespace runs {
+// longestRunChance given runUnionBound(n, len, p) for 0 < p < 1.
+template <typename PoleOf>
+double longestRunChanceWithin(std::int64_t n, std::int64_t len, double p, PoleOf &&poleOf, double unionBound)
+{
+    if (len <= 0)
+        return 1;
+    if (len > n)
+        return 0;
+    if (unionBound < runs::kNegligible)
+        return 0;
+    if (n < runs::kPoleFactor * (len + 1))
+        return 1 - runFreeChanceExact(n, len, p);
+    return poleChance(poleOf(p, len), n);
+}
+} // namespace runs
+
 template <typename PoleOf> double longestRunChance(std::int64_t n, std::int64_t len, double p, PoleOf &&poleOf)
 {
     if (len <= 0)
@@ -57,11 +75,7 @@ template <typename PoleOf> double longestRunChance(std::int64_t n, std::int64_t 
         return 0;
     if (p <= 0)
         return 1; // never a hit: the whole history is one absence
-    if (runUnionBound(n, len, p) < runs::kNegligible)
-        return 0;
-    if (n < runs::kPoleFactor * (len + 1))
-        return 1 - runFreeChanceExact(n, len, p);
-    return poleChance(poleOf(p, len), n);
+    return runs::longestRunChanceWithin(n, len, p, poleOf, runUnionBound(n, len, p));
 }
 
 template <typename PoleOf> double expectedLongestRun(std::int64_t n, double p, PoleOf &&poleOf)
@@ -72,11 +86,14 @@ template <typename PoleOf> double expectedLongestRun(std::int64_t n, double p, P
         return double(n);
     if (p >= 1)
         return 0;
+    // runUnionBound(n, m, p) for every m, with the logarithm of q taken once.
+    const double spread = double(n) * p + 1, logMiss = std::log1p(-p);
     double total = 0;
     for (std::int64_t m = 1; m <= n; ++m) {
-        if (runUnionBound(n, m, p) / p < 1e-6) // all the terms left
+        const double bound = spread * std::exp(double(m) * logMiss);
+        if (bound / p < 1e-6) // all the terms left
             break;
-        total += longestRunChance(n, m, p, poleOf);
+        total += runs::longestRunChanceWithin(n, m, p, poleOf, bound);
     }
     return total;
 }
