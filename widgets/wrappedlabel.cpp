@@ -41,6 +41,32 @@ int WrappedLabel::heightForWidth(int width) const
     return height;
 }
 
+void WrappedLabel::setHintsFromFont(bool on)
+{
+    m_hintsFromFont = on;
+    updateGeometry();
+}
+
+QSize WrappedLabel::sizeHint() const
+{
+    if (!m_hintsFromFont)
+        return QLabel::sizeHint();
+    const QSize least = minimumSizeHint();
+    const int line = std::min(fontMetrics().averageCharWidth() * 80, maximumWidth());
+    return {std::max(least.width(), line + least.width() - minimumTextWidth()), least.height()};
+}
+
+QSize WrappedLabel::minimumSizeHint() const
+{
+    if (!m_hintsFromFont)
+        return QLabel::minimumSizeHint();
+    const QMargins m = contentsMargins();
+    const int frame = 2 * margin() + (indent() > 0 ? indent() : 0);
+    return {minimumTextWidth() + m.left() + m.right() + frame, fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
+}
+
+int WrappedLabel::minimumTextWidth() const { return fontMetrics().averageCharWidth() * 12; }
+
 void WrappedLabel::changeEvent(QEvent *event)
 {
     forget();

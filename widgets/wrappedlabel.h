@@ -20,11 +20,20 @@ public:
 
     int heightForWidth(int width) const override;
 
+    // For a paragraph that changes with every spin in a window that scrolls
+    // (where the hints only say when to scroll): the size hints follow from
+    // the font alone, a line of 80 average characters and one line, rather
+    // than from laying each new text out five times as QLabel does.
+    void setHintsFromFont(bool on);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     void forget() const;
+    int minimumTextWidth() const;
 
     // What the heights belong to (the font comes with a change event), and
     // the last few widths asked.
@@ -42,6 +51,7 @@ private:
     mutable std::array<int, 4> m_heights{};
     mutable int m_known = 0;
     mutable int m_next = 0;
+    bool m_hintsFromFont = false;
 };
 
 // A wrapped label named `name`, as the windows build them.

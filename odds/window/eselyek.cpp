@@ -46,7 +46,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     // The verdict and what it means for a bet come first, above every tab:
     // the player's question is answered before any table.
-    m_verdict = wrappedLabel(body, "Itelet");
+    auto *verdict = wrappedLabel(body, "Itelet");
+    verdict->setHintsFromFont(true);
+    m_verdict = verdict;
     enlargeFont(m_verdict, 1.2);
     layout->addWidget(m_verdict);
     layout->addWidget(wrappedLabel(body, "NemAjanlas", text(notARecommendationLine())));
@@ -58,7 +60,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
 
     auto *betsPage = new QWidget(tabs);
     auto *betsLayout = new QVBoxLayout(betsPage);
-    m_summary = wrappedLabel(betsPage, "Osszesites");
+    auto *summary = wrappedLabel(betsPage, "Osszesites");
+    summary->setHintsFromFont(true);
+    m_summary = summary;
     betsLayout->addWidget(m_summary);
     m_bets = new BetsModel(this);
     QTableView *table = makeTableView(betsPage, QStringLiteral("OddsTable"), m_bets, true);

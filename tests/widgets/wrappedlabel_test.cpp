@@ -80,5 +80,35 @@ TEST(WrappedLabel, TakesTheRoomOfAWrappedQLabel)
     }
 }
 
+// A label whose hints follow its font keeps them whatever it reads, and a
+// layout still gives it the height of its whole text at the width it has.
+TEST(WrappedLabel, HintsFromTheFontStayPutAndTheTextStillFits)
+{
+    std::mt19937 random(8);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *ours = new WrappedLabel(&window);
+    ours->setHintsFromFont(true);
+    layout->addWidget(ours);
+    layout->addStretch(1);
+    QLabel reference;
+    reference.setWordWrap(true);
+    ours->setText(QStringLiteral("x"));
+    const QSize hint = ours->sizeHint(), least = ours->minimumSizeHint();
+    EXPECT_GE(hint.width(), least.width());
+    EXPECT_GE(least.height(), QFontMetrics(ours->font()).height());
+    for (int round = 0; round < 40; ++round) {
+        const QString line = sentence(random, false);
+        ours->setText(line);
+        reference.setText(line);
+        EXPECT_EQ(ours->sizeHint(), hint) << line.toStdString();
+        EXPECT_EQ(ours->minimumSizeHint(), least) << line.toStdString();
+        const int width = 180 + int(random() % 500);
+        window.resize(width, 2000);
+        layout->activate();
+        EXPECT_EQ(ours->height(), reference.heightForWidth(ours->width())) << line.toStdString();
+    }
+}
+
 } // namespace
 } // namespace vintaro::test
