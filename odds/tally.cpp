@@ -1,6 +1,7 @@
 #include "odds/tally.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 #include "odds/holdout.h"
@@ -42,19 +43,14 @@ template <typename Spin> void SpinTally::addNumbers(std::span<const Spin> spins)
 template <typename Spin> void SpinTally::addSpins(std::span<const Spin> spins)
 {
     while (!spins.empty()) {
-        // Up to the next checkpoint: never more spins than values.
-        const std::int64_t next = (m_total / m_stride + 1) * m_stride;
+        // Up to the next power of two, where the counts are kept.
+        const auto next = static_cast<std::int64_t>(std::bit_ceil(static_cast<std::uint64_t>(m_total + 1)));
         const auto take = static_cast<size_t>(std::min<std::int64_t>(next - m_total, std::int64_t(spins.size())));
         m_groups.add(spins.first(take));
         addNumbers(spins.first(take));
         spins = spins.subspan(take);
-        if (m_total != next)
-            continue;
-        m_checkpoints.push_back({m_total, m_counts});
-        if (m_checkpoints.size() == kCheckpoints) { // keep every other one
-            m_stride *= 2;
-            std::erase_if(m_checkpoints, [this](const Split &s) { return s.spins % m_stride != 0; });
-        }
+        if (m_total == next)
+            m_checkpoints.push_back({m_total, m_counts});
     }
 }
 
@@ -84,8 +80,7 @@ std::int64_t SpinTally::longestAbsence(int bet) const
 
 SpinTally::Split SpinTally::firstHalf() const
 {
-    // A power of two at least a quarter of the run is a multiple of the
-    // stride, which is at most 1/256 of it: its checkpoint is kept.
+    // The counts are kept at every power of two.
     const std::int64_t spins = choiceSpins(m_total);
     for (const Split &s : m_checkpoints)
         if (s.spins == spins)

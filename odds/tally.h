@@ -55,9 +55,7 @@ private:
     NumberCounts m_lastHit{};
     NumberCounts m_longestGap{};
     SetCounter m_groups; // the bets of several numbers
-    // Counts every m_stride spins, at most kCheckpoints of them.
-    static constexpr size_t kCheckpoints = 512;
-    std::int64_t m_stride = 1;
+    // The counts after 1, 2, 4, 8, ... spins.
     std::vector<Split> m_checkpoints;
 };
 
