@@ -32,13 +32,28 @@ int WrappedLabel::heightForWidth(int width) const
     for (int i = 0; i < m_known; ++i)
         if (m_widths[size_t(i)] == width)
             return m_heights[size_t(i)];
-    const int height = QLabel::heightForWidth(width);
+    int height = QLabel::heightForWidth(width);
+    if (m_leastLines > 1) {
+        // As QLabel measures a text of that many lines.
+        const QMargins m = contentsMargins();
+        const QString lines = QStringList(m_leastLines, QStringLiteral("X")).join(QLatin1Char('\n'));
+        const int room = fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::TextWordWrap, lines).height() +
+                         2 * margin() + m.top() + m.bottom();
+        height = std::max(height, room);
+    }
     const size_t slot = size_t(m_next);
     m_widths[slot] = width;
     m_heights[slot] = height;
     m_next = (m_next + 1) % int(m_widths.size());
     m_known = std::min(m_known + 1, int(m_widths.size()));
     return height;
+}
+
+void WrappedLabel::setLeastLines(int lines)
+{
+    m_leastLines = lines;
+    forget();
+    updateGeometry();
 }
 
 void WrappedLabel::setHintsFromFont(bool on)

@@ -25,6 +25,9 @@ public:
     // the font alone, a line of 80 average characters and one line, rather
     // than from laying each new text out five times as QLabel does.
     void setHintsFromFont(bool on);
+    // Keeps room for at least `lines` lines, so that what lies below stays
+    // still while a text changes between a shorter and a longer form.
+    void setLeastLines(int lines);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -52,6 +55,7 @@ private:
     mutable int m_known = 0;
     mutable int m_next = 0;
     bool m_hintsFromFont = false;
+    int m_leastLines = 0;
 };
 
 // A wrapped label named `name`, as the windows build them.

@@ -48,6 +48,9 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     // the player's question is answered before any table.
     auto *verdict = wrappedLabel(body, "Itelet");
     verdict->setHintsFromFont(true);
+    // Room for the longer form of the verdict: the tables below stay where
+    // they are as it changes.
+    verdict->setLeastLines(2);
     m_verdict = verdict;
     enlargeFont(m_verdict, 1.2);
     layout->addWidget(m_verdict);

@@ -110,5 +110,30 @@ TEST(WrappedLabel, HintsFromTheFontStayPutAndTheTextStillFits)
     }
 }
 
+// A label that keeps room for two lines is as high as two lines of its font
+// with a short text, and as its text with a longer one.
+TEST(WrappedLabel, KeepsRoomForTheLinesAskedFor)
+{
+    std::mt19937 random(12);
+    WrappedLabel ours;
+    ours.setLeastLines(2);
+    ours.setMargin(2);
+    QLabel reference;
+    reference.setWordWrap(true);
+    reference.setMargin(2);
+    reference.setText(QStringLiteral("Ítélet\nszabályos"));
+    for (int round = 0; round < 40; ++round) {
+        const QString line = sentence(random, false);
+        ours.setText(line);
+        const int width = 120 + int(random() % 600);
+        QLabel alone;
+        alone.setWordWrap(true);
+        alone.setMargin(2);
+        alone.setText(line);
+        EXPECT_EQ(ours.heightForWidth(width), std::max(alone.heightForWidth(width), reference.heightForWidth(width)))
+            << line.toStdString() << " at " << width;
+    }
+}
+
 } // namespace
 } // namespace vintaro::test
