@@ -149,6 +149,13 @@ template <typename Line> ReadStatus forEachLineOf(const QString &path, Line &&li
         }
         size_t i = 0;
         while (i < chunk.size() && go) {
+            // Most lines of a list are two bytes and CR LF (" 5", "17"): taken whole.
+            if (!inLine && !afterCr && i + 4 <= chunk.size() && chunk[i + 2] == '\r' && chunk[i + 3] == '\n'
+                && chunk[i] != '\r' && chunk[i] != '\n' && chunk[i + 1] != '\r' && chunk[i + 1] != '\n') {
+                go = line(chunk.substr(i, 2), ++number, false);
+                i += 4;
+                continue;
+            }
             const char c = chunk[i];
             if (c == '\n' && afterCr) {
                 afterCr = false;
@@ -196,8 +203,12 @@ template <typename OnField> ReadStatus forEachFieldOf(const QString &path, OnFie
             return field(cut ? text : std::string_view(), number, cut);
         // Most lines hold one number of a digit or two: the line is the field.
         const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-        if (text.size() <= 2 && digit(text.front()) && digit(text.back()))
-            return field(text, number, false);
+        if (text.size() <= 2 && digit(text.back())) {
+            if (digit(text.front()))
+                return field(text, number, false);
+            if (text.front() == ' ' || text.front() == '\t')
+                return field(text.substr(1), number, false);
+        }
         if (const std::optional<std::string_view> lone = loneField(text))
             return field(*lone, number, false);
         for (const Field &f : readFields(text))

@@ -3,11 +3,16 @@
 // remembers the heights it measured for its text: a window's layout asks
 // every wrapped label for its height at a width several times whenever any
 // text in it changes, and a label whose text stayed the same answers without
-// laying its sentences out again.
+// laying its sentences out again. A plain text is laid out once for the width
+// it is measured at and drawn from that same layout, where QLabel lays it out
+// again to draw it; the pixels are QLabel's.
 #include <QLabel>
 #include <QMargins>
+#include <QTextLayout>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 namespace vintaro {
 
@@ -33,10 +38,31 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void forget() const;
     int minimumTextWidth() const;
+
+    // A text QLabel would draw through its style as plain, enabled,
+    // left-to-right text without mnemonics, the only kind laid out here.
+    bool plainText() const;
+    // The indent QLabel adds on the aligned sides, or 0.
+    int effectiveIndent(bool forPaint) const;
+    // QLabel's height at `width` for a plain text.
+    int plainHeightForWidth(int width) const;
+    // The text laid out in lines `width` wide, as QPainter lays out a
+    // word-wrapped text: kept until the text, font or width changes.
+    struct Laid
+    {
+        QString text;
+        QFont font;
+        qreal width = -1;
+        std::unique_ptr<QTextLayout> layout;
+        std::vector<qreal> bottoms; // each line's bottom, from the first line's top
+    };
+    const Laid &laidOut(qreal width) const;
+    mutable Laid m_laid;
 
     // What the heights belong to (the font comes with a change event), and
     // the last few widths asked.

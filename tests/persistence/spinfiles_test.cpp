@@ -170,11 +170,17 @@ TEST(SpinFiles, TheFileReaderReadsAsTheTextDoes)
     for (int round = 0; round < 12; ++round) {
         SCOPED_TRACE(round);
         std::string content;
-        const int length = int(random() % 90000); // past a block of 64 KiB, or not
+        const int length = int(random() % 200000); // past a block of 64 KiB or two, or not
         while (int(content.size()) < length) {
             const unsigned roll = random() % 10;
-            if (roll < 6)
-                content += std::to_string(random() % 37) + "\r\n";
+            if (roll < 6) {
+                // Half as the program saves them (" 5"), half bare ("5").
+                const unsigned n = random() % 37;
+                if (n < 10 && random() % 2)
+                    content += ' ';
+                content += std::to_string(n);
+                content += "\r\n";
+            }
             else
                 content += pieces[random() % std::size(pieces)];
         }

@@ -48,7 +48,9 @@ TEST(WrappedLabel, TakesTheRoomOfAWrappedQLabel)
         const int margin = round % 4 == 0 ? 3 : 0;
         const QMargins contents = round % 5 == 0 ? QMargins(2, 1, 4, 3) : QMargins();
         const int indent = round % 7 == 0 ? 9 : -1;
-        const Qt::Alignment align = round % 6 == 0 ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter;
+        const Qt::Alignment align = round % 6 == 0   ? Qt::AlignHCenter | Qt::AlignTop
+                                    : round % 6 == 3 ? Qt::AlignRight | Qt::AlignBottom
+                                                     : Qt::AlignLeft | Qt::AlignVCenter;
         for (QLabel *label : {static_cast<QLabel *>(ours), theirs}) {
             label->setFont(font);
             label->setMargin(margin);
@@ -76,6 +78,15 @@ TEST(WrappedLabel, TakesTheRoomOfAWrappedQLabel)
                     EXPECT_EQ(ours->heightForWidth(width), theirs->heightForWidth(width)) << width;
                 }
             }
+            // It draws QLabel's pixels: the whole text, the text cut short by
+            // a lower box, and the text placed in a higher one.
+            const int width = 60 + int(random() % 600);
+            const int height = std::max(1, theirs->heightForWidth(width) + int(random() % 41) - 20);
+            layout->setEnabled(false); // the two keep the size given them
+            ours->resize(width, height);
+            theirs->resize(width, height);
+            ASSERT_EQ(ours->size(), theirs->size());
+            EXPECT_TRUE(ours->grab().toImage() == theirs->grab().toImage()) << width << "x" << height;
         }
     }
 }
