@@ -220,22 +220,16 @@ void WrappedLabel::paintEvent(QPaintEvent *event)
         if (height >= box.height())
             break;
     }
-    const QTransform &transform = painter.transform();
-    const bool scaled = transform.type() <= QTransform::TxScale;
     qreal yoff = 0, xoff = 0;
     if (align & Qt::AlignBottom) {
         yoff = box.height() - height;
     } else if (align & Qt::AlignVCenter) {
         yoff = (box.height() - height) / 2;
-        if (scaled && transform.m22() != 0)
-            yoff = -qRound(-yoff * transform.m22()) / transform.m22();
     }
     if (align & Qt::AlignRight) {
         xoff = box.width() - width;
     } else if (align & Qt::AlignHCenter) {
         xoff = (box.width() - width) / 2;
-        if (scaled && transform.m11() != 0)
-            xoff = qRound(xoff * transform.m11()) / transform.m11();
     }
     if (!QRectF(box).contains(QRectF(box.x() + xoff, box.y() + yoff, width, height)))
         painter.setClipRect(box, Qt::IntersectClip);

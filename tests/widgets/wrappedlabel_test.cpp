@@ -48,9 +48,9 @@ TEST(WrappedLabel, TakesTheRoomOfAWrappedQLabel)
         const int margin = round % 4 == 0 ? 3 : 0;
         const QMargins contents = round % 5 == 0 ? QMargins(2, 1, 4, 3) : QMargins();
         const int indent = round % 7 == 0 ? 9 : -1;
-        const Qt::Alignment align = round % 6 == 0   ? Qt::AlignHCenter | Qt::AlignTop
-                                    : round % 6 == 3 ? Qt::AlignRight | Qt::AlignBottom
-                                                     : Qt::AlignLeft | Qt::AlignVCenter;
+        const Qt::Alignment align = round / 3 % 3 == 0   ? Qt::AlignHCenter | Qt::AlignTop
+                                    : round / 3 % 3 == 1 ? Qt::AlignRight | Qt::AlignBottom
+                                                         : Qt::AlignLeft | Qt::AlignVCenter;
         for (QLabel *label : {static_cast<QLabel *>(ours), theirs}) {
             label->setFont(font);
             label->setMargin(margin);
