@@ -16,6 +16,7 @@
 #include "info/manualpages.h"
 #include "widgets/appearance.h"
 #include "widgets/companions.h"
+#include "widgets/figurelabel.h"
 #include "widgets/palette.h"
 #include "groups/grouptables.h"
 #include "widgets/linesmodel.h"
@@ -85,7 +86,7 @@ void Form1::buildWindow()
 
     auto label = [client](const char *name, const QString &text, QRect geometry, bool boxed, int textColour = -1,
                           bool greyBackground = true) {
-        auto *l = new QLabel(text, client);
+        auto *l = new FigureLabel(text, client);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(geometry);
         if (boxed) {
@@ -196,7 +197,7 @@ void Form1::buildStatisticsTable()
     for (int r = 0; r < kRowCount; ++r) {
         const int top = kRowTops[r];
         auto makeLabel = [&](const char *name, int left, int width, bool boxed) {
-            auto *l = new QLabel(client);
+            auto *l = new FigureLabel(client);
             l->setObjectName(indexed(name, r));
             l->setGeometry(twipsRect(left, top, width, 255));
             if (boxed) {
@@ -276,7 +277,7 @@ void Form1::buildNumberRows()
 {
     QWidget *client = centralWidget();
     for (int i = 1; i <= kHighestNumber; ++i) {
-        auto *number = new QLabel(QString::number(i), client);
+        auto *number = new FigureLabel(QString::number(i), client);
         number->setObjectName(indexed("Label25", i));
         number->setGeometry(twipsRect(80 + 325 * (i - 1), 200, 285, 255));
         number->setFrameShape(QFrame::Box);
@@ -284,7 +285,7 @@ void Form1::buildNumberRows()
         setTextColour(number, rgb(displayColour(i)));
         m_numberRow[i] = number;
 
-        auto *absence = new QLabel(client);
+        auto *absence = new FigureLabel(client);
         absence->setObjectName(indexed("Label26", i));
         absence->setGeometry(twipsRect(60 + 325 * (i - 1), 555, 320, 255));
         absence->setAlignment(Qt::AlignCenter);

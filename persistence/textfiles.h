@@ -198,7 +198,7 @@ template <typename Line> ReadStatus forEachLineOf(const QString &path, Line &&li
 
 template <typename OnField> ReadStatus forEachFieldOf(const QString &path, OnField &&field)
 {
-    return forEachLineOf(path, [&](std::string_view text, int number, bool cut) -> bool {
+    return forEachLineOf(path, [&](std::string_view text, int number, bool cut) __attribute__((always_inline)) -> bool {
         if (cut || text.empty())
             return field(cut ? text : std::string_view(), number, cut);
         // Most lines hold one number of a digit or two: the line is the field.
