@@ -1,5 +1,7 @@
 #include "core/setcounter.h"
 
+#include "core/clones.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -83,13 +85,13 @@ struct SetCounterKernel
 
 namespace {
 
-__attribute__((target_clones("arch=x86-64-v3", "default"))) void addBytes(SetCounter &t, const std::uint8_t *spins,
+VINTARO_CLONES("arch=x86-64-v3", "default") void addBytes(SetCounter &t, const std::uint8_t *spins,
                                                                          std::size_t n)
 {
     SetCounterKernel::any(t, spins, n);
 }
 
-__attribute__((target_clones("arch=x86-64-v3", "default"))) void addShorts(SetCounter &t, const std::int16_t *spins,
+VINTARO_CLONES("arch=x86-64-v3", "default") void addShorts(SetCounter &t, const std::int16_t *spins,
                                                                           std::size_t n)
 {
     SetCounterKernel::any(t, spins, n);

@@ -1,5 +1,7 @@
 #include "persistence/spintokenizer.h"
 
+#include "core/clones.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -95,7 +97,7 @@ inline void lineMasks(const unsigned char *q, std::uint64_t &cr, std::uint64_t &
 
 // The hot loops get an AVX2 build (x86-64-v3: POPCNT, TZCNT, BMI) beside the
 // baseline one, chosen by what the processor can do.
-__attribute__((target_clones("arch=x86-64-v3", "default"))) std::int64_t SpinTokenizer::lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr)
+VINTARO_CLONES("arch=x86-64-v3", "default") std::int64_t SpinTokenizer::lineEnds(const unsigned char *b, const unsigned char *e, bool &afterCr)
 {
     std::int64_t lines = 0;
     std::uint64_t crBefore = afterCr;
@@ -137,7 +139,7 @@ void SpinTokenizer::token(const unsigned char *s, const unsigned char *e, std::u
 // that no step waits on the length of the token before. Returns where it
 // stopped: the start of a token that runs past the last whole chunk, or the
 // first byte after it.
-__attribute__((target_clones("arch=x86-64-v3", "default"))) const unsigned char *SpinTokenizer::chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
+VINTARO_CLONES("arch=x86-64-v3", "default") const unsigned char *SpinTokenizer::chunks(const unsigned char *p, const unsigned char *end, std::uint8_t *out,
                                            std::size_t &writtenSoFar, const unsigned char *blockStart)
 {
     std::size_t written = writtenSoFar;
