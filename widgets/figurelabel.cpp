@@ -14,6 +14,8 @@
 #include <cmath>
 #include <memory>
 
+#include "widgets/wrappedlabel.h"
+
 namespace vintaro {
 
 namespace {
@@ -174,21 +176,8 @@ void FigureLabel::paintEvent(QPaintEvent *event)
         return;
     }
 
-    QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QRect box = labelTextBox(*this);
     const int align = QStyle::visualAlignment(Qt::LeftToRight, alignment());
-    int m = indent();
-    if (m < 0 && frameWidth())
-        m = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
-    if (m > 0) {
-        if (align & Qt::AlignLeft)
-            box.setLeft(box.left() + m);
-        if (align & Qt::AlignRight)
-            box.setRight(box.right() - m);
-        if (align & Qt::AlignTop)
-            box.setTop(box.top() + m);
-        if (align & Qt::AlignBottom)
-            box.setBottom(box.bottom() - m);
-    }
     // Placed in the box as QPainter places a line of text. A text whose ink
     // comes near the box's edges, where QPainter may clip it, is left to QLabel.
     const qreal width = qreal(x) / 64;

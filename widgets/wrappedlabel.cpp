@@ -106,15 +106,34 @@ bool WrappedLabel::plainText() const
     return !shown.isRightToLeft() && !shown.contains(u'\t') && !shown.contains(QChar(0x9c));
 }
 
-int WrappedLabel::effectiveIndent(bool forPaint) const
+int WrappedLabel::measuredIndent() const
 {
-    // No indent but a frame: QLabel keeps half an x from the frame when it
-    // draws, and measures a whole one.
+    // No indent but a frame: QLabel measures a whole x from the frame.
     int m = indent();
     if (m < 0 && frameWidth())
-        m = forPaint ? fontMetrics().horizontalAdvance(u'x') / 2 - margin()
-                     : fontMetrics().horizontalAdvance(u'x') - margin() * 2;
+        m = fontMetrics().horizontalAdvance(u'x') - margin() * 2;
     return std::max(m, 0);
+}
+
+QRect labelTextBox(const QLabel &label)
+{
+    const int margin = label.margin();
+    QRect box = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    const int align = QStyle::visualAlignment(Qt::LeftToRight, label.alignment());
+    int m = label.indent();
+    if (m < 0 && label.frameWidth())
+        m = label.fontMetrics().horizontalAdvance(u'x') / 2 - margin;
+    if (m > 0) {
+        if (align & Qt::AlignLeft)
+            box.setLeft(box.left() + m);
+        if (align & Qt::AlignRight)
+            box.setRight(box.right() - m);
+        if (align & Qt::AlignTop)
+            box.setTop(box.top() + m);
+        if (align & Qt::AlignBottom)
+            box.setBottom(box.bottom() - m);
+    }
+    return box;
 }
 
 int WrappedLabel::plainHeightForWidth(int width) const
@@ -124,7 +143,7 @@ int WrappedLabel::plainHeightForWidth(int width) const
     const QMargins contents = contentsMargins();
     const int align = QStyle::visualAlignment(Qt::LeftToRight, alignment());
     int hextra = 2 * margin(), vextra = hextra;
-    if (const int m = effectiveIndent(false); m > 0) {
+    if (const int m = measuredIndent(); m > 0) {
         if (align & (Qt::AlignLeft | Qt::AlignRight))
             hextra += m;
         if (align & (Qt::AlignTop | Qt::AlignBottom))
@@ -191,18 +210,8 @@ void WrappedLabel::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
-    QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QRect box = labelTextBox(*this);
     const int align = QStyle::visualAlignment(Qt::LeftToRight, alignment());
-    if (const int m = effectiveIndent(true); m > 0) {
-        if (align & Qt::AlignLeft)
-            box.setLeft(box.left() + m);
-        if (align & Qt::AlignRight)
-            box.setRight(box.right() - m);
-        if (align & Qt::AlignTop)
-            box.setTop(box.top() + m);
-        if (align & Qt::AlignBottom)
-            box.setBottom(box.bottom() - m);
-    }
     QStyleOption option;
     option.initFrom(this);
     painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));

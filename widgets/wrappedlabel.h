@@ -47,8 +47,8 @@ private:
     // A text QLabel would draw through its style as plain, enabled,
     // left-to-right text without mnemonics, the only kind laid out here.
     bool plainText() const;
-    // The indent QLabel adds on the aligned sides, or 0.
-    int effectiveIndent(bool forPaint) const;
+    // The indent QLabel measures on the aligned sides, or 0.
+    int measuredIndent() const;
     // QLabel's height at `width` for a plain text.
     int plainHeightForWidth(int width) const;
     // The text laid out in lines `width` wide, as QPainter lays out a
@@ -83,6 +83,11 @@ private:
     bool m_hintsFromFont = false;
     int m_leastLines = 0;
 };
+
+// The box a QLabel sets its text in: its contents less its margin, and less
+// its indent on the sides it is aligned to (half an x inside a frame when it
+// has no indent of its own).
+QRect labelTextBox(const QLabel &label);
 
 // A wrapped label named `name`, as the windows build them.
 WrappedLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text = {});
