@@ -20,41 +20,47 @@ QString roomListFile(const QString &folder, const QString &room)
     return folder + QStringLiteral("/rszamok") + room + QStringLiteral(".txt");
 }
 
-std::optional<int> fieldValue(std::string_view field)
+namespace {
+
+// The value of a field of one or two digits, as nearly every field of a list
+// is; -1 for any other field.
+inline int shortValue(std::string_view field)
 {
-    // Nearly every field of a list is a number of one or two digits.
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (field.size() == 1 && digit(field[0]))
         return field[0] - '0';
     if (field.size() == 2 && digit(field[0]) && digit(field[1]))
         return (field[0] - '0') * 10 + (field[1] - '0');
+    return -1;
+}
+
+} // namespace
+
+std::optional<int> fieldValue(std::string_view field)
+{
+    if (const int value = shortValue(field); value >= 0)
+        return value;
     const std::optional<double> value = leadingNumber(field);
     if (!value)
         return std::nullopt;
     return roundHalfEven(*value);
 }
 
-int fieldSpin(std::string_view field, bool cut)
+namespace {
+
+// The spin a field that was not cut reads.
+inline int spinOf(std::string_view field)
 {
-    const auto value = cut ? std::nullopt : fieldValue(field);
+    const int quick = shortValue(field);
+    const auto value = quick >= 0 ? std::optional<int>(quick) : fieldValue(field);
     return value && isNumber(*value) ? *value : -1;
 }
 
-namespace {
+} // namespace
 
-// fieldSpin of a field that was not cut, with the field of one or two digits
-// that nearly every line holds worked out on the spot.
-inline int quickSpin(std::string_view field)
-{
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (field.size() == 1 && digit(field[0]))
-        return field[0] - '0';
-    if (field.size() == 2 && digit(field[0]) && digit(field[1])) {
-        const int value = (field[0] - '0') * 10 + (field[1] - '0');
-        return isNumber(value) ? value : -1;
-    }
-    return fieldSpin(field, false);
-}
+int fieldSpin(std::string_view field, bool cut) { return cut ? -1 : spinOf(field); }
+
+namespace {
 
 // Gathers the spins of a list field by field, keeping the newest kCapacity
 // of them in a ring.
@@ -65,7 +71,7 @@ public:
 
     void add(std::string_view field, qint64 line, bool cut)
     {
-        const int value = cut ? -1 : quickSpin(field);
+        const int value = cut ? -1 : spinOf(field);
         if (value < 0) {
             if (m_list.skipped++ == 0)
                 m_list.firstSkippedLine = line;
