@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 
 #include "persistence/folderlock.h"
 #include "persistence/narrowing.h"
@@ -17,6 +18,7 @@
 #include "persistence/textfiles.h"
 #include "widgets/appearance.h"
 #include "widgets/linesmodel.h"
+#include "widgets/standoutitem.h"
 
 namespace vintaro {
 
@@ -116,8 +118,7 @@ void Form1::startList()
 {
     if (!m_indit->isEnabled())
         return; // once per run
-    m_indit->setEnabled(false);
-    m_indit->setToolTip(QString());
+    setItemState(menuBar(), m_indit, false, QString());
 
     ReadStatus roomStatus = ReadStatus::Ok;
     m_text1->setText(readFirstField(roomNumberFile(m_folders.lists), &roomStatus).value_or(QString()));

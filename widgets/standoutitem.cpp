@@ -1,5 +1,7 @@
 #include "widgets/standoutitem.h"
 
+#include <QActionEvent>
+#include <QMenuBar>
 #include <QStyleOptionMenuItem>
 
 #include "widgets/appearance.h"
@@ -23,6 +25,42 @@ void StandOutItem::drawControl(ControlElement element, const QStyleOption *optio
     marked.palette.setColor(QPalette::ButtonText, ink());
     marked.palette.setColor(QPalette::Window, ground());
     QProxyStyle::drawControl(element, &marked, painter, widget);
+}
+
+namespace {
+
+// Keeps the bar from hearing of one item's change.
+class Unheard : public QObject
+{
+public:
+    explicit Unheard(const QAction *item) : m_item(item) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::ActionChanged && static_cast<QActionEvent *>(event)->action() == m_item;
+    }
+
+private:
+    const QAction *m_item;
+};
+
+} // namespace
+
+void setItemState(QMenuBar *bar, QAction *item, bool enabled, const QString &toolTip)
+{
+    // A menu shown by the desktop learns of the change only from the bar.
+    if (bar->isNativeMenuBar() || !item->associatedObjects().contains(bar)) {
+        item->setEnabled(enabled);
+        item->setToolTip(toolTip);
+        return;
+    }
+    {
+        Unheard unheard(item);
+        bar->installEventFilter(&unheard);
+        item->setEnabled(enabled);
+        item->setToolTip(toolTip);
+        bar->removeEventFilter(&unheard);
+    }
+    bar->update(bar->actionGeometry(item));
 }
 
 } // namespace vintaro

@@ -3,6 +3,9 @@
 // item still waiting to be chosen (dark red text on a pale yellow ground).
 #include <QProxyStyle>
 
+class QAction;
+class QMenuBar;
+
 namespace vintaro {
 
 class StandOutItem : public QProxyStyle
@@ -20,5 +23,10 @@ public:
 private:
     QString m_caption;
 };
+
+// Greys or restores a menu bar item and sets its tooltip, repainting that
+// item alone. Neither changes where the bar's items stand, yet Qt lays the
+// whole bar out again and repaints it for each of the two.
+void setItemState(QMenuBar *bar, QAction *item, bool enabled, const QString &toolTip);
 
 } // namespace vintaro

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -109,6 +110,21 @@ void WindowTest::enter(std::initializer_list<int> numbers) const
     for (int n : numbers)
         click(QStringLiteral("Command3D1(%1)").arg(n));
 }
+
+QImage WindowTest::onScreen(QWidget *control) const
+{
+    QCoreApplication::processEvents();
+    QPaintDevice *device = window->backingStore()->paintDevice();
+    EXPECT_EQ(device->devType(), int(QInternal::Image));
+    if (device->devType() != int(QInternal::Image))
+        return {};
+    const QImage &screen = *static_cast<QImage *>(device);
+    const qreal ratio = screen.devicePixelRatio();
+    const QRect area(control->mapTo(window.get(), QPoint()) * ratio, control->size() * ratio);
+    return screen.copy(area).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage WindowTest::drawnAfresh(QWidget *control) { return control->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 void WindowTest::trigger(const QString &actionName) const
 {

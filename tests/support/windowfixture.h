@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,11 @@ protected:
     QStringList lines(const QString &listName) const { return listLines(child<QAbstractItemView>(listName)); }
     void enter(std::initializer_list<int> numbers) const;
     void trigger(const QString &actionName) const;
+    // What the screen holds of a control of the main window once the
+    // pending repaints are done, and the control drawn afresh as a whole:
+    // the two differ where a change did not repaint all it touched.
+    QImage onScreen(QWidget *control) const;
+    static QImage drawnAfresh(QWidget *control);
     // Chooses the menu item and returns the one window of that name it shows.
     QWidget *openWindow(const QString &actionName, const char *objectName) const;
     // A file of the program folder: its bytes ("<missing>" when there is
