@@ -1,6 +1,7 @@
 #include "core/textformat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <climits>
@@ -215,13 +216,23 @@ std::string formatDecimal(double value, int decimals)
 {
     if (!std::isfinite(value))
         return "-";
+    // printf's "%.*f" digits: a negative count of decimals means six.
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    const std::string text(buffer);
+    size_t length = 0;
+    if (const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                                std::chars_format::fixed, decimals < 0 ? 6 : decimals);
+        error == std::errc{})
+        length = size_t(end - buffer);
+    else // more decimals than the buffer holds: printf's text, cut short
+        length = std::min(sizeof buffer - 1,
+                          size_t(std::max(0, std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value)))));
+    const std::string_view text(buffer, length);
     const size_t dot = text.find('.');
-    std::string out = grouped(text.substr(0, dot));
-    if (dot != std::string::npos)
-        out += (english() ? '.' : ',') + text.substr(dot + 1);
+    std::string out = grouped(std::string(text.substr(0, dot)));
+    if (dot != std::string::npos) {
+        out += english() ? '.' : ',';
+        out += text.substr(dot + 1);
+    }
     const bool zero = text.find_first_not_of("0.") == std::string::npos;
     if (value < 0 && !zero)
         out.insert(out.begin(), '-');

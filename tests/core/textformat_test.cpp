@@ -2,7 +2,11 @@
 
 #include "core/textformat.h"
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -86,6 +90,27 @@ TEST(TextFormat, HungarianNumbersArticlesAndTimes)
     EXPECT_EQ(formatDecimal(-1.25, 2), "-1,25");
     EXPECT_EQ(formatDecimal(2.5, 0), "2");
     EXPECT_EQ(formatDecimal(0.0 / 0.0, 1), "-");
+    EXPECT_EQ(formatDecimal(1e300, 0).size(), 301 + 100 * nnbsp.size());
+    EXPECT_EQ(formatDecimal(0.5, 500), "0,5" + std::string(396, '0')); // cut where printf cuts, at 399 characters
+
+    // The digits are printf's, the rounding of the exact binary value
+    // included, whatever the size and the count of decimals.
+    std::mt19937_64 random(29);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::ldexp(double(random() >> 11), int(random() % 80) - 90) * (i % 2 ? 1 : -1);
+        const int decimals = int(random() % 9);
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, std::fabs(value));
+        std::string digits;
+        for (char c : formatDecimal(value, decimals))
+            if (c >= '0' && c <= '9')
+                digits += c;
+        std::string wanted;
+        for (const char *c = expected; *c; ++c)
+            if (*c != '.')
+                wanted += *c;
+        ASSERT_EQ(digits, wanted) << value << " to " << decimals;
+    }
 
     // "az" where the spoken number begins with a vowel: egy, öt, ötven,
     // ötszáz, ezer, egymillió; "a" for tíz, száz, tízezer, százezer and the rest.
