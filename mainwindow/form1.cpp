@@ -63,6 +63,9 @@ Form1::Form1(const Folders &folders, std::unique_ptr<Platform> platform, QWidget
     m_redPicture = QPixmap(dataFile(QStringLiteral("piros.bmp")));
     m_markPicture = QPixmap(dataFile(QStringLiteral("XX.BMP")));
     buildWindow();
+    for (QLabel *absence : m_absenceRow)
+        if (absence)
+            fillFaceUnder(absence);
     buildMenu();
     connectControls();
     loadGroupTables();

@@ -1,5 +1,7 @@
 #include "widgets/appearance.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -89,6 +91,23 @@ void setBackground(QWidget *widget, const QColor &colour)
     pal.setColor(QPalette::Window, colour);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
+}
+
+void fillFaceUnder(QLabel *label)
+{
+    QWidget *face = label->parentWidget();
+    if (!face || label->autoFillBackground() || label->backgroundRole() != face->backgroundRole())
+        return;
+    const QBrush ground = face->palette().brush(face->backgroundRole());
+    if (!face->autoFillBackground() || ground.style() != Qt::SolidPattern || !ground.isOpaque())
+        return;
+    // Over or under another control, the label leaves it to the face.
+    const QList<QWidget *> others = face->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    if (std::any_of(others.begin(), others.end(), [label](const QWidget *other) {
+            return other != label && other->geometry().intersects(label->geometry());
+        }))
+        return;
+    setBackground(label, ground.color());
 }
 
 void setLabelText(QLabel *label, const QString &value)

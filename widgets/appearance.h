@@ -32,6 +32,12 @@ QColor rgb(unsigned value); // 0xRRGGBB
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
 void setButtonColour(QWidget *button, const QColor &colour);
+// A label lying alone on a face of one plain colour fills that colour in
+// itself. A new text then repaints the label alone, where Qt would repaint
+// the face beneath it too, keeping a region of every such label to do so;
+// the pixels stay the same. For labels that change with every spin: each
+// label filled in makes the face's own bookkeeping dearer when it repaints.
+void fillFaceUnder(QLabel *label);
 
 // Sets a label's text only when it changes, sparing a repaint.
 void setLabelText(QLabel *label, const QString &value);

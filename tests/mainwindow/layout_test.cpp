@@ -148,3 +148,22 @@ TEST_F(LayoutTest, TheFontIsLiberationSansByItsFileAndQtSpeaksHungarian)
     EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
     EXPECT_FALSE(installQtHungarian(*QCoreApplication::instance(), empty.path()));
 }
+
+// The absences change with every spin and are repainted alone, filling in
+// the face beneath them: the screen is what a repaint of the whole window
+// draws, and what the face would have shown under them.
+TEST_F(LayoutTest, SpinsRepaintWhatTheyChangeAndOnlyThat)
+{
+    QWidget *client = window->centralWidget();
+    for (int n : {17, 0, 5, 17, 32, 36, 1})
+        enter({n});
+    EXPECT_EQ(text(QStringLiteral("Label26(17)")), QStringLiteral("3")); // 32, 36 and 1 since
+    const QImage shown = onScreen(client);
+    EXPECT_TRUE(shown == drawnAfresh(client)) << "the screen is not the window drawn afresh";
+    for (int n = 1; n <= 36; ++n) {
+        auto *absence = child<QLabel>(QStringLiteral("Label26(%1)").arg(n));
+        EXPECT_TRUE(absence->autoFillBackground());
+        absence->setAutoFillBackground(false);
+    }
+    EXPECT_TRUE(shown == drawnAfresh(client)) << "the filled face differs from the face";
+}
