@@ -31,6 +31,15 @@ std::vector<BetLine> betTable(const SpinTally &tally)
     return betTable(tally, chances);
 }
 
+void prepareBetTables(RunChances &chances, std::int64_t spins)
+{
+    std::vector<double> sizes;
+    for (const Bet &bet : oddsBets())
+        if (std::find(sizes.begin(), sizes.end(), bet.chance()) == sizes.end())
+            sizes.push_back(bet.chance());
+    chances.prepare(spins, sizes);
+}
+
 std::vector<BetLine> betTable(const SpinTally &tally, RunChances &chances)
 {
     const std::int64_t n = tally.total(), session = sessionSpins(n);

@@ -34,6 +34,9 @@ class RunChances;
 std::vector<BetLine> betTable(const SpinTally &tally);
 // The same with the run chances kept in `chances` from one call to the next.
 std::vector<BetLine> betTable(const SpinTally &tally, RunChances &chances);
+// Works out in `chances` ahead what the tables of histories up to `spins`
+// long need whatever the spins are.
+void prepareBetTables(RunChances &chances, std::int64_t spins);
 
 // A chance cell stands out when its absence is rare even as the longest
 // absence of a whole history watched after every spin: the chance that a

@@ -30,4 +30,21 @@ double RunChances::expectedLongest(std::int64_t n, double p)
     return expectedLongestRun(n, p, [this](double q, std::int64_t l) -> const RunPole & { return pole(q, l); });
 }
 
+void RunChances::prepare(std::int64_t n, std::span<const double> chances)
+{
+    // Longer histories need poles of more lengths: those of n spins cover
+    // every shorter one.
+    for (double p : chances)
+        expectedLongest(n, p);
+}
+
+size_t RunChances::known() const
+{
+    size_t count = 0;
+    for (const Poles &poles : m_poles)
+        count += size_t(std::count_if(poles.byLength.begin(), poles.byLength.end(),
+                                      [](const RunPole &pole) { return pole.delta >= 0; }));
+    return count;
+}
+
 } // namespace vintaro

@@ -61,7 +61,8 @@ RunPole withResidue(double f, double s, double m, double delta)
     double sum = 0, slope = 0;
     geometricSum(std::fma(s, x, -1.0), m, sum, slope);
     const double derivative = f * sum + f * x * s * slope;
-    return {delta, 1 / (f * x * x * derivative)};
+    const double c = 1 / (f * x * x * derivative);
+    return {delta, c, std::log(c), std::log1p(delta)};
 }
 
 } // namespace
@@ -121,7 +122,7 @@ RunPole dominantPole(double p, std::int64_t len)
 
 double poleChance(const RunPole &pole, std::int64_t n)
 {
-    return std::clamp(-std::expm1(std::log(pole.c) - double(n) * std::log1p(pole.delta)), 0.0, 1.0);
+    return std::clamp(-std::expm1(pole.logC - double(n) * pole.logX), 0.0, 1.0);
 }
 
 double longestRunChance(std::int64_t n, std::int64_t len, double p)

@@ -30,6 +30,8 @@ struct RunPole
 {
     double delta = 0; // x0 - 1
     double c = 1;     // a_n ~ c x0^-n
+    // log c and log x0, taken once for the pole's every chance.
+    double logC = 0, logX = 0;
 };
 // The dominant pole of runs of `len` misses.
 RunPole dominantPole(double p, std::int64_t len);

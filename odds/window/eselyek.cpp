@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/session.h"
+#include "core/spinhistory.h"
 #include "odds/bettable.h"
 #include "odds/evidencetext.h"
 #include "odds/oddstext.h"
@@ -116,6 +117,7 @@ Eselyek::Eselyek(const Session &session, Platform &platform, QWidget *parent)
     scroll->setWidget(body);
 
     table->horizontalHeader()->setStretchLastSection(true);
+    prepareBetTables(m_runChances, SpinHistory::kCapacity);
     refresh();
     explainOddsFigures(this);
     setMinimumWidth(360);

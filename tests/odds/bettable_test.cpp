@@ -9,6 +9,7 @@
 
 #include "odds/bettable.h"
 #include "odds/evidencetext.h"
+#include "odds/runchances.h"
 
 namespace vintaro {
 namespace {
@@ -41,6 +42,32 @@ TEST(BetTable, HighlightsAllowForEveryBet)
     }
     EXPECT_NE(betsCaption(32736).find("32\xE2\x80\xAF" "736 pörgetés."), std::string::npos);
     EXPECT_NE(betsCaption(0).find("mind az 55 tétet"), std::string::npos);
+}
+
+// Prepared for the program's longest history, the run chances hold the
+// poles that tables up to that length need: the figures are the same.
+TEST(BetTable, PreparedChancesServeEveryHistoryAsTheyAre)
+{
+    RunChances prepared;
+    prepareBetTables(prepared, 32736);
+    const size_t known = prepared.known();
+    EXPECT_GT(known, 1000u);
+    pcg32 random(29);
+    std::uniform_int_distribution<int> wheel(0, 36);
+    for (int spins : {0, 1, 185, 5000, 32736}) {
+        std::vector<std::int16_t> history(static_cast<size_t>(spins));
+        for (auto &x : history)
+            x = std::int16_t(wheel(random));
+        SpinTally tally;
+        tally.add(history);
+        const std::vector<BetLine> fresh = betTable(tally), kept = betTable(tally, prepared);
+        ASSERT_EQ(fresh.size(), kept.size());
+        for (size_t i = 0; i < fresh.size(); ++i)
+            EXPECT_EQ(kept[i].expectedLongest, fresh[i].expectedLongest) << spins << " " << fresh[i].name;
+    }
+    // The absences of these fair histories all lie within the lengths
+    // worked out ahead.
+    EXPECT_EQ(prepared.known(), known);
 }
 
 } // namespace
