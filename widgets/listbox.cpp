@@ -1,5 +1,7 @@
 #include "widgets/listbox.h"
 
+#include "widgets/textcelldelegate.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -18,6 +20,8 @@ ListBox::ListBox(QWidget *parent) : QAbstractItemView(parent)
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectRows);
+    // Each line laid out once and kept while the list scrolls and grows.
+    setItemDelegate(new TextCellDelegate(this));
 }
 
 int ListBox::rowHeight() const { return fontMetrics().height() + 1; }

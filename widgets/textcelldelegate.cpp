@@ -51,6 +51,10 @@ void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
     const QStaticText &laid = laidOut(text, option.font);
     const QSizeF size = laid.size();
+    if (size.width() > textRect.width() - 1) { // the style cuts it short with an ellipsis
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
     const QRect at = QStyle::alignedRect(option.direction, align, QSize(int(size.width()), int(size.height())), textRect);
     const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive;
     painter->save();

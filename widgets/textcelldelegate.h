@@ -1,8 +1,9 @@
 #pragma once
-// Draws the cells of a table of figures that changes after every spin: a
-// cell's text laid out once and kept while it reads the same, drawn where
-// the style draws it, over the cell's background. Selected and focused cells
-// are drawn by the style itself.
+// Draws the cells of a table of figures that changes after every spin, or
+// the lines of a list: a cell's text laid out once and kept while it reads
+// the same, drawn where the style draws it, over the cell's background.
+// Selected and focused cells, and texts too wide for their cells, are drawn
+// by the style itself.
 #include <QFont>
 #include <QHash>
 #include <QStaticText>
