@@ -33,11 +33,11 @@ std::vector<BetLine> betTable(const SpinTally &tally)
 
 void prepareBetTables(RunChances &chances, std::int64_t spins)
 {
-    std::vector<double> sizes;
+    std::vector<double> betChances; // one for each size of bet
     for (const Bet &bet : oddsBets())
-        if (std::find(sizes.begin(), sizes.end(), bet.chance()) == sizes.end())
-            sizes.push_back(bet.chance());
-    chances.prepare(spins, sizes);
+        if (std::find(betChances.begin(), betChances.end(), bet.chance()) == betChances.end())
+            betChances.push_back(bet.chance());
+    chances.prepare(spins, betChances);
 }
 
 std::vector<BetLine> betTable(const SpinTally &tally, RunChances &chances)
